@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+// The embedded web browser of a browser window: navigation, the page's document, page commands and
+// the page's events. The browser window only talks to this interface; tests use a fake.
+class WebControl : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Page commands, numbered like the control's command identifiers.
+    enum class Command {
+        SaveAs = 4,
+        Print = 6,
+        PageSetup = 8,
+        Properties = 10,
+        Cut = 11,
+        Copy = 12,
+        Paste = 13,
+        Undo = 15,
+        Redo = 16,
+        SelectAll = 17,
+        Delete = 33,
+    };
+    Q_ENUM(Command)
+
+    // Answered by whoever handles newWindowRequested: the control that is to load the page.
+    struct NewWindowRequest
+    {
+        WebControl *target = nullptr;
+    };
+
+    using QObject::QObject;
+
+    virtual QWidget *widget() = 0;
+
+    virtual void navigate(const QString &address) = 0;
+    virtual void goBack() = 0;
+    virtual void goForward() = 0;
+    virtual void goHome() = 0;
+    virtual void stop() = 0;
+    // Reloads completely, bypassing the cache.
+    virtual void refresh() = 0;
+
+    virtual QString locationName() const = 0;
+    virtual QString locationUrl() const = 0;
+
+    // The page's documentElement.innerHTML, delivered later; an empty string when there is none.
+    virtual void requestMarkup(std::function<void(const QString &)> callback) = 0;
+    virtual void setDesignMode(bool on) = 0;
+
+    // While offline the page's network requests are blocked.
+    virtual void setOffline(bool offline) = 0;
+    virtual bool isOffline() const = 0;
+
+    virtual void setAudioMuted(bool muted) = 0;
+
+    // Saves the complete page (markup and its resources beside it) to `path`.
+    virtual void savePage(const QString &path) = 0;
+    // Prints the page on `printer`, which must stay alive until printFinished.
+    virtual void print(QPrinter *printer) = 0;
+
+    // Searches the page; the result arrives as findFinished.
+    virtual void findText(const QString &text, bool backward, bool caseSensitive) = 0;
+
+    // Clipboard and editing commands on the page; failures are ignored.
+    virtual void execute(Command command) = 0;
+
+signals:
+    void statusTextChanged(const QString &text);
+    void progressChanged(int progress, int progressMax);
+    void titleChanged(const QString &title);
+    // Every navigation request, frames included.
+    void navigationStarting(const QUrl &url);
+    // Connect directly: the handler must set request.target before returning.
+    void newWindowRequested(WebControl::NewWindowRequest &request);
+    void documentComplete(const QUrl &url);
+    // The page asks for a size, in device-independent pixels.
+    void widthRequested(int width);
+    void heightRequested(int height);
+    void closeRequested();
+    void printFinished(bool ok);
+    void findFinished(int matches, int activeMatch);
+};

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// Whole-file reads and writes of the program's data files. Files are opened and closed within one
+// call, so nothing is held open between user actions.
+namespace DataFile {
+
+// The file's text (see decodeEightBitText), or nothing when it is missing or unreadable.
+std::optional<QString> readText(const QString &path);
+
+// Replaces the file through a temporary file in the same directory and a rename, so a crash or a
+// full disk never leaves it truncated. False when it could not be written; the old file then stays.
+bool replace(const QString &path, const QByteArray &contents);
+
+// Appends one line (UTF-8, then CR LF) in a single write, creating the file if missing.
+bool appendLine(const QString &path, const QString &line);
+
+// Text as the data files store it: UTF-8.
+QByteArray encode(const QString &text);
+
+} // namespace DataFile

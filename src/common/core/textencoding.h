@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// The 8-bit text of data files and plain documents: UTF-8 where the bytes are valid UTF-8, otherwise
+// Windows-1252, so files written on other systems still load.
+enum class TextEncoding { Utf8, Windows1252 };
+
+struct DecodedText
+{
+    QString text;
+    TextEncoding encoding = TextEncoding::Utf8;
+    bool hadByteOrderMark = false;
+};
+
+DecodedText decodeEightBitText(const QByteArray &bytes);
+
+QString decodeWindows1252(const QByteArray &bytes);
+// Nothing when a character has no Windows-1252 byte.
+std::optional<QByteArray> encodeWindows1252(QStringView text);

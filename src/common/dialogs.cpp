@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/dialogs.h"
+
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+
+namespace {
+QMessageBox::StandardButtons standardButtons(Dialogs::Buttons buttons)
+{
+    switch (buttons) {
+    case Dialogs::Buttons::Ok:
+        return QMessageBox::Ok;
+    case Dialogs::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Dialogs::Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon messageIcon(Dialogs::Icon icon)
+{
+    switch (icon) {
+    case Dialogs::Icon::None:
+        return QMessageBox::NoIcon;
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::Question:
+        return QMessageBox::Question;
+    case Dialogs::Icon::Critical:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+Dialogs::Answer answerFor(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return Dialogs::Answer::Yes;
+    case QMessageBox::No:
+        return Dialogs::Answer::No;
+    case QMessageBox::Cancel:
+        return Dialogs::Answer::Cancel;
+    default:
+        return Dialogs::Answer::Ok;
+    }
+}
+
+std::optional<QString> chosenPath(const QString &path)
+{
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+}
+
+Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, const QString &title,
+                                   Buttons buttons, Icon icon)
+{
+    QMessageBox box(messageIcon(icon), title, text, standardButtons(buttons), parent);
+    // Closing a Yes/No box with Esc or its close box counts as No; with Cancel, as Cancel.
+    if (buttons == Buttons::YesNo)
+        box.setEscapeButton(QMessageBox::No);
+    const int result = box.exec();
+    if (box.clickedButton() == nullptr && buttons == Buttons::YesNoCancel)
+        return Answer::Cancel;
+    return answerFor(result);
+}
+
+std::optional<QString> QtDialogs::openFile(QWidget *parent, const QString &filter)
+{
+    return chosenPath(QFileDialog::getOpenFileName(parent, {}, {}, filter));
+}
+
+std::optional<QString> QtDialogs::saveFile(QWidget *parent, const QString &filter)
+{
+    return chosenPath(QFileDialog::getSaveFileName(parent, {}, {}, filter));
+}
+
+Dialogs::FontChoice QtDialogs::chooseFont(QWidget *parent, const QFont &initial)
+{
+    FontChoice choice;
+    choice.font = QFontDialog::getFont(&choice.accepted, initial, parent);
+    if (!choice.accepted)
+        choice.font = initial;
+    return choice;
+}
+
+bool QtDialogs::pageSetup(QWidget *parent, QPrinter *printer)
+{
+    QPageSetupDialog dialog(printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::print(QWidget *parent, QPrinter *printer)
+{
+    QPrintDialog dialog(printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+// Every modal question the program asks goes through here, so tests can script the answers.
+class Dialogs
+{
+public:
+    enum class Icon { None, Information, Question, Critical };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Answer { Ok, Yes, No, Cancel };
+
+    struct FontChoice
+    {
+        QFont font;
+        bool accepted = false;
+    };
+
+    virtual ~Dialogs() = default;
+
+    virtual Answer message(QWidget *parent, const QString &text, const QString &title,
+                           Buttons buttons, Icon icon)
+        = 0;
+
+    // The chosen path, or nothing when the user cancels. The filter uses Qt's "Name (*.ext);;..." form.
+    virtual std::optional<QString> openFile(QWidget *parent, const QString &filter) = 0;
+    virtual std::optional<QString> saveFile(QWidget *parent, const QString &filter) = 0;
+
+    // The font dialog starts from `initial`; the font it ends with is returned either way.
+    virtual FontChoice chooseFont(QWidget *parent, const QFont &initial) = 0;
+
+    // Page setup and print dialogs on the caller's printer; true when accepted.
+    virtual bool pageSetup(QWidget *parent, QPrinter *printer) = 0;
+    virtual bool print(QWidget *parent, QPrinter *printer) = 0;
+
+    // An error message with the title "Error", an OK button and the critical icon.
+    void error(QWidget *parent, const QString &text)
+    {
+        message(parent, text, QStringLiteral("Error"), Buttons::Ok, Icon::Critical);
+    }
+};
+
+// The real dialogs.
+class QtDialogs : public Dialogs
+{
+public:
+    Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
+                   Icon icon) override;
+    std::optional<QString> openFile(QWidget *parent, const QString &filter) override;
+    std::optional<QString> saveFile(QWidget *parent, const QString &filter) override;
+    FontChoice chooseFont(QWidget *parent, const QFont &initial) override;
+    bool pageSetup(QWidget *parent, QPrinter *printer) override;
+    bool print(QWidget *parent, QPrinter *printer) override;
+};

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// How windows reach one another without knowing each other's classes. The application implements
+// it; tests replace it with a fake.
+class Workspace
+{
+public:
+    virtual ~Workspace() = default;
+
+    // Creates and shows a new browser window (it runs its load sequence, so it starts at
+    // "about:blank") and navigates it to `address` when that is not empty. Returns the window.
+    virtual QWidget *openBrowserWindow(const QString &address = {}) = 0;
+
+    // The program's first browser window, loaded afresh if it was closed; shown and brought to the
+    // front, then navigated to `address` when that is not empty.
+    virtual QWidget *showFirstBrowserWindow(const QString &address = {}) = 0;
+
+    // Arranges the frame's browser windows: 0 cascade, 1 tile horizontally, 2 tile vertically.
+    virtual void arrangeBrowserWindows(int arrangeCode) = 0;
+
+    // The shared favourites window, filled with a page's title and address, then shown.
+    virtual void showFavourites(const QString &name, const QString &address) = 0;
+
+    // The shared About window.
+    virtual void showAbout() = 0;
+
+    // A new text pad window holding `text` (so it opens untitled and changed).
+    virtual QWidget *openTextPad(const QString &text) = 0;
+};

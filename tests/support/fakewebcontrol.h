@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "browser/webcontrol/webcontrol.h"
+
+#include <QStringList>
+#include <QWidget>
+
+// Records what the browser window asks of its web control; tests raise the control's events by
+// emitting its signals directly.
+class FakeWebControl : public WebControl
+{
+    Q_OBJECT
+
+public:
+    explicit FakeWebControl(QObject *parent = nullptr);
+    ~FakeWebControl() override;
+
+    QWidget *widget() override { return m_widget; }
+    void navigate(const QString &address) override;
+    void goBack() override { calls.append(QStringLiteral("goBack")); }
+    void goForward() override { calls.append(QStringLiteral("goForward")); }
+    void goHome() override { calls.append(QStringLiteral("goHome")); }
+    void stop() override { calls.append(QStringLiteral("stop")); }
+    void refresh() override { calls.append(QStringLiteral("refresh")); }
+    QString locationName() const override { return name; }
+    QString locationUrl() const override { return url; }
+    void requestMarkup(std::function<void(const QString &)> callback) override;
+    void setDesignMode(bool on) override;
+    void setOffline(bool offline) override;
+    bool isOffline() const override { return offline; }
+    void setAudioMuted(bool muted) override { audioMuted = muted; }
+    void savePage(const QString &path) override;
+    void print(QPrinter *printer) override;
+    void findText(const QString &text, bool backward, bool caseSensitive) override;
+    void execute(Command command) override;
+
+    QStringList navigations;
+    QStringList calls;
+    QList<Command> commands;
+    QString name;
+    QString url;
+    QString markup;
+    bool offline = false;
+    bool audioMuted = false;
+    bool designMode = false;
+
+private:
+    QWidget *m_widget;
+};

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "common/workspace.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+// Records what windows ask of the workspace. Windows it is asked to open are made by `makeBrowser`
+// when a test sets it (for example a real browser window on a fake control), else nothing is made.
+class FakeWorkspace : public Workspace
+{
+public:
+    QWidget *openBrowserWindow(const QString &address = {}) override;
+    QWidget *showFirstBrowserWindow(const QString &address = {}) override;
+    void arrangeBrowserWindows(int arrangeCode) override { arrangeCodes.append(arrangeCode); }
+    void showFavourites(const QString &name, const QString &address) override;
+    void showAbout() override { ++aboutShown; }
+    QWidget *openTextPad(const QString &text) override;
+
+    std::function<QWidget *(const QString &address)> makeBrowser;
+    std::function<QWidget *(const QString &text)> makeTextPad;
+
+    QStringList openedBrowserAddresses;
+    QStringList firstWindowAddresses;
+    QList<int> arrangeCodes;
+    QList<QPair<QString, QString>> favouritesShown;
+    int aboutShown = 0;
+    QStringList textPads;
+};

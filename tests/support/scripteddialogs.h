@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "common/dialogs.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+// Records every dialog the code under test opens and answers from prepared queues, so no test ever
+// blocks on a modal window. An unprepared message is answered Cancel (or Ok for an OK-only box), an
+// unprepared file dialog is cancelled and an unprepared font dialog is cancelled.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    struct Message
+    {
+        QString text;
+        QString title;
+        Buttons buttons;
+        Icon icon;
+    };
+
+    QList<Message> messages;
+    QQueue<Answer> answers;
+    QQueue<std::optional<QString>> openAnswers;
+    QQueue<std::optional<QString>> saveAnswers;
+    QQueue<FontChoice> fontAnswers;
+    QList<QFont> fontRequests;
+    int openRequests = 0;
+    int saveRequests = 0;
+    bool acceptPrinting = true;
+    int printRequests = 0;
+    int pageSetupRequests = 0;
+
+    Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
+                   Icon icon) override;
+    std::optional<QString> openFile(QWidget *parent, const QString &filter) override;
+    std::optional<QString> saveFile(QWidget *parent, const QString &filter) override;
+    FontChoice chooseFont(QWidget *parent, const QFont &initial) override;
+    bool pageSetup(QWidget *parent, QPrinter *printer) override;
+    bool print(QWidget *parent, QPrinter *printer) override;
+
+    QString lastFilter;
+};
