@@ -61,7 +61,9 @@ DecodedText decodeEightBitText(const QByteArray &bytes)
         decoded.hadByteOrderMark = true;
         body = body.sliced(3);
     }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The mark is already taken off; a second one is part of the text and must be kept.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(body);
     if (!utf8.hasError()) {
         decoded.text = std::move(text);

@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/core/datafile.h"
+
+#include "qtprinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class DataFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    void write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    QByteArray bytes(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QStringList entries() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Makes every write past `limit` bytes of a file fail, as a full disk would, even for root.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = m_saved;
+        lowered.rlim_cur = limit;
+        m_active = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_savedHandler);
+    }
+    bool active() const { return m_active; }
+
+private:
+    rlimit m_saved {};
+    void (*m_savedHandler)(int) = nullptr;
+    bool m_active = false;
+};
+
+TEST_F(DataFileTest, ReadingAMissingFileGivesNothing)
+{
+    EXPECT_EQ(DataFile::readText(path(u"history.txt"_s)), std::nullopt);
+}
+
+TEST_F(DataFileTest, ReadingADirectoryGivesNothing)
+{
+    ASSERT_TRUE(QDir(path({})).mkdir(u"history.txt"_s));
+    EXPECT_EQ(DataFile::readText(path(u"history.txt"_s)), std::nullopt);
+}
+
+TEST_F(DataFileTest, ReadingAnEmptyFileGivesEmptyText)
+{
+    write(u"history.txt"_s, {});
+    EXPECT_EQ(DataFile::readText(path(u"history.txt"_s)), std::optional<QString>(u""_s));
+}
+
+// Line ends reach the list-field reader as stored; the byte order mark does not.
+TEST_F(DataFileTest, ReadingKeepsLineEndsAndDropsTheByteOrderMark)
+{
+    write(u"history.txt"_s, "\xEF\xBB\xBF" "caf\xC3\xA9\r\nb\rc\n");
+    EXPECT_EQ(DataFile::readText(path(u"history.txt"_s)),
+              std::optional<QString>(u"caf\u00e9\r\nb\rc\n"_s));
+}
+
+TEST_F(DataFileTest, ReadingFallsBackToWindows1252)
+{
+    write(u"favourites.dat"_s, "\"Caf\xE9\",\"\x93x\x94\"\r\n");
+    EXPECT_EQ(DataFile::readText(path(u"favourites.dat"_s)),
+              std::optional<QString>(u"\"Caf\u00e9\",\"\u201cx\u201d\"\r\n"_s));
+}
+
+TEST_F(DataFileTest, ReplaceCreatesTheFile)
+{
+    EXPECT_TRUE(DataFile::replace(path(u"favourites.dat"_s), "\"a\",\"b\"\r\n"));
+    EXPECT_EQ(bytes(u"favourites.dat"_s), QByteArray("\"a\",\"b\"\r\n"));
+    EXPECT_EQ(entries(), QStringList { u"favourites.dat"_s });
+}
+
+TEST_F(DataFileTest, ReplaceWithShorterContentsLeavesNoTail)
+{
+    write(u"favourites.dat"_s, QByteArray(1000, 'x'));
+    EXPECT_TRUE(DataFile::replace(path(u"favourites.dat"_s), "short\r\n"));
+    EXPECT_EQ(bytes(u"favourites.dat"_s), QByteArray("short\r\n"));
+    EXPECT_EQ(entries(), QStringList { u"favourites.dat"_s });
+}
+
+TEST_F(DataFileTest, ReplaceWithNothingEmptiesTheFile)
+{
+    write(u"favourites.dat"_s, "old\r\n");
+    EXPECT_TRUE(DataFile::replace(path(u"favourites.dat"_s), {}));
+    EXPECT_EQ(bytes(u"favourites.dat"_s), QByteArray());
+}
+
+// A directory that cannot hold the new file (here its "parent" is a regular file; permissions would
+// not stop root) fails without touching anything.
+TEST_F(DataFileTest, ReplaceUnderARegularFileFails)
+{
+    write(u"blocker"_s, "keep");
+    EXPECT_FALSE(DataFile::replace(path(u"blocker/favourites.dat"_s), "new"));
+    EXPECT_EQ(bytes(u"blocker"_s), QByteArray("keep"));
+    EXPECT_EQ(entries(), QStringList { u"blocker"_s });
+}
+
+TEST_F(DataFileTest, ReplaceOfADirectoryFailsAndKeepsIt)
+{
+    ASSERT_TRUE(QDir(path({})).mkpath(u"favourites.dat/inner"_s));
+    EXPECT_FALSE(DataFile::replace(path(u"favourites.dat"_s), "new"));
+    EXPECT_TRUE(QFileInfo(path(u"favourites.dat/inner"_s)).isDir());
+    EXPECT_EQ(entries(), QStringList { u"favourites.dat"_s });
+}
+
+// When the disk fills up half-way, the old file stays whole and no temporary file is left behind.
+TEST_F(DataFileTest, ReplaceThatCannotBeWrittenKeepsTheOldFile)
+{
+    write(u"favourites.dat"_s, "\"old\",\"http://old/\"\r\n");
+    bool replaced = true;
+    {
+        FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.active());
+        replaced = DataFile::replace(path(u"favourites.dat"_s), QByteArray(64 * 1024, 'n'));
+    }
+    EXPECT_FALSE(replaced);
+    EXPECT_EQ(bytes(u"favourites.dat"_s), QByteArray("\"old\",\"http://old/\"\r\n"));
+    EXPECT_EQ(entries(), QStringList { u"favourites.dat"_s });
+}
+
+TEST_F(DataFileTest, AppendLineCreatesTheFile)
+{
+    EXPECT_TRUE(DataFile::appendLine(path(u"history.txt"_s), u"http://a/"_s));
+    EXPECT_EQ(bytes(u"history.txt"_s), QByteArray("http://a/\r\n"));
+}
+
+TEST_F(DataFileTest, AppendLineAddsCrLfLinesAfterExistingOnes)
+{
+    write(u"history.txt"_s, "first\r\n");
+    EXPECT_TRUE(DataFile::appendLine(path(u"history.txt"_s), u"caf\u00e9"_s));
+    EXPECT_TRUE(DataFile::appendLine(path(u"history.txt"_s), u""_s));
+    EXPECT_TRUE(DataFile::appendLine(path(u"history.txt"_s), u"\u20ac"_s));
+    EXPECT_EQ(bytes(u"history.txt"_s), QByteArray("first\r\ncaf\xC3\xA9\r\n\r\n\xE2\x82\xAC\r\n"));
+}
+
+TEST_F(DataFileTest, AppendLineInAMissingDirectoryFails)
+{
+    EXPECT_FALSE(DataFile::appendLine(path(u"missing/history.txt"_s), u"x"_s));
+    EXPECT_TRUE(entries().isEmpty());
+}
+
+} // namespace
