@@ -16,16 +16,14 @@ std::optional<QString> readText(const QString &path)
     return decodeEightBitText(file.readAll()).text;
 }
 
-bool replace(const QString &path, const QByteArray &contents)
+bool replace(const QString &path, const QByteArray &contents, QString *errorString)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(contents) != contents.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const bool written = file.open(QIODevice::WriteOnly)
+        && file.write(contents) == contents.size() && file.commit();
+    if (!written && errorString)
+        *errorString = file.errorString();
+    return written;
 }
 
 bool appendLine(const QString &path, const QString &line)

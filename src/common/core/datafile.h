@@ -13,8 +13,9 @@ namespace DataFile {
 std::optional<QString> readText(const QString &path);
 
 // Replaces the file through a temporary file in the same directory and a rename, so a crash or a
-// full disk never leaves it truncated. False when it could not be written; the old file then stays.
-bool replace(const QString &path, const QByteArray &contents);
+// full disk never leaves it truncated. False when it could not be written; the old file then stays,
+// and `errorString`, when given, receives the system's reason.
+bool replace(const QString &path, const QByteArray &contents, QString *errorString = nullptr);
 
 // Appends one line (UTF-8, then CR LF) in a single write, creating the file if missing.
 bool appendLine(const QString &path, const QString &line);
