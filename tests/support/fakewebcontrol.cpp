@@ -32,6 +32,12 @@ void FakeWebControl::setDesignMode(bool on)
     calls.append(on ? QStringLiteral("designMode on") : QStringLiteral("designMode off"));
 }
 
+void FakeWebControl::requestProperties(std::function<void(const PageProperties &)> callback)
+{
+    calls.append(QStringLiteral("requestProperties"));
+    callback(properties);
+}
+
 void FakeWebControl::setOffline(bool value)
 {
     offline = value;

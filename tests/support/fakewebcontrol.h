@@ -27,6 +27,7 @@ public:
     QString locationUrl() const override { return url; }
     void requestMarkup(std::function<void(const QString &)> callback) override;
     void setDesignMode(bool on) override;
+    void requestProperties(std::function<void(const PageProperties &)> callback) override;
     void setOffline(bool offline) override;
     bool isOffline() const override { return offline; }
     void setAudioMuted(bool muted) override { audioMuted = muted; }
@@ -41,6 +42,7 @@ public:
     QString name;
     QString url;
     QString markup;
+    PageProperties properties;
     bool offline = false;
     bool audioMuted = false;
     bool designMode = false;

@@ -38,6 +38,16 @@ public:
         WebControl *target = nullptr;
     };
 
+    // What a page properties dialog shows; what the page cannot tell stays empty (size -1).
+    struct PageProperties
+    {
+        QString title;
+        QString url;
+        QString contentType;
+        QString lastModified;
+        qint64 size = -1; // of the document's markup, in bytes of UTF-8
+    };
+
     using QObject::QObject;
 
     virtual QWidget *widget() = 0;
@@ -56,6 +66,8 @@ public:
     // The page's documentElement.innerHTML, delivered later; an empty string when there is none.
     virtual void requestMarkup(std::function<void(const QString &)> callback) = 0;
     virtual void setDesignMode(bool on) = 0;
+    // The page's properties, delivered later.
+    virtual void requestProperties(std::function<void(const PageProperties &)> callback) = 0;
 
     // While offline the page's network requests are blocked.
     virtual void setOffline(bool offline) = 0;
@@ -71,7 +83,9 @@ public:
     // Searches the page; the result arrives as findFinished.
     virtual void findText(const QString &text, bool backward, bool caseSensitive) = 0;
 
-    // Clipboard and editing commands on the page; failures are ignored.
+    // Clipboard and editing commands on the page; failures are ignored. SaveAs, Print, PageSetup
+    // and Properties need dialogs, so the browser window handles them with savePage, print and
+    // requestProperties; the control ignores them here.
     virtual void execute(Command command) = 0;
 
 signals:

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "browser/webcontrol/qtwebengine/applicationprofile.h"
+
+#include "browser/webcontrol/qtwebengine/profilesettings.h"
+
+#include <QStandardPaths>
+#include <QWebEngineProfile>
+
+QWebEngineProfile *createApplicationProfile(QObject *parent)
+{
+    const QString name = QStringLiteral("webviewer");
+    auto *profile = new QWebEngineProfile(name, parent);
+    profile->setPersistentStoragePath(
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' + name);
+    profile->setCachePath(
+            QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u'/' + name);
+    ProfileSettings::restore(profile);
+    return profile;
+}

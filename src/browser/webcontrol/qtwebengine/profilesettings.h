@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "browser/webcontrol/enginesettings.h"
+
+#include <QString>
+
+class QWebEngineProfile;
+
+// The engine settings of one profile. The engine forgets its switches and has no home page of its
+// own, so a profile on disk keeps them in a small file in its storage folder; an off-the-record
+// profile keeps them in memory only.
+class ProfileSettings : public EngineSettings
+{
+public:
+    explicit ProfileSettings(QWebEngineProfile *profile);
+
+    // Applies what an earlier run stored for `profile`.
+    static void restore(QWebEngineProfile *profile);
+
+    QUrl homePage() const override;
+    void setHomePage(const QUrl &url) override;
+    bool javaScriptEnabled() const override;
+    void setJavaScriptEnabled(bool enabled) override;
+    bool imagesEnabled() const override;
+    void setImagesEnabled(bool enabled) override;
+    void clearCache() override;
+    void clearCookies() override;
+
+private:
+    void store(const QString &key, const QVariant &value);
+
+    QWebEngineProfile *m_profile;
+};

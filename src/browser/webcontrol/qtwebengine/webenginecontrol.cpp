@@ -1,0 +1,283 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "browser/webcontrol/qtwebengine/webenginecontrol.h"
+
+#include "browser/webcontrol/qtwebengine/offlineinterceptor.h"
+#include "browser/webcontrol/qtwebengine/profilesettings.h"
+#include "browser/webcontrol/qtwebengine/webenginepage.h"
+
+#include <QDir>
+#include <QRect>
+#include <QVariantMap>
+#include <QWebEngineFindTextResult>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+struct PageActionCommand
+{
+    WebControl::Command command;
+    QWebEnginePage::WebAction action;
+};
+
+// Editing commands the engine has page actions for; Delete has none and goes through a script.
+constexpr PageActionCommand pageActionCommands[] = {
+    { WebControl::Command::Cut, QWebEnginePage::Cut },
+    { WebControl::Command::Copy, QWebEnginePage::Copy },
+    { WebControl::Command::Paste, QWebEnginePage::Paste },
+    { WebControl::Command::Undo, QWebEnginePage::Undo },
+    { WebControl::Command::Redo, QWebEnginePage::Redo },
+    { WebControl::Command::SelectAll, QWebEnginePage::SelectAll },
+};
+
+const QString markupScript = QStringLiteral(
+        "document.documentElement ? document.documentElement.innerHTML : ''");
+
+const QString propertiesScript = QStringLiteral(
+        "({ contentType: document.contentType || '',"
+        "   lastModified: document.lastModified || '',"
+        "   size: document.documentElement"
+        "         ? new Blob([document.documentElement.outerHTML]).size : -1 })");
+
+} // namespace
+
+WebEngineControl::WebEngineControl(QWebEngineProfile *profile, QObject *parent)
+    : WebControl(parent)
+    , m_alive(std::make_shared<bool>(true))
+    , m_interceptor(new OfflineInterceptor(this))
+    , m_page(new WebEnginePage(profile, this))
+    , m_view(new QWebEngineView)
+{
+    m_page->setUrlRequestInterceptor(m_interceptor);
+    m_page->setWindowFactory([this] { return openWindow(); });
+    m_view->setPage(m_page);
+    connectPage();
+    connectView();
+}
+
+WebEngineControl::~WebEngineControl()
+{
+    *m_alive = false;
+    delete m_view;
+    // The page goes before the interceptor it uses.
+    delete m_page;
+}
+
+QUrl WebEngineControl::urlFromAddress(const QString &address)
+{
+    const QString text = address.trimmed();
+    if (text.isEmpty())
+        return {};
+    if (text.startsWith(u'/'))
+        return QUrl::fromLocalFile(QDir::cleanPath(text));
+    return QUrl::fromUserInput(text);
+}
+
+QWebEnginePage *WebEngineControl::page() const
+{
+    return m_page;
+}
+
+QUrl WebEngineControl::homePage() const
+{
+    return ProfileSettings(m_page->profile()).homePage();
+}
+
+void WebEngineControl::setHomePage(const QUrl &url)
+{
+    ProfileSettings(m_page->profile()).setHomePage(url);
+}
+
+QWidget *WebEngineControl::widget()
+{
+    return m_view;
+}
+
+void WebEngineControl::navigate(const QString &address)
+{
+    load(urlFromAddress(address));
+}
+
+void WebEngineControl::goBack()
+{
+    m_page->triggerAction(QWebEnginePage::Back);
+}
+
+void WebEngineControl::goForward()
+{
+    m_page->triggerAction(QWebEnginePage::Forward);
+}
+
+void WebEngineControl::goHome()
+{
+    load(homePage());
+}
+
+void WebEngineControl::stop()
+{
+    m_page->triggerAction(QWebEnginePage::Stop);
+}
+
+void WebEngineControl::refresh()
+{
+    m_page->triggerAction(QWebEnginePage::ReloadAndBypassCache);
+}
+
+QString WebEngineControl::locationName() const
+{
+    return m_page->title();
+}
+
+QString WebEngineControl::locationUrl() const
+{
+    const QUrl url = m_page->url();
+    return url.isEmpty() ? QString() : url.toString();
+}
+
+void WebEngineControl::requestMarkup(std::function<void(const QString &)> callback)
+{
+    runScript(markupScript,
+              [callback = std::move(callback)](const QVariant &result) {
+                  callback(result.toString());
+              });
+}
+
+void WebEngineControl::setDesignMode(bool on)
+{
+    runScript(on ? QStringLiteral("document.designMode = 'on'")
+                 : QStringLiteral("document.designMode = 'off'"),
+              {});
+}
+
+void WebEngineControl::requestProperties(std::function<void(const PageProperties &)> callback)
+{
+    PageProperties properties { locationName(), locationUrl(), {}, {}, -1 };
+    runScript(propertiesScript,
+              [properties, callback = std::move(callback)](const QVariant &result) mutable {
+                  const QVariantMap map = result.toMap();
+                  properties.contentType = map.value(QStringLiteral("contentType")).toString();
+                  properties.lastModified = map.value(QStringLiteral("lastModified")).toString();
+                  properties.size = map.value(QStringLiteral("size"), -1).toLongLong();
+                  callback(properties);
+              });
+}
+
+void WebEngineControl::setOffline(bool offline)
+{
+    m_interceptor->setOffline(offline);
+}
+
+bool WebEngineControl::isOffline() const
+{
+    return m_interceptor->isOffline();
+}
+
+void WebEngineControl::setAudioMuted(bool muted)
+{
+    m_page->setAudioMuted(muted);
+}
+
+void WebEngineControl::savePage(const QString &path)
+{
+    m_page->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
+}
+
+void WebEngineControl::print(QPrinter *printer)
+{
+    if (m_view)
+        m_view->print(printer);
+    else
+        emit printFinished(false);
+}
+
+void WebEngineControl::findText(const QString &text, bool backward, bool caseSensitive)
+{
+    QWebEnginePage::FindFlags flags;
+    flags.setFlag(QWebEnginePage::FindBackward, backward);
+    flags.setFlag(QWebEnginePage::FindCaseSensitively, caseSensitive);
+    m_page->findText(text, flags);
+}
+
+void WebEngineControl::execute(Command command)
+{
+    if (command == Command::Delete) {
+        runScript(QStringLiteral("document.execCommand('delete')"), {});
+        return;
+    }
+    for (const PageActionCommand &entry : pageActionCommands) {
+        if (entry.command == command)
+            m_page->triggerAction(entry.action);
+    }
+}
+
+void WebEngineControl::connectPage()
+{
+    connect(m_page, &WebEnginePage::navigationStarting, this,
+            [this](const QUrl &url, bool isMainFrame) {
+                if (isMainFrame)
+                    m_loadingUrl = url;
+                emit navigationStarting(url);
+            });
+    connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
+        emit statusTextChanged(tr("Loading %1...").arg(m_loadingUrl.toDisplayString()));
+    });
+    connect(m_page, &QWebEnginePage::loadProgress, this,
+            [this](int progress) { emit progressChanged(progress, 100); });
+    connect(m_page, &QWebEnginePage::loadFinished, this, [this] {
+        // Failed loads complete too (an error page, or a request blocked while offline), so the
+        // window always leaves its loading state.
+        emit statusTextChanged(tr("Done"));
+        emit documentComplete(m_page->url());
+    });
+    connect(m_page, &QWebEnginePage::titleChanged, this, &WebControl::titleChanged);
+    connect(m_page, &QWebEnginePage::linkHovered, this, &WebControl::statusTextChanged);
+    connect(m_page, &QWebEnginePage::geometryChangeRequested, this,
+            &WebEngineControl::requestSize);
+    connect(m_page, &QWebEnginePage::windowCloseRequested, this, &WebControl::closeRequested);
+    connect(m_page, &QWebEnginePage::findTextFinished, this,
+            [this](const QWebEngineFindTextResult &result) {
+                emit findFinished(result.numberOfMatches(), result.activeMatch());
+            });
+}
+
+void WebEngineControl::connectView()
+{
+    connect(m_view, &QWebEngineView::printFinished, this, &WebControl::printFinished);
+}
+
+void WebEngineControl::load(const QUrl &url)
+{
+    if (!url.isEmpty())
+        m_page->load(url);
+}
+
+QWebEnginePage *WebEngineControl::openWindow()
+{
+    NewWindowRequest request;
+    emit newWindowRequested(request);
+    auto *target = qobject_cast<WebEngineControl *>(request.target);
+    return target ? target->page() : nullptr;
+}
+
+void WebEngineControl::requestSize(const QRect &geometry)
+{
+    // The page asks in CSS pixels for the size of its window; a view has no frame of its own, so
+    // that is the size of the content. At a zoom other than 100% a CSS pixel covers more or fewer
+    // of the widget's device-independent pixels.
+    const qreal zoom = m_page->zoomFactor();
+    emit widthRequested(qRound(geometry.width() * zoom));
+    emit heightRequested(qRound(geometry.height() * zoom));
+}
+
+void WebEngineControl::runScript(const QString &script,
+                                 std::function<void(const QVariant &)> callback)
+{
+    // Our own scripts run apart from the page's, so a page cannot redefine what they call.
+    m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                          [alive = m_alive, callback = std::move(callback)](const QVariant &result) {
+                              if (*alive && callback)
+                                  callback(result);
+                          });
+}

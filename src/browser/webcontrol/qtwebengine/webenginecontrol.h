@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "browser/webcontrol/webcontrol.h"
+
+#include <QPointer>
+#include <memory>
+
+class OfflineInterceptor;
+class QRect;
+class QVariant;
+class QWebEnginePage;
+class QWebEngineProfile;
+class QWebEngineView;
+class WebEnginePage;
+
+// The web control on QtWebEngine: a view and its page, with the page's engine signals turned into
+// the control's events.
+class WebEngineControl : public WebControl
+{
+    Q_OBJECT
+
+public:
+    // `profile` must outlive the control.
+    explicit WebEngineControl(QWebEngineProfile *profile, QObject *parent = nullptr);
+    ~WebEngineControl() override;
+
+    // The URL an address stands for: an absolute local path is a file, anything else is read as
+    // a user would type it ("about:blank" stays as it is). Blank text gives an empty URL.
+    static QUrl urlFromAddress(const QString &address);
+
+    QWebEnginePage *page() const;
+
+    // The page Home goes to, shared by every control on the same profile.
+    QUrl homePage() const;
+    void setHomePage(const QUrl &url);
+
+    QWidget *widget() override;
+    void navigate(const QString &address) override;
+    void goBack() override;
+    void goForward() override;
+    void goHome() override;
+    void stop() override;
+    void refresh() override;
+    QString locationName() const override;
+    QString locationUrl() const override;
+    void requestMarkup(std::function<void(const QString &)> callback) override;
+    void setDesignMode(bool on) override;
+    void requestProperties(std::function<void(const PageProperties &)> callback) override;
+    void setOffline(bool offline) override;
+    bool isOffline() const override;
+    void setAudioMuted(bool muted) override;
+    void savePage(const QString &path) override;
+    void print(QPrinter *printer) override;
+    void findText(const QString &text, bool backward, bool caseSensitive) override;
+    void execute(Command command) override;
+
+private:
+    void connectPage();
+    void connectView();
+    void load(const QUrl &url);
+    QWebEnginePage *openWindow();
+    void requestSize(const QRect &geometry);
+    void runScript(const QString &script, std::function<void(const QVariant &)> callback);
+
+    // Cleared first on destruction: script results that arrive while the page is being torn
+    // down must not reach callers that are going away with it.
+    std::shared_ptr<bool> m_alive;
+    OfflineInterceptor *m_interceptor;
+    QPointer<WebEnginePage> m_page;
+    // The browser window may take the view into its layout and delete it with itself.
+    QPointer<QWebEngineView> m_view;
+    QUrl m_loadingUrl;
+};
