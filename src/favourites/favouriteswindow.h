@@ -13,10 +13,10 @@ class QListWidget;
 class QPushButton;
 class Workspace;
 
-// The favourites manager `frmfav`: keeps named addresses, lets the user add the page a browser window
-// shows, delete an entry, take one out for editing, and open one in a new browser window. It reads
-// the favourites file when it is created, writes it after each committed change and when it closes,
-// and deletes itself once closed; the program makes a fresh one at the next use.
+// The favourites manager `frmfav`: keeps named addresses, lets the user add the page a browser
+// window shows, delete an entry, take one out for editing, and open one in a new browser window.
+// It reads the favourites file when it is created, writes it after each committed change and when
+// it closes, and deletes itself once closed; the program makes a fresh one at the next use.
 class FavouritesWindow : public QWidget
 {
     Q_OBJECT

@@ -21,8 +21,8 @@ public:
     // Nothing is current afterwards.
     void load();
 
-    // Rewrites the file from the lists (an empty list leaves an empty file) and makes the last entry
-    // current. False when the file could not be written; the old file then stays as it was.
+    // Rewrites the file from the lists (an empty list leaves an empty file) and makes the last
+    // entry current. False when the file could not be written; the old file then stays as it was.
     bool save();
 
     // Appends a pair as given (empty texts and duplicates included). False, changing nothing, when

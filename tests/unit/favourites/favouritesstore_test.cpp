@@ -74,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         SaveRow { "TwoPairs",
                   { { "Home", "http://home.example/" }, { "News", "http://news.example/a?b=c" } },
-                  "\"Home\",\"http://home.example/\"\r\n\"News\",\"http://news.example/a?b=c\"\r\n" },
+                  "\"Home\",\"http://home.example/\"\r\n"
+                  "\"News\",\"http://news.example/a?b=c\"\r\n" },
         SaveRow { "EmptyBoxes", { { "", "" } }, "\"\",\"\"\r\n" },
         SaveRow { "CommasStayInsideQuotes", { { "Smith, J.", "http://x.example/?a=1,2" } },
                   "\"Smith, J.\",\"http://x.example/?a=1,2\"\r\n" },
@@ -120,10 +121,11 @@ INSTANTIATE_TEST_SUITE_P(
                   { "http://x/?a=1,2" } },
         LoadRow { "DoubledQuote", "\"The \"\"best\"\"\",\"http://x/\"\r\n", { "The \"best\"" },
                   { "http://x/" } },
-        LoadRow { "UnquotedWithSpaces", "  My page  ,http://x/  \n", { "My page" }, { "http://x/" } },
+        LoadRow { "UnquotedWithSpaces", "  My page  ,http://x/  \n", { "My page" },
+                  { "http://x/" } },
         LoadRow { "LfLineEnds", "\"A\",\"1\"\n\"B\",\"2\"\n", { "A", "B" }, { "1", "2" } },
-        LoadRow { "EightBitLegacyText", "\"Caf\xe9\",\"http://x/\"\r\n", { QString::fromUtf8("Café") },
-                  { "http://x/" } }),
+        LoadRow { "EightBitLegacyText", "\"Caf\xe9\",\"http://x/\"\r\n",
+                  { QString::fromUtf8("Café") }, { "http://x/" } }),
     [](const testing::TestParamInfo<LoadRow> &info) { return info.param.name; });
 
 // Texts that must come back from the file exactly as they went in.
