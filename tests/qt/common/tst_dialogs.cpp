@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/dialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest>
+
+#include <optional>
+
+Q_DECLARE_METATYPE(Dialogs::Buttons)
+Q_DECLARE_METATYPE(Dialogs::Icon)
+Q_DECLARE_METATYPE(Dialogs::Answer)
+
+namespace {
+
+enum class Action { Click, Escape, CloseBox };
+
+// Answers the message box that the next exec() shows, from inside that exec()'s event loop, after
+// noting what the box showed. A box that ignores the answer is noted and then dismissed, so a fault
+// fails the test instead of hanging it.
+class MessageBoxAnswerer : public QObject
+{
+public:
+    struct Seen
+    {
+        QString text;
+        QString title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        QWidget *parent = nullptr;
+        bool modal = false;
+        bool stayedOpen = false;
+    };
+
+    void answerNext(Action action, QMessageBox::StandardButton button = QMessageBox::NoButton)
+    {
+        m_action = action;
+        m_button = button;
+        QTimer::singleShot(0, this, &MessageBoxAnswerer::answer);
+    }
+
+    std::optional<Seen> seen;
+
+private:
+    void answer()
+    {
+        QPointer<QMessageBox> box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return; // nothing to answer: message() did not show a modal box
+        seen = Seen { box->text(),          box->windowTitle(), box->icon(), box->standardButtons(),
+                      box->parentWidget(), box->isModal(),     false };
+        act(box);
+        if (box && box->isVisible()) {
+            seen->stayedOpen = true;
+            box->done(-1);
+        }
+    }
+
+    void act(QMessageBox *box) const
+    {
+        switch (m_action) {
+        case Action::Click:
+            if (QAbstractButton *button = box->button(m_button))
+                QTest::mouseClick(button, Qt::LeftButton);
+            break;
+        case Action::Escape:
+            QTest::keyClick(box, Qt::Key_Escape);
+            break;
+        case Action::CloseBox:
+            box->close();
+            break;
+        }
+    }
+
+    Action m_action = Action::Click;
+    QMessageBox::StandardButton m_button = QMessageBox::NoButton;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void message_data();
+    void message();
+    void errorIsACriticalOkBoxTitledError();
+};
+
+void TestDialogs::cleanup()
+{
+    // The box lives only as long as the call; nothing may be left on screen.
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestDialogs::message_data()
+{
+    QTest::addColumn<Dialogs::Buttons>("buttons");
+    QTest::addColumn<Dialogs::Icon>("icon");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QMessageBox::StandardButton>("clicked");
+    QTest::addColumn<QMessageBox::StandardButtons>("shownButtons");
+    QTest::addColumn<QMessageBox::Icon>("shownIcon");
+    QTest::addColumn<Dialogs::Answer>("answer");
+
+    using B = Dialogs::Buttons;
+    using I = Dialogs::Icon;
+    using A = Dialogs::Answer;
+    using M = QMessageBox;
+    const M::StandardButtons ok = M::Ok;
+    const M::StandardButtons yesNo = M::Yes | M::No;
+    const M::StandardButtons yesNoCancel = M::Yes | M::No | M::Cancel;
+
+    QTest::newRow("ok box, OK clicked")
+        << B::Ok << I::Critical << Action::Click << M::Ok << ok << M::Critical << A::Ok;
+    QTest::newRow("ok box, Esc")
+        << B::Ok << I::Information << Action::Escape << M::NoButton << ok << M::Information << A::Ok;
+    QTest::newRow("ok box, close box")
+        << B::Ok << I::Information << Action::CloseBox << M::NoButton << ok << M::Information << A::Ok;
+    QTest::newRow("yes/no, Yes clicked")
+        << B::YesNo << I::None << Action::Click << M::Yes << yesNo << M::NoIcon << A::Yes;
+    QTest::newRow("yes/no, No clicked")
+        << B::YesNo << I::None << Action::Click << M::No << yesNo << M::NoIcon << A::No;
+    QTest::newRow("yes/no, Esc answers No")
+        << B::YesNo << I::None << Action::Escape << M::NoButton << yesNo << M::NoIcon << A::No;
+    QTest::newRow("yes/no, close box answers No")
+        << B::YesNo << I::Question << Action::CloseBox << M::NoButton << yesNo << M::Question << A::No;
+    QTest::newRow("yes/no/cancel, Yes clicked") << B::YesNoCancel << I::Question << Action::Click
+                                                << M::Yes << yesNoCancel << M::Question << A::Yes;
+    QTest::newRow("yes/no/cancel, No clicked") << B::YesNoCancel << I::Question << Action::Click
+                                               << M::No << yesNoCancel << M::Question << A::No;
+    QTest::newRow("yes/no/cancel, Cancel clicked")
+        << B::YesNoCancel << I::Question << Action::Click << M::Cancel << yesNoCancel << M::Question
+        << A::Cancel;
+    QTest::newRow("yes/no/cancel, Esc answers Cancel")
+        << B::YesNoCancel << I::Question << Action::Escape << M::NoButton << yesNoCancel
+        << M::Question << A::Cancel;
+    QTest::newRow("yes/no/cancel, close box answers Cancel")
+        << B::YesNoCancel << I::None << Action::CloseBox << M::NoButton << yesNoCancel << M::NoIcon
+        << A::Cancel;
+}
+
+void TestDialogs::message()
+{
+    QFETCH(Dialogs::Buttons, buttons);
+    QFETCH(Dialogs::Icon, icon);
+    QFETCH(Action, action);
+    QFETCH(QMessageBox::StandardButton, clicked);
+    QFETCH(QMessageBox::StandardButtons, shownButtons);
+    QFETCH(QMessageBox::Icon, shownIcon);
+    QFETCH(Dialogs::Answer, answer);
+
+    const QString text = QStringLiteral("Do you want to save changes made to your file?");
+    const QString title = QStringLiteral("Save file? ");
+    QWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    MessageBoxAnswerer answerer;
+    answerer.answerNext(action, clicked);
+    QtDialogs dialogs;
+    const Dialogs::Answer given = dialogs.message(&window, text, title, buttons, icon);
+
+    QVERIFY2(answerer.seen, "no modal message box was shown");
+    QCOMPARE(answerer.seen->text, text);
+    QCOMPARE(answerer.seen->title, title);
+    QCOMPARE(answerer.seen->icon, shownIcon);
+    QCOMPARE(answerer.seen->buttons, shownButtons);
+    QCOMPARE(answerer.seen->parent, &window);
+    QVERIFY(answerer.seen->modal);
+    QVERIFY2(!answerer.seen->stayedOpen, "the box ignored the answer");
+    QCOMPARE(given, answer);
+}
+
+void TestDialogs::errorIsACriticalOkBoxTitledError()
+{
+    MessageBoxAnswerer answerer;
+    answerer.answerNext(Action::Click, QMessageBox::Ok);
+    QtDialogs dialogs;
+    dialogs.error(nullptr, QStringLiteral("Nothing is selected!"));
+
+    QVERIFY2(answerer.seen, "no modal message box was shown");
+    QCOMPARE(answerer.seen->text, QStringLiteral("Nothing is selected!"));
+    QCOMPARE(answerer.seen->title, QStringLiteral("Error"));
+    QCOMPARE(answerer.seen->icon, QMessageBox::Critical);
+    QCOMPARE(answerer.seen->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(!answerer.seen->stayedOpen);
+}
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
