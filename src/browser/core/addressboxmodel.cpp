@@ -93,18 +93,22 @@ std::optional<QString> AddressBoxModel::listEntryChosen(qsizetype index)
     if (index < 0 || index >= m_history.size())
         return std::nullopt;
     m_listIndex = index;
-    m_text = m_history.at(index);
-    select(m_text.size(), 0);
+    if (m_text != m_history.at(index)) {
+        m_text = m_history.at(index);
+        select(m_text.size(), 0);
+    }
     if (!m_droppedDown)
         return std::nullopt;
     m_droppedDown = false;
     return m_text;
 }
 
-void AddressBoxModel::doubleClicked()
+bool AddressBoxModel::doubleClicked()
 {
-    if (m_selStart >= m_text.size())
-        select(0, m_text.size());
+    if (m_selStart < m_text.size())
+        return false;
+    select(0, m_text.size());
+    return true;
 }
 
 void AddressBoxModel::select(qsizetype start, qsizetype length)

@@ -50,11 +50,12 @@ public:
     // The list closed, whether or not a choice was made in it.
     void listClosed() { m_droppedDown = false; }
     // Entry `index` became the box's selection. Only a choice made in the dropped-down list
-    // navigates; arrow keys in the closed box just change the text.
+    // navigates; arrow keys in the closed box just change the text. A box already holding the
+    // entry's text keeps its selection, so a completed tail stays selected.
     std::optional<QString> listEntryChosen(qsizetype index);
 
-    // Selects the whole text when the caret is at its end.
-    void doubleClicked();
+    // Selects the whole text when the caret is at its end; false when that rule did not apply.
+    bool doubleClicked();
 
 private:
     void applyHttpRule();

@@ -218,6 +218,15 @@ TEST(ListChoiceSequence, SecondChangeAfterNavigatingChoiceDoesNotNavigate)
     EXPECT_EQ(model.listEntryChosen(1), std::nullopt);
 }
 
+TEST(ListChoiceSequence, ClosedBoxHoldingEntryKeepsCompletedTailSelected)
+{
+    // The combo box reports the entry the text already equals when Enter is pressed.
+    AddressBoxModel model = modelWith({ "xa", "xb" }, { "x", 1, 0 });
+    model.keyReleased(Key::Other);
+    EXPECT_EQ(model.listEntryChosen(1), std::nullopt);
+    EXPECT_EQ(model.submitAddress(), QStringLiteral("x"));
+}
+
 TEST(ListChoiceSequence, CompletionAfterClosedListSelectsWithoutNavigating)
 {
     AddressBoxModel model = modelWith({ "abc" }, { "a", 1, 0 });
@@ -233,6 +242,7 @@ struct DoubleClickRow
     const char *name;
     Box before;
     Box after;
+    bool selectsAll;
 };
 
 class DoubleClickTest : public testing::TestWithParam<DoubleClickRow>
@@ -243,16 +253,16 @@ TEST_P(DoubleClickTest, SelectsAllOnlyWithCaretAtEnd)
 {
     const DoubleClickRow &row = GetParam();
     AddressBoxModel model = modelWith({}, row.before);
-    model.doubleClicked();
+    EXPECT_EQ(model.doubleClicked(), row.selectsAll);
     expectBox(model, row.after);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, DoubleClickTest,
-    testing::Values(DoubleClickRow { "CaretAtEnd", { "abc", 3, 0 }, { "abc", 0, 3 } },
-                    DoubleClickRow { "CaretInside", { "abc", 1, 0 }, { "abc", 1, 0 } },
-                    DoubleClickRow { "SelectionInside", { "abc", 1, 2 }, { "abc", 1, 2 } },
-                    DoubleClickRow { "EmptyText", { "", 0, 0 }, { "", 0, 0 } }),
+    testing::Values(DoubleClickRow { "CaretAtEnd", { "abc", 3, 0 }, { "abc", 0, 3 }, true },
+                    DoubleClickRow { "CaretInside", { "abc", 1, 0 }, { "abc", 1, 0 }, false },
+                    DoubleClickRow { "SelectionInside", { "abc", 1, 2 }, { "abc", 1, 2 }, false },
+                    DoubleClickRow { "EmptyText", { "", 0, 0 }, { "", 0, 0 }, true }),
     [](const testing::TestParamInfo<DoubleClickRow> &info) { return info.param.name; });
 
 TEST(DoubleClickThenSubmit, NavigatesToWholeText)
