@@ -1,0 +1,359 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "textpad/richtext/richtextcontrol.h"
+
+#include "common/core/datafile.h"
+#include "textpad/richtext/documentsizetracker.h"
+#include "textpad/richtext/fileerror.h"
+#include "textpad/richtext/rtfreader.h"
+#include "textpad/richtext/rtfwriter.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPointer>
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QTextList>
+
+RichTextControl::RichTextControl(QWidget *parent)
+    : QTextEdit(parent)
+{
+    // The pad shows a menu of its own when the right button is released.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    connect(this, &QTextEdit::textChanged, this, &RichTextControl::change);
+    m_sizeTracker = new DocumentSizeTracker(document());
+}
+
+QString RichTextControl::text() const
+{
+    return textpad::toCrLfLineBreaks(document()->toRawText());
+}
+
+void RichTextControl::setText(const QString &text)
+{
+    m_plainFormat = {};
+    setPlainText(textpad::toDocumentLineBreaks(text));
+}
+
+int RichTextControl::selStart() const
+{
+    return textCursor().selectionStart();
+}
+
+void RichTextControl::setSelStart(int start)
+{
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(qBound(0, start, document()->characterCount() - 1));
+    setTextCursor(cursor);
+}
+
+int RichTextControl::selLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void RichTextControl::setSelLength(int length)
+{
+    QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
+    const int end = qBound(0, start + qMax(0, length), document()->characterCount() - 1);
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+QString RichTextControl::selText() const
+{
+    return textpad::toCrLfLineBreaks(textCursor().selectedText());
+}
+
+void RichTextControl::setSelText(const QString &text)
+{
+    QTextCursor cursor = textCursor();
+    cursor.insertText(textpad::toDocumentLineBreaks(text));
+    setTextCursor(cursor);
+}
+
+std::optional<bool> RichTextControl::selBullet() const
+{
+    const QTextCursor cursor = textCursor();
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    std::optional<bool> bullet;
+    for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid();
+         block = block.next()) {
+        const bool inList = block.textList() != nullptr;
+        if (bullet && *bullet != inList)
+            return std::nullopt;
+        bullet = inList;
+        if (block == last)
+            break;
+    }
+    return bullet.value_or(false);
+}
+
+void RichTextControl::setSelBullet(bool bullet)
+{
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    if (bullet) {
+        cursor.createList(QTextListFormat::ListDisc);
+    } else {
+        const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+        for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid();
+             block = block.next()) {
+            if (block.textList()) {
+                QTextBlockFormat format = block.blockFormat();
+                format.setObjectIndex(-1);
+                QTextCursor(block).setBlockFormat(format);
+            }
+            if (block == last)
+                break;
+        }
+    }
+    cursor.endEditBlock();
+}
+
+// The value `read` gives for the format of text typed next, or for every piece of the selection
+// when they agree.
+template<typename T, typename Read>
+std::optional<T> RichTextControl::selectionFormat(Read read) const
+{
+    const QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    std::optional<T> value;
+    for (QTextBlock block = document()->findBlock(start); block.isValid() && block.position() < end;
+         block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.position() + fragment.length() <= start || fragment.position() >= end)
+                continue;
+            const T fragmentValue = read(fragment.charFormat());
+            if (value && *value != fragmentValue)
+                return std::nullopt;
+            value = fragmentValue;
+        }
+    }
+    return value ? value : std::optional<T>(read(cursor.charFormat()));
+}
+
+namespace {
+QFont effectiveFont(const QTextCharFormat &format, const QTextDocument *document)
+{
+    return format.font().resolve(document->defaultFont());
+}
+}
+
+std::optional<QString> RichTextControl::selFontName() const
+{
+    return selectionFormat<QString>(
+        [this](const QTextCharFormat &f) { return effectiveFont(f, document()).family(); });
+}
+
+std::optional<double> RichTextControl::selFontSize() const
+{
+    return selectionFormat<double>(
+        [this](const QTextCharFormat &f) { return effectiveFont(f, document()).pointSizeF(); });
+}
+
+std::optional<bool> RichTextControl::selBold() const
+{
+    return selectionFormat<bool>(
+        [this](const QTextCharFormat &f) { return effectiveFont(f, document()).bold(); });
+}
+
+std::optional<bool> RichTextControl::selItalic() const
+{
+    return selectionFormat<bool>(
+        [this](const QTextCharFormat &f) { return effectiveFont(f, document()).italic(); });
+}
+
+std::optional<bool> RichTextControl::selStrikeThru() const
+{
+    return selectionFormat<bool>(
+        [this](const QTextCharFormat &f) { return effectiveFont(f, document()).strikeOut(); });
+}
+
+std::optional<bool> RichTextControl::selUnderline() const
+{
+    return selectionFormat<bool>(
+        [this](const QTextCharFormat &f) { return effectiveFont(f, document()).underline(); });
+}
+
+std::optional<QColor> RichTextControl::selColor() const
+{
+    const QColor automatic = palette().color(QPalette::Text);
+    return selectionFormat<QColor>([automatic](const QTextCharFormat &f) {
+        return f.hasProperty(QTextFormat::ForegroundBrush) ? f.foreground().color() : automatic;
+    });
+}
+
+void RichTextControl::setSelFontName(const QString &name)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({ name });
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextControl::setSelFontSize(double points)
+{
+    QTextCharFormat format;
+    format.setFontPointSize(points);
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextControl::setSelBold(bool bold)
+{
+    QTextCharFormat format;
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextControl::setSelItalic(bool italic)
+{
+    QTextCharFormat format;
+    format.setFontItalic(italic);
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextControl::setSelStrikeThru(bool strikeThru)
+{
+    QTextCharFormat format;
+    format.setFontStrikeOut(strikeThru);
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextControl::setSelUnderline(bool underline)
+{
+    QTextCharFormat format;
+    format.setFontUnderline(underline);
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextControl::setSelColor(const QColor &color)
+{
+    QTextCharFormat format;
+    format.setForeground(color);
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextControl::loadFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(path, file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw FileError(path, file.errorString());
+    file.close();
+    if (bytes.startsWith("{\\rtf")) {
+        loadRichText(path, bytes);
+        return;
+    }
+    textpad::PlainTextFile plain = textpad::decodePlainText(bytes);
+    setPlainText(plain.text);
+    m_plainFormat = plain.format;
+}
+
+void RichTextControl::loadRichText(const QString &path, const QByteArray &bytes)
+{
+    // Read into a document of its own, so a file the reader rejects leaves the content alone.
+    auto *loaded = new QTextDocument(this);
+    loaded->setDefaultFont(document()->defaultFont());
+    if (!readRtf(bytes, loaded)) {
+        delete loaded;
+        throw FileError(path, tr("The file is not readable rich text."));
+    }
+    useDocument(loaded);
+    m_plainFormat = {};
+}
+
+void RichTextControl::useDocument(QTextDocument *document)
+{
+    QPointer<QTextDocument> previous = this->document();
+    setDocument(document);
+    if (previous && previous->parent() == this)
+        delete previous;
+    m_sizeTracker = new DocumentSizeTracker(document);
+    emit change();
+}
+
+void RichTextControl::saveFile(const QString &path) const
+{
+    QString reason;
+    if (!DataFile::replace(path, writeRtf(document()), &reason))
+        throw FileError(path, reason);
+}
+
+void RichTextControl::savePlainFile(const QString &path)
+{
+    const textpad::EncodedPlainText encoded
+        = textpad::encodePlainText(document()->toRawText(), m_plainFormat);
+    QString reason;
+    if (!DataFile::replace(path, encoded.bytes, &reason))
+        throw FileError(path, reason);
+    m_plainFormat.encoding = encoded.encoding;
+}
+
+qint64 RichTextControl::plainTextSize() const
+{
+    return textpad::plainTextSize(m_sizeTracker->stats(), m_plainFormat);
+}
+
+void RichTextControl::selPrint(QPrinter *printer) const
+{
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection()) {
+        document()->print(printer);
+        return;
+    }
+    QTextDocument selection;
+    selection.setDefaultFont(document()->defaultFont());
+    QTextCursor(&selection).insertFragment(cursor.selection());
+    selection.print(printer);
+}
+
+void RichTextControl::keyPressEvent(QKeyEvent *event)
+{
+    if (!event->text().isEmpty())
+        emit keyPress(event->text().at(0).unicode());
+    QTextEdit::keyPressEvent(event);
+}
+
+void RichTextControl::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTextEdit::mouseReleaseEvent(event);
+    switch (event->button()) {
+    case Qt::LeftButton:
+        emit mouseUp(1);
+        break;
+    case Qt::RightButton:
+        emit mouseUp(2);
+        break;
+    case Qt::MiddleButton:
+        emit mouseUp(4);
+        break;
+    default:
+        break;
+    }
+}
+
+bool RichTextControl::canInsertFromMimeData(const QMimeData *source) const
+{
+    return source->hasText() || source->hasHtml() || source->hasFormat(QStringLiteral("text/rtf"));
+}
+
+// Pasted and dropped text arrives without its formatting: it takes the format at the caret.
+void RichTextControl::insertFromMimeData(const QMimeData *source)
+{
+    setSelText(source->text());
+}
+
+QMimeData *RichTextControl::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    data->setText(selText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    return data;
+}

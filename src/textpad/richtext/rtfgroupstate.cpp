@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "textpad/richtext/rtfgroupstate.h"
+
+#include "textpad/richtext/rtfcolortable.h"
+
+namespace textpad::richtext {
+
+namespace {
+
+// Lengths in twips are kept within a page's reach; absurd values would only break the layout.
+int clampTwips(int value)
+{
+    return qBound(-31680, value, 31680);
+}
+
+} // namespace
+
+void RtfGroupState::resetCharacter()
+{
+    const QString link = format.link; // a field result stays a link through \plain
+    format = CharFormat();
+    format.halfPoints = 24;
+    format.link = link;
+    fontIndex = -1;
+    hiddenText = false;
+}
+
+void RtfGroupState::resetParagraph()
+{
+    paragraph = ParagraphFormat();
+    list = RtfListState();
+    inTable = false;
+}
+
+bool RtfGroupState::applyCharacterWord(RtfWord word, int param, bool hasParam,
+                                       const RtfColorTable &colors)
+{
+    const bool on = !hasParam || param != 0;
+    switch (word) {
+    case RtfWord::Plain:
+        resetCharacter();
+        return true;
+    case RtfWord::Font:
+        fontIndex = param;
+        return true;
+    case RtfWord::FontSize:
+        format.halfPoints = hasParam ? qBound(2, param, 3276) : 24;
+        return true;
+    case RtfWord::Bold:
+        format.bold = on;
+        return true;
+    case RtfWord::Italic:
+        format.italic = on;
+        return true;
+    case RtfWord::Underline:
+        format.underline = on;
+        return true;
+    case RtfWord::UnderlineNone:
+        format.underline = false;
+        return true;
+    case RtfWord::Strike:
+        format.strike = on;
+        return true;
+    case RtfWord::Foreground:
+        format.foreground = colors.color(param);
+        return true;
+    case RtfWord::Background:
+        format.background = colors.color(param);
+        return true;
+    case RtfWord::HiddenText:
+        hiddenText = on;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RtfGroupState::applyParagraphWord(RtfWord word, int param)
+{
+    switch (word) {
+    case RtfWord::Pard:
+        resetParagraph();
+        return true;
+    case RtfWord::AlignLeft:
+        paragraph.alignment = Alignment::Left;
+        return true;
+    case RtfWord::AlignCenter:
+        paragraph.alignment = Alignment::Center;
+        return true;
+    case RtfWord::AlignRight:
+        paragraph.alignment = Alignment::Right;
+        return true;
+    case RtfWord::AlignJustify:
+        paragraph.alignment = Alignment::Justify;
+        return true;
+    case RtfWord::LeftIndent:
+        paragraph.leftIndent = clampTwips(param);
+        return true;
+    case RtfWord::RightIndent:
+        paragraph.rightIndent = clampTwips(param);
+        return true;
+    case RtfWord::FirstIndent:
+        paragraph.firstIndent = clampTwips(param);
+        return true;
+    case RtfWord::SpaceBefore:
+        paragraph.spaceBefore = clampTwips(param);
+        return true;
+    case RtfWord::SpaceAfter:
+        paragraph.spaceAfter = clampTwips(param);
+        return true;
+    case RtfWord::InTable:
+        inTable = true;
+        return true;
+    case RtfWord::ListNumber:
+        list.ls = param;
+        return true;
+    case RtfWord::ListLevelNumber:
+        list.ilvl = qBound(0, param, 8);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RtfGroupState::applyNumberingWord(RtfWord word, int param)
+{
+    switch (word) {
+    case RtfWord::PnBullet:
+        list.pnKind = ListKind::Bullet;
+        list.pnLevel = 1;
+        return true;
+    case RtfWord::PnBody:
+        list.pnKind = ListKind::Number;
+        list.pnLevel = 1;
+        return true;
+    case RtfWord::PnLevel:
+        if (list.pnKind == ListKind::None)
+            list.pnKind = ListKind::Number;
+        list.pnLevel = qBound(1, param, 9);
+        return true;
+    case RtfWord::PnDecimal:
+        list.pnStyle = NumberStyle::Decimal;
+        return true;
+    case RtfWord::PnUpperRoman:
+        list.pnStyle = NumberStyle::UpperRoman;
+        return true;
+    case RtfWord::PnLowerRoman:
+        list.pnStyle = NumberStyle::LowerRoman;
+        return true;
+    case RtfWord::PnUpperLetter:
+        list.pnStyle = NumberStyle::UpperAlpha;
+        return true;
+    case RtfWord::PnLowerLetter:
+        list.pnStyle = NumberStyle::LowerAlpha;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace textpad::richtext

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "textpad/richtext/rtflisttable.h"
+
+namespace textpad::richtext {
+
+namespace {
+
+RtfListTable::LevelStyle styleForNfc(int nfc)
+{
+    switch (nfc) {
+    case 23: // bullet
+        return { ListKind::Bullet, NumberStyle::Decimal };
+    case 255: // no marker
+        return { ListKind::None, NumberStyle::Decimal };
+    case 1:
+        return { ListKind::Number, NumberStyle::UpperRoman };
+    case 2:
+        return { ListKind::Number, NumberStyle::LowerRoman };
+    case 3:
+        return { ListKind::Number, NumberStyle::UpperAlpha };
+    case 4:
+        return { ListKind::Number, NumberStyle::LowerAlpha };
+    default:
+        return { ListKind::Number, NumberStyle::Decimal };
+    }
+}
+
+} // namespace
+
+void RtfListTable::beginList()
+{
+    m_lists.append(List());
+}
+
+void RtfListTable::beginLevel()
+{
+    if (m_lists.isEmpty())
+        beginList();
+    m_lists.last().levels.append(LevelStyle());
+}
+
+void RtfListTable::setLevelFormat(int nfc)
+{
+    if (!m_lists.isEmpty() && !m_lists.last().levels.isEmpty())
+        m_lists.last().levels.last() = styleForNfc(nfc);
+}
+
+void RtfListTable::setListId(int id)
+{
+    if (!m_lists.isEmpty())
+        m_lists.last().id = id;
+}
+
+void RtfListTable::beginOverride()
+{
+    m_overrideListId = 0;
+    m_overrideNumber = -1;
+}
+
+void RtfListTable::setOverrideListId(int id)
+{
+    m_overrideListId = id;
+    if (m_overrideNumber >= 0)
+        m_overrides.insert(m_overrideNumber, id);
+}
+
+void RtfListTable::setOverrideNumber(int ls)
+{
+    m_overrideNumber = ls;
+    m_overrides.insert(ls, m_overrideListId);
+}
+
+RtfListTable::LevelStyle RtfListTable::style(int ls, int level) const
+{
+    const int id = m_overrides.value(ls);
+    for (const List &list : m_lists) {
+        if (list.id == id && !list.levels.isEmpty())
+            return list.levels.value(qBound(0, level, int(list.levels.size()) - 1));
+    }
+    return LevelStyle();
+}
+
+} // namespace textpad::richtext

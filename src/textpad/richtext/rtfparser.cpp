@@ -1,0 +1,445 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "textpad/richtext/rtfparser.h"
+
+#include "textpad/richtext/rtffieldinstruction.h"
+
+#include <utility>
+
+namespace textpad::richtext {
+
+namespace {
+
+// Deeper groups are still counted, but share the state of this level: a file of nothing but
+// '{' must not cost memory in proportion to its length times the size of a group state.
+constexpr size_t maxStateDepth = 4096;
+
+bool isDestination(RtfWord word)
+{
+    return word >= RtfWord::SkipDestination && word <= RtfWord::ParagraphNumbering;
+}
+
+bool holdsText(RtfDestination destination)
+{
+    return destination != RtfDestination::Skip && destination != RtfDestination::Picture;
+}
+
+} // namespace
+
+RtfParser::RtfParser(QByteArrayView rtf)
+    : m_tokenizer(rtf)
+{
+}
+
+Document RtfParser::parse()
+{
+    m_stack.reserve(64);
+    m_stack.emplace_back();
+    for (RtfToken token = m_tokenizer.next(); token.type != RtfToken::Type::End;
+         token = m_tokenizer.next()) {
+        handleToken(token);
+    }
+    flushText();
+    if (m_pictureDepth > 0)
+        finishPicture();
+    return m_builder.takeDocument(resolvedParagraph());
+}
+
+void RtfParser::handleToken(RtfToken token)
+{
+    if (m_fallbackToSkip > 0 && consumeFallback(token))
+        return;
+    if (token.type != RtfToken::Type::ControlWord)
+        m_starred = m_starred && token.type == RtfToken::Type::ControlSymbol && token.symbol == '*';
+    const RtfDestination destination = state().destination;
+    switch (token.type) {
+    case RtfToken::Type::GroupStart:
+        pushGroup();
+        break;
+    case RtfToken::Type::GroupEnd:
+        popGroup();
+        break;
+    case RtfToken::Type::ControlWord:
+        handleWord(token);
+        break;
+    case RtfToken::Type::ControlSymbol:
+        if (destination != RtfDestination::Skip)
+            handleSymbol(token.symbol);
+        break;
+    case RtfToken::Type::HexByte:
+        if (holdsText(destination) && token.byte >= 0)
+            m_pendingBytes.append(char(token.byte));
+        break;
+    case RtfToken::Type::Text:
+        appendBytes(token.data);
+        break;
+    case RtfToken::Type::Binary:
+        if (destination == RtfDestination::Picture)
+            m_picture.appendBinary(token.data);
+        break;
+    case RtfToken::Type::End:
+        break;
+    }
+}
+
+// After \uN the next \ucN characters are the fallback for readers without Unicode: skip them.
+bool RtfParser::consumeFallback(RtfToken &token)
+{
+    switch (token.type) {
+    case RtfToken::Type::GroupStart:
+    case RtfToken::Type::GroupEnd:
+    case RtfToken::Type::End:
+        m_fallbackToSkip = 0;
+        return false;
+    case RtfToken::Type::Text:
+        if (token.data.size() <= m_fallbackToSkip) {
+            m_fallbackToSkip -= int(token.data.size());
+            return true;
+        }
+        token.data = token.data.sliced(m_fallbackToSkip);
+        m_fallbackToSkip = 0;
+        return false;
+    default:
+        --m_fallbackToSkip;
+        return true;
+    }
+}
+
+void RtfParser::pushGroup()
+{
+    flushText();
+    if (m_stack.size() >= maxStateDepth) {
+        ++m_excessDepth;
+        return;
+    }
+    m_stack.push_back(m_stack.back());
+}
+
+void RtfParser::popGroup()
+{
+    flushText();
+    if (m_excessDepth > 0) {
+        --m_excessDepth;
+        return;
+    }
+    if (m_stack.size() <= 1)
+        return; // a stray '}': the text after it still counts
+    const RtfGroupState closed = std::move(m_stack.back());
+    m_stack.pop_back();
+    closeGroup(closed);
+}
+
+void RtfParser::closeGroup(const RtfGroupState &closed)
+{
+    if (closed.destination == RtfDestination::FontTable)
+        m_tables.fonts().endEntry();
+    if (closed.destination == RtfDestination::ParagraphNumbering
+        && state().destination != RtfDestination::ParagraphNumbering) {
+        state().list.pnKind = closed.list.pnKind;
+        state().list.pnStyle = closed.list.pnStyle;
+        state().list.pnLevel = closed.list.pnLevel;
+    }
+    if (m_pictureDepth > m_stack.size())
+        finishPicture();
+    while (!m_fields.empty() && m_fields.back().depth > m_stack.size())
+        m_fields.pop_back();
+}
+
+void RtfParser::handleWord(const RtfToken &token)
+{
+    const RtfControlWord control = lookupControlWord(token.data);
+    const bool starred = std::exchange(m_starred, false);
+    RtfGroupState &current = state();
+    if (current.destination == RtfDestination::Skip)
+        return;
+    if (starred && !isDestination(control.word)) {
+        flushText();
+        current.destination = RtfDestination::Skip;
+        return;
+    }
+    switch (control.word) {
+    case RtfWord::Unknown:
+        return;
+    case RtfWord::Character:
+        appendCharacter(QChar(control.character));
+        return;
+    case RtfWord::Unicode:
+        appendUnicode(token.param);
+        return;
+    case RtfWord::UnicodeSkip:
+        current.unicodeSkip = qBound(0, token.param, 16);
+        return;
+    default:
+        break;
+    }
+    flushText();
+    if (handleDestinationWord(control.word))
+        return;
+    switch (current.destination) {
+    case RtfDestination::FontTable:
+    case RtfDestination::ColorTable:
+        if (control.word == RtfWord::Par || control.word == RtfWord::Pard) {
+            recoverFromUnclosedTable();
+            handleBodyWord(control.word, token);
+            return;
+        }
+        m_tables.applyTableWord(control.word, token.param, false);
+        return;
+    case RtfDestination::ListTable:
+    case RtfDestination::ListOverrideTable:
+        m_tables.applyTableWord(control.word, token.param,
+                                current.destination == RtfDestination::ListOverrideTable);
+        return;
+    case RtfDestination::Picture:
+        m_picture.applyWord(control.word, token.param);
+        return;
+    case RtfDestination::ParagraphNumbering:
+        current.applyNumberingWord(control.word, token.param);
+        return;
+    default:
+        handleBodyWord(control.word, token);
+        return;
+    }
+}
+
+bool RtfParser::handleDestinationWord(RtfWord word)
+{
+    RtfGroupState &current = state();
+    switch (word) {
+    case RtfWord::SkipDestination:
+        current.destination = RtfDestination::Skip;
+        return true;
+    case RtfWord::ShapePropertyName:
+        m_shapeProperty.clear();
+        current.destination = RtfDestination::ShapePropertyName;
+        return true;
+    case RtfWord::ShapePropertyValue:
+        // Of a shape's properties only its picture is content; the rest is geometry and fills.
+        current.destination = m_shapeProperty.trimmed() == u"pib" ? RtfDestination::Hidden
+                                                                  : RtfDestination::Skip;
+        return true;
+    case RtfWord::PassThrough:
+        return true;
+    case RtfWord::FontTable:
+        current.destination = RtfDestination::FontTable;
+        return true;
+    case RtfWord::ColorTable:
+        current.destination = RtfDestination::ColorTable;
+        return true;
+    case RtfWord::ListTable:
+        current.destination = RtfDestination::ListTable;
+        return true;
+    case RtfWord::ListOverrideTable:
+        current.destination = RtfDestination::ListOverrideTable;
+        return true;
+    case RtfWord::Picture:
+        if (m_pictureDepth > 0)
+            finishPicture();
+        m_picture.begin();
+        m_pictureDepth = m_stack.size();
+        current.destination = RtfDestination::Picture;
+        return true;
+    case RtfWord::Field:
+        m_fields.push_back(Field { m_stack.size(), QString() });
+        return true;
+    case RtfWord::FieldInstruction:
+        current.destination = m_fields.empty() ? RtfDestination::Skip : RtfDestination::FieldInstruction;
+        return true;
+    case RtfWord::FieldResult:
+        if (!m_fields.empty()) {
+            const QString link = hyperlinkTarget(m_fields.back().instruction);
+            if (!link.isEmpty())
+                current.format.link = link;
+        }
+        return true;
+    case RtfWord::ParagraphNumbering:
+        current.destination = current.destination == RtfDestination::Body
+            ? RtfDestination::ParagraphNumbering
+            : RtfDestination::Skip;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RtfParser::handleBodyWord(RtfWord word, const RtfToken &token)
+{
+    RtfGroupState &current = state();
+    const bool body = current.destination == RtfDestination::Body;
+    switch (word) {
+    case RtfWord::Par:
+        if (body)
+            m_builder.endParagraph(resolvedParagraph(), current.inTable);
+        return;
+    case RtfWord::Cell:
+        if (body)
+            m_builder.endCell(resolvedParagraph());
+        return;
+    case RtfWord::Row:
+        return;
+    default:
+        break;
+    }
+    if (current.applyCharacterWord(word, token.param, token.hasParam, m_tables.colors()))
+        return;
+    if (current.applyParagraphWord(word, token.param))
+        return;
+    m_tables.applyDocumentWord(word, token.param);
+}
+
+void RtfParser::handleSymbol(char symbol)
+{
+    switch (symbol) {
+    case '*':
+        m_starred = true;
+        break;
+    case '\\':
+    case '{':
+    case '}':
+        appendCharacter(QLatin1Char(symbol));
+        break;
+    case '~':
+        appendCharacter(QChar(0x00A0));
+        break;
+    case '-':
+        appendCharacter(QChar(0x00AD));
+        break;
+    case '_':
+        appendCharacter(QChar(0x2011));
+        break;
+    case '\r':
+    case '\n':
+        flushText();
+        handleBodyWord(RtfWord::Par, RtfToken());
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfParser::appendBytes(QByteArrayView bytes)
+{
+    const RtfDestination destination = state().destination;
+    if (destination == RtfDestination::Picture)
+        m_picture.appendHex(bytes);
+    else if (destination != RtfDestination::Skip)
+        m_pendingBytes.append(bytes.data(), bytes.size());
+}
+
+void RtfParser::appendCharacter(QChar c)
+{
+    flushBytes();
+    m_pendingText.append(c);
+}
+
+void RtfParser::appendUnicode(int value)
+{
+    if (value < 0 && value >= -32768)
+        value += 65536;
+    appendCharacter(value >= 0 && value <= 0xFFFF ? QChar(char16_t(value)) : QChar(QChar::ReplacementCharacter));
+    m_fallbackToSkip = state().unicodeSkip;
+}
+
+void RtfParser::flushBytes()
+{
+    if (m_pendingBytes.isEmpty())
+        return;
+    m_codePages.append(m_pendingText, m_pendingBytes, currentCodePage());
+    m_pendingBytes.resize(0);
+}
+
+void RtfParser::flushText()
+{
+    flushBytes();
+    if (m_pendingText.isEmpty())
+        return;
+    RtfGroupState &current = state();
+    switch (current.destination) {
+    case RtfDestination::Body:
+        if (!current.hiddenText)
+            m_builder.appendText(m_pendingText, resolvedFormat());
+        break;
+    case RtfDestination::FontTable:
+        m_tables.fonts().appendText(m_pendingText);
+        break;
+    case RtfDestination::ColorTable:
+        m_tables.colors().appendText(m_pendingText);
+        break;
+    case RtfDestination::ShapePropertyName:
+        m_shapeProperty.append(m_pendingText);
+        break;
+    case RtfDestination::FieldInstruction:
+        if (!m_fields.empty())
+            m_fields.back().instruction.append(m_pendingText);
+        break;
+    default:
+        break;
+    }
+    m_pendingText.clear();
+}
+
+void RtfParser::finishPicture()
+{
+    m_pictureDepth = 0;
+    if (std::optional<Picture> picture = m_picture.finish())
+        m_builder.appendPicture(std::move(*picture), resolvedFormat());
+}
+
+// A font or colour table that never closes would swallow the whole document; a paragraph word
+// cannot belong to it, so the table is taken as closed there.
+void RtfParser::recoverFromUnclosedTable()
+{
+    size_t depth = m_stack.size();
+    while (depth > 1
+           && (m_stack[depth - 1].destination == RtfDestination::FontTable
+               || m_stack[depth - 1].destination == RtfDestination::ColorTable)) {
+        --depth;
+    }
+    m_excessDepth = 0;
+    while (m_stack.size() > depth) {
+        const RtfGroupState closed = std::move(m_stack.back());
+        m_stack.pop_back();
+        closeGroup(closed);
+    }
+}
+
+CharFormat RtfParser::resolvedFormat() const
+{
+    CharFormat format = state().format;
+    format.font = m_tables.fontName(state().fontIndex);
+    return format;
+}
+
+ParagraphFormat RtfParser::resolvedParagraph() const
+{
+    const RtfGroupState &current = state();
+    ParagraphFormat paragraph = current.paragraph;
+    const RtfListState &list = current.list;
+    if (list.ls > 0 && m_tables.lists().contains(list.ls)) {
+        const RtfListTable::LevelStyle style = m_tables.lists().style(list.ls, list.ilvl);
+        paragraph.list = style.kind;
+        paragraph.numberStyle = style.numberStyle;
+        paragraph.listLevel = list.ilvl + 1;
+        paragraph.listId = list.ls;
+    } else if (list.pnKind != ListKind::None) {
+        paragraph.list = list.pnKind;
+        paragraph.numberStyle = list.pnStyle;
+        paragraph.listLevel = list.pnLevel;
+        paragraph.listId = list.pnKind == ListKind::Bullet ? -1 : -2;
+    } else if (list.ls > 0) {
+        paragraph.list = ListKind::Bullet;
+        paragraph.listLevel = list.ilvl + 1;
+        paragraph.listId = list.ls;
+    }
+    if (paragraph.list == ListKind::None) {
+        paragraph.listLevel = 0;
+        paragraph.listId = 0;
+    }
+    return paragraph;
+}
+
+int RtfParser::currentCodePage() const
+{
+    return m_tables.codePage(state().fontIndex);
+}
+
+} // namespace textpad::richtext
