@@ -30,7 +30,6 @@ qsizetype finalBreakLength(QStringView text)
     return 0;
 }
 
-// Every CR LF, CR or LF becomes '\n'.
 QString normaliseLineBreaks(QStringView text)
 {
     QString out(text.size(), Qt::Uninitialized);
@@ -61,11 +60,8 @@ PlainTextFile fromDecoded(QString text, PlainEncoding encoding)
     return file;
 }
 
-QString withLineBreaks(QStringView text, const PlainTextFormat &format)
+QString replaceLineBreaks(QStringView text, QStringView lineBreak)
 {
-    const QStringView lineBreak = format.lineBreak == LineBreak::CrLf ? QStringView(u"\r\n")
-        : format.lineBreak == LineBreak::Lf                           ? QStringView(u"\n")
-                                                                       : QStringView(u"\r");
     QString out;
     out.reserve(text.size() + text.size() / 16 + 2);
     qsizetype start = 0;
@@ -76,6 +72,15 @@ QString withLineBreaks(QStringView text, const PlainTextFormat &format)
         }
     }
     out.append(text.mid(start));
+    return out;
+}
+
+QString withLineBreaks(QStringView text, const PlainTextFormat &format)
+{
+    const QStringView lineBreak = format.lineBreak == LineBreak::CrLf ? QStringView(u"\r\n")
+        : format.lineBreak == LineBreak::Lf                           ? QStringView(u"\n")
+                                                                       : QStringView(u"\r");
+    QString out = replaceLineBreaks(text, lineBreak);
     if (format.finalBreak)
         out.append(lineBreak);
     return out;
@@ -88,6 +93,16 @@ QByteArray utf16(QStringView text, QStringConverter::Encoding encoding)
 }
 
 } // namespace
+
+QString toDocumentLineBreaks(QStringView text)
+{
+    return normaliseLineBreaks(text);
+}
+
+QString toCrLfLineBreaks(QStringView text)
+{
+    return replaceLineBreaks(text, u"\r\n");
+}
 
 PlainTextFile decodePlainText(const QByteArray &bytes)
 {

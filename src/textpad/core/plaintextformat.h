@@ -51,6 +51,12 @@ inline bool isLineBreak(QChar c)
     return u == u'\n' || u == 0x2029 || u == 0x2028 || u == 0xFDD0 || u == 0xFDD1;
 }
 
+// Every CR LF, CR or LF becomes '\n', the break the document takes in.
+QString toDocumentLineBreaks(QStringView text);
+
+// Every break the document reports becomes CR LF.
+QString toCrLfLineBreaks(QStringView text);
+
 // What the size of a plain text save depends on, additive over pieces of text.
 struct PlainTextStats
 {
