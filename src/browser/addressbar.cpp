@@ -130,38 +130,56 @@ void AddressBar::keepTextOverListReset()
 bool AddressBar::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_box)
-        return boxKeyEvent(event);
+        return boxEvent(event);
     if (watched == m_box->lineEdit())
         return event->type() == QEvent::MouseButtonDblClick && doubleClicked();
-    if (event->type() == QEvent::Show) {
-        m_model.listDroppedDown();
-    } else if (event->type() == QEvent::Hide) {
-        // The combo box hides its list before it reports the choice made there; the choice has to
-        // find the list still dropped down.
-        QMetaObject::invokeMethod(this, [this] { m_model.listClosed(); }, Qt::QueuedConnection);
+    if (event->type() == QEvent::Show)
+        m_model.listDroppedDown(); // the drop-down list's popup
+    return false;
+}
+
+bool AddressBar::boxEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        closeListOnBoxInput();
+        keyPressed(static_cast<const QKeyEvent *>(event));
+        break;
+    case QEvent::Wheel:
+    case QEvent::FocusOut:
+        closeListOnBoxInput();
+        break;
+    case QEvent::KeyRelease:
+        keyReleased(static_cast<const QKeyEvent *>(event));
+        break;
+    default:
+        break;
     }
     return false;
 }
 
-bool AddressBar::boxKeyEvent(QEvent *event)
+void AddressBar::closeListOnBoxInput()
 {
-    if (event->type() == QEvent::KeyPress) {
-        const auto *keyEvent = static_cast<QKeyEvent *>(event);
-        m_keysDown.insert(keyEvent->key());
-        // Restarted by every key press: the guard lasts until 5000 ms after the last one.
-        if (producesCharacter(keyEvent))
-            m_typingGuard->start();
-    } else if (event->type() == QEvent::KeyRelease) {
-        const auto *keyEvent = static_cast<QKeyEvent *>(event);
-        // One release per key held down, as auto-repeat sends a release with every repeat.
-        if (!keyEvent->isAutoRepeat() && m_keysDown.remove(keyEvent->key()))
-            keyReleased(keyEvent);
-    }
-    return false;
+    // The combo box hides its list before it reports the choice made there, so the list counts as
+    // closed only once the box gets input of its own again: the keys, wheel turns and loss of focus
+    // by which the closed box changes its entry.
+    if (!m_box->view()->isVisible())
+        m_model.listClosed();
+}
+
+void AddressBar::keyPressed(const QKeyEvent *event)
+{
+    m_keysDown.insert(event->key());
+    // Restarted by every key press: the guard lasts until 5000 ms after the last one.
+    if (producesCharacter(event))
+        m_typingGuard->start();
 }
 
 void AddressBar::keyReleased(const QKeyEvent *event)
 {
+    // One release per key held down, as auto-repeat sends a release with every repeat.
+    if (event->isAutoRepeat() || !m_keysDown.remove(event->key()))
+        return;
     readBox();
     const bool submitNow = m_model.keyReleased(releasedKey(event->key()));
     showBox();

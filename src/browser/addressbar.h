@@ -43,7 +43,9 @@ protected:
 private:
     void setUpBox();
     void setUpGoButton();
-    bool boxKeyEvent(QEvent *event);
+    bool boxEvent(QEvent *event);
+    void closeListOnBoxInput();
+    void keyPressed(const QKeyEvent *event);
     void keyReleased(const QKeyEvent *event);
     bool doubleClicked();
     void listEntryActivated(int index);
