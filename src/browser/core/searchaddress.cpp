@@ -7,7 +7,8 @@ namespace {
 
 bool needsPercentEncoding(unsigned char byte)
 {
-    // Every byte of a multi-byte UTF-8 sequence is 0x80 or above, so non-ASCII text is caught here too.
+    // Every byte of a multi-byte UTF-8 sequence is 0x80 or above, so non-ASCII text is caught here
+    // too.
     if (byte < 0x20 || byte >= 0x7f)
         return true;
     return QByteArrayView("&#+%=?").contains(char(byte));

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "browser/toolstoolbar.h"
+
+#include "browser/core/searchaddress.h"
+#include "browser/searchbox.h"
+#include "browser/webcontrol/webcontrol.h"
+#include "common/core/twips.h"
+#include "common/dialogs.h"
+#include "common/workspace.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QStyle>
+
+namespace {
+
+// Where the search box sits on the bar, in twips.
+constexpr QRectF searchBoxPlace(1560, 5, 2175, 285);
+constexpr int blankEntries = 3;
+
+} // namespace
+
+ToolsToolbar::ToolsToolbar(WebControl *web, Dialogs &dialogs, Workspace &workspace,
+                           QMenu *historyMenu, QWidget *parent)
+    : QToolBar(parent)
+    , m_web(web)
+    , m_dialogs(dialogs)
+    , m_workspace(workspace)
+    , m_historyMenu(historyMenu)
+{
+    setObjectName(QStringLiteral("tbar2"));
+    setMovable(false);
+    setFloatable(false);
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    setAccessibleName(QStringLiteral("Tools"));
+
+    addEntries();
+    // Made after the entries so that it lies over the blank ones.
+    m_searchBox = new SearchBox(this);
+    placeSearchBox();
+
+    connect(m_searchBox, &QLineEdit::returnPressed, this, &ToolsToolbar::search);
+    connect(entry(SearchEngine), &QAction::triggered, this, &ToolsToolbar::search);
+    connect(entry(Favourites), &QAction::triggered, this, &ToolsToolbar::showFavourites);
+    connect(entry(History), &QAction::triggered, this, &ToolsToolbar::showHistoryMenu);
+    connect(entry(AntiPopups), &QAction::toggled, this, &ToolsToolbar::popupBlockingChanged);
+}
+
+void ToolsToolbar::addEntries()
+{
+    enum class Kind { Blank, Push, Check, Separator };
+    struct Entry
+    {
+        Kind kind;
+        const char *caption = ""; // as stored, trailing spaces included
+        const char *toolTip = "";
+        const char *themeIcon = nullptr; // no image when null
+        QStyle::StandardPixmap fallbackIcon = QStyle::SP_CustomBase;
+    };
+    const Entry entries[buttonCount] = {
+        // Nothing to do and nothing to show: the search box covers the blank ones.
+        { Kind::Blank },
+        { Kind::Blank },
+        { Kind::Blank },
+        { Kind::Push, "Search Engine", "Search the web", "system-search",
+          QStyle::SP_FileDialogContentsView },
+        { Kind::Push, "Find  ", "Find" },
+        { Kind::Push, "Favourites   ", "Favourites", "bookmarks", QStyle::SP_DirLinkIcon },
+        { Kind::Push, "History     ", "History", "document-open-recent",
+          QStyle::SP_FileDialogDetailedView },
+        { Kind::Separator },
+        { Kind::Check, "Anti-Popups", "Block pop-up windows", "dialog-cancel",
+          QStyle::SP_DialogCancelButton },
+        { Kind::Separator },
+    };
+
+    for (const Entry &entry : entries) {
+        if (entry.kind == Kind::Separator) {
+            m_entries.append(addSeparator());
+            continue;
+        }
+        const QIcon icon = entry.themeIcon
+            ? QIcon::fromTheme(QLatin1String(entry.themeIcon),
+                               style()->standardIcon(entry.fallbackIcon))
+            : QIcon();
+        const QString caption = QString::fromLatin1(entry.caption);
+        QAction *action = addAction(icon, caption);
+        // The bar would otherwise show the caption trimmed.
+        action->setIconText(caption);
+        action->setToolTip(QString::fromLatin1(entry.toolTip));
+        action->setEnabled(entry.kind != Kind::Blank);
+        action->setCheckable(entry.kind == Kind::Check);
+        m_entries.append(action);
+    }
+
+    for (int index = 1; index <= buttonCount; ++index)
+        entry(index)->setObjectName(QStringLiteral("tbar2_%1").arg(index));
+}
+
+void ToolsToolbar::placeSearchBox()
+{
+    const QRect place(Twips::toPixels(searchBoxPlace.left(), logicalDpiX()),
+                      Twips::toPixels(searchBoxPlace.top(), logicalDpiY()),
+                      Twips::toPixels(searchBoxPlace.width(), logicalDpiX()),
+                      Twips::toPixels(searchBoxPlace.height(), logicalDpiY()));
+    m_searchBox->setGeometry(place);
+
+    // The blank entries together reach at least to the box's right edge, so "Search Engine" and
+    // the buttons after it start clear of the box.
+    const int blankWidth = (place.right() + 1 + blankEntries - 1) / blankEntries;
+    for (int index = 1; index <= blankEntries; ++index)
+        widgetForAction(entry(index))->setFixedWidth(blankWidth);
+}
+
+QAction *ToolsToolbar::entry(int index) const
+{
+    return m_entries.value(index - 1);
+}
+
+bool ToolsToolbar::popupBlocking() const
+{
+    return entry(AntiPopups)->isChecked();
+}
+
+void ToolsToolbar::search()
+{
+    const QString phrase = m_searchBox->text();
+    if (phrase.isEmpty()) {
+        m_dialogs.error(window(), QStringLiteral("Nothing in search field!"));
+        return;
+    }
+    if (m_web)
+        m_web->navigate(searchAddress(phrase));
+}
+
+void ToolsToolbar::showFavourites()
+{
+    if (m_web)
+        m_workspace.showFavourites(m_web->locationName(), m_web->locationUrl());
+}
+
+void ToolsToolbar::showHistoryMenu()
+{
+    if (m_historyMenu)
+        m_historyMenu->popup(QCursor::pos());
+}
