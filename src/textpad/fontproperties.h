@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QObject>
+
+class Dialogs;
+class QWidget;
+class RichTextControl;
+
+// Font Properties: the font dialog filled from the selection's format and applied back to it, after
+// OK and after Cancel alike. A property mixed over the selection leaves the dialog's previous value,
+// which this window remembers. The dialog does not offer colour, strikethrough and underline, so
+// those pass through as they were filled in.
+class FontProperties : public QObject
+{
+    Q_OBJECT
+public:
+    FontProperties(QWidget *window, RichTextControl *tb, Dialogs &dialogs, QObject *parent);
+
+    void run();
+
+private:
+    void fillFromSelection();
+    void applyToSelection();
+
+    QWidget *m_window;
+    RichTextControl *m_tb;
+    Dialogs &m_dialogs;
+    QFont m_font;
+    QColor m_color;
+};

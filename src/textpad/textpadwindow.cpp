@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "textpad/textpadwindow.h"
+
+#include "common/core/twips.h"
+#include "textpad/changemonitor.h"
+#include "textpad/core/padlayout.h"
+#include "textpad/editcommands.h"
+#include "textpad/fontproperties.h"
+#include "textpad/padmenus.h"
+#include "textpad/richtext/richtextcontrol.h"
+#include "textpad/wordcompletion.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace {
+constexpr double statusBarTwips = 255;
+constexpr double panel2Units = 2000;
+constexpr double clientWidthTwips = 7020;
+constexpr double clientHeightTwips = 5835;
+
+QRect padUnitsToPixels(const QRectF &units, double dpi)
+{
+    const double across = textpad::twipsPerPadUnit;
+    return Twips::toPixels(QRectF(units.left() * across, units.top(), units.width() * across,
+                                  units.height()),
+                           dpi);
+}
+}
+
+TextPadWindow::TextPadWindow(Dialogs &dialogs, Workspace &workspace, Launcher &launcher,
+                             QWidget *parent)
+    : QMainWindow(parent)
+    , m_menus(std::make_unique<PadMenus>(this))
+    , m_textPlace(600 / textpad::twipsPerPadUnit, 360, 4335 / textpad::twipsPerPadUnit, 2535)
+{
+    setObjectName(QStringLiteral("pad"));
+    setWindowFlag(Qt::Window);
+    createControls();
+    m_documentController = new DocumentController(this, m_tb, dialogs, this);
+    m_monitor = new ChangeMonitor(
+        m_tb, [this] { return m_documentController->isSaved(); }, m_panel1, this);
+    m_commands = new EditCommands(this, m_tb, m_menus->bul, launcher, workspace, this);
+    m_popup = new PopupMenuController(*m_menus, m_tb, m_tbtemp2, this);
+    m_fontProperties = new FontProperties(this, m_tb, dialogs, this);
+    m_wordCompletion = new WordCompletion(this, m_tb, m_menus->autoword, dialogs, this);
+    connectCommands();
+
+    const double dpi = logicalDpiX();
+    resize(Twips::toPixels(clientWidthTwips, dpi),
+           Twips::toPixels(clientHeightTwips, dpi) + menuBar()->sizeHint().height());
+    applyLayout();
+}
+
+TextPadWindow::~TextPadWindow() = default;
+
+void TextPadWindow::createControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    client->installEventFilter(this);
+
+    m_tb = new RichTextControl(client);
+    m_tb->setObjectName(QStringLiteral("tb"));
+    m_tb->setAccessibleName(tr("Document"));
+    // The system's fixed-width face stands in for Fixedsys 9 pt.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(9);
+    m_tb->setFont(fixed);
+    QPalette palette = m_tb->palette();
+    palette.setColor(QPalette::Base, QColor(255, 250, 238));
+    m_tb->setPalette(palette);
+    // Both scroll bars, so lines run on to the right instead of wrapping.
+    m_tb->setLineWrapMode(QTextEdit::NoWrap);
+    m_tb->setFocus();
+
+    m_tbtemp2 = new RichTextControl(client);
+    m_tbtemp2->setObjectName(QStringLiteral("tbtemp2"));
+    m_tbtemp2->hide();
+    m_piclines = new QWidget(client);
+    m_piclines->setObjectName(QStringLiteral("piclines"));
+    m_piclines->hide();
+    m_cl = new QLineEdit(QStringLiteral("Text1"), client);
+    m_cl->setObjectName(QStringLiteral("cl"));
+    m_cl->hide();
+
+    QStatusBar *stbar = statusBar();
+    stbar->setObjectName(QStringLiteral("stbar"));
+    stbar->setSizeGripEnabled(false);
+    stbar->setFixedHeight(Twips::toPixels(statusBarTwips, logicalDpiY()));
+    m_panel1 = new QLabel(stbar);
+    m_panel1->setObjectName(QStringLiteral("panel1"));
+    m_panel1->setAccessibleName(tr("Document status"));
+    m_panel2 = new QLabel(QStringLiteral("Orbello's Text Pad"), stbar);
+    m_panel2->setObjectName(QStringLiteral("panel2"));
+    stbar->addWidget(m_panel1);
+    stbar->addWidget(m_panel2);
+}
+
+void TextPadWindow::connectCommands()
+{
+    PadMenus &m = *m_menus;
+    DocumentController *doc = m_documentController;
+    connect(m.newer, &QAction::triggered, doc, &DocumentController::newDocument);
+    connect(m.op, &QAction::triggered, doc, &DocumentController::open);
+    connect(m.sav, &QAction::triggered, doc, &DocumentController::save);
+    connect(m.sav2, &QAction::triggered, doc, &DocumentController::saveAs);
+    connect(m.pri, &QAction::triggered, doc, &DocumentController::print);
+    connect(m.bye, &QAction::triggered, doc, &DocumentController::exit);
+    connect(m_cl, &QLineEdit::textChanged, doc, &DocumentController::closeAllSignal);
+
+    connect(m.selall, &QAction::triggered, m_commands, &EditCommands::selectAll);
+    connect(m.cop, &QAction::triggered, m_commands, &EditCommands::copy);
+    connect(m.cu, &QAction::triggered, m_commands, &EditCommands::cut);
+    connect(m.pas, &QAction::triggered, m_commands, &EditCommands::paste);
+    connect(m.clclip, &QAction::triggered, m_commands, &EditCommands::clearClipboard);
+    connect(m.td, &QAction::triggered, m_commands, &EditCommands::insertDateTime);
+    connect(m.bul, &QAction::triggered, m_commands, &EditCommands::toggleBullets);
+    connect(m.brows, &QAction::triggered, m_commands, &EditCommands::browse);
+
+    connect(m.u2, &QAction::triggered, m_popup, &PopupMenuController::popUp);
+    connect(m_tb, &RichTextControl::mouseUp, m_popup, [this](int button) {
+        if (button == 2)
+            m_popup->popUp();
+    });
+    connect(m.fp, &QAction::triggered, m_fontProperties, &FontProperties::run);
+    connect(m.autoword, &QAction::triggered, m_wordCompletion, &WordCompletion::toggle);
+}
+
+QString TextPadWindow::fileName() const
+{
+    return m_documentController->fileName();
+}
+
+bool TextPadWindow::isSaved() const
+{
+    return m_documentController->isSaved();
+}
+
+void TextPadWindow::setClock(std::function<QDateTime()> clock)
+{
+    m_commands->setClock(std::move(clock));
+}
+
+void TextPadWindow::setPrinterSource(DocumentController::PrinterSource source)
+{
+    m_documentController->setPrinterSource(std::move(source));
+}
+
+void TextPadWindow::setPopupPresenter(PopupMenuController::Presenter presenter)
+{
+    m_popup->setPresenter(std::move(presenter));
+}
+
+void TextPadWindow::setWordListWindow(WordListWindow *wordList)
+{
+    m_wordCompletion->setWordListWindow(wordList);
+}
+
+void TextPadWindow::insertWord()
+{
+    m_wordCompletion->insertWord();
+}
+
+void TextPadWindow::closeEvent(QCloseEvent *event)
+{
+    m_documentController->closeRequested();
+    event->ignore();
+}
+
+bool TextPadWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        applyLayout();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TextPadWindow::applyLayout()
+{
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    // The client area runs from below the menu bar to the bottom, the status bar included.
+    const QSize client = centralWidget()->size();
+    textpad::PadLayoutInput input;
+    input.scaleWidth = Twips::fromPixels(client.width(), dpiX) / textpad::twipsPerPadUnit;
+    input.scaleHeight = Twips::fromPixels(client.height() + statusBar()->height(), dpiY);
+    input.statusBarHeight = statusBarTwips;
+    input.panel2Width = panel2Units;
+    input.previousText = m_textPlace;
+    input.previousPanel1Width = m_panel1Width;
+    const textpad::PadLayout layout = textpad::layoutPad(input);
+    m_textPlace = layout.text;
+    m_panel1Width = layout.panel1Width;
+    m_tb->setGeometry(padUnitsToPixels(layout.text, dpiX));
+    m_panel1->setFixedWidth(Twips::toPixels(m_panel1Width * textpad::twipsPerPadUnit, dpiX));
+    m_panel2->setFixedWidth(Twips::toPixels(panel2Units * textpad::twipsPerPadUnit, dpiX));
+}
