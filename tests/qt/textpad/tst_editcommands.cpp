@@ -1,0 +1,373 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/fakelauncher.h"
+#include "support/fakeworkspace.h"
+#include "support/scripteddialogs.h"
+#include "textpad/richtext/richtextcontrol.h"
+#include "textpad/textpadwindow.h"
+#include "textpad/wordlistwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+
+namespace {
+class FakeWordList : public WordListWindow
+{
+public:
+    bool hasWordList() const override { return present; }
+    void clearEntry() override { ++cleared; }
+    void showWithFocusOnEntry() override { ++shown; }
+    QString chosenWord() const override { return QStringLiteral("chosen"); }
+
+    bool present = true;
+    int cleared = 0;
+    int shown = 0;
+};
+
+QStringList visibleEntries(const QMenu *menu)
+{
+    QStringList entries;
+    for (QAction *action : menu->actions()) {
+        if (action->isVisible())
+            entries << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+    }
+    return entries;
+}
+}
+
+class TestEditCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void selectAllOnEmptyDocumentSelectsNothing();
+    void copyWithEmptySelectionLeavesAnEmptyText();
+    void cutPutsPlainTextOnTheClipboardThenRemovesIt();
+    void pasteTakesOnlyThePlainText_data();
+    void pasteTakesOnlyThePlainText();
+    void clearClipboardEmptiesIt();
+    void timeDateReplacesTheSelection();
+    void bulletsFollowTheCaretAndCoverTheDocument_data();
+    void bulletsFollowTheCaretAndCoverTheDocument();
+    void browseOpensTheAddressInTheDefaultBrowser();
+    void browseFallsBackToTheFirstBrowserWindow();
+    void popupFollowsSelectionDocumentAndClipboard_data();
+    void popupFollowsSelectionDocumentAndClipboard();
+    void onlyTheRightButtonPopsUp();
+    void editMenuTitleGivesTheSameMenuAsARightClick();
+    void nothingToShowDisablesThePopup();
+    void wordCompletionWithoutWordListSaysSo();
+    void wordCompletionHookFollowsTheKeys();
+
+private:
+    RichTextControl *tb() const { return m_pad->document(); }
+    void trigger(const char *name)
+    {
+        m_pad->findChild<QAction *>(QLatin1String(name))->trigger();
+    }
+
+    ScriptedDialogs *m_dialogs = nullptr;
+    FakeWorkspace *m_workspace = nullptr;
+    FakeLauncher *m_launcher = nullptr;
+    TextPadWindow *m_pad = nullptr;
+    QList<QStringList> m_popups;
+};
+
+void TestEditCommands::init()
+{
+    m_dialogs = new ScriptedDialogs;
+    m_workspace = new FakeWorkspace;
+    m_launcher = new FakeLauncher;
+    m_pad = new TextPadWindow(*m_dialogs, *m_workspace, *m_launcher);
+    m_popups.clear();
+    m_pad->setPopupPresenter([this](QMenu *menu) { m_popups << visibleEntries(menu); });
+    QApplication::clipboard()->clear();
+}
+
+void TestEditCommands::cleanup()
+{
+    delete m_pad;
+    delete m_launcher;
+    delete m_workspace;
+    delete m_dialogs;
+}
+
+void TestEditCommands::selectAllOnEmptyDocumentSelectsNothing()
+{
+    trigger("selall");
+    QCOMPARE(tb()->selStart(), 0);
+    QCOMPARE(tb()->selLength(), 0);
+    tb()->setText(QStringLiteral("ab\r\ncd"));
+    trigger("selall");
+    QCOMPARE(tb()->selText(), QStringLiteral("ab\r\ncd"));
+}
+
+void TestEditCommands::copyWithEmptySelectionLeavesAnEmptyText()
+{
+    QApplication::clipboard()->setText(QStringLiteral("old"));
+    tb()->setText(QStringLiteral("text"));
+    trigger("cop");
+    QCOMPARE(QApplication::clipboard()->text(), QString());
+}
+
+void TestEditCommands::cutPutsPlainTextOnTheClipboardThenRemovesIt()
+{
+    tb()->setText(QStringLiteral("keep cut\r\nthis keep"));
+    tb()->setSelStart(5);
+    tb()->setSelLength(8);
+    tb()->setSelBold(true);
+    QVERIFY(m_pad->isSaved() == false);
+    trigger("cu");
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    QCOMPARE(data->text(), QStringLiteral("cut\nthis"));
+    QVERIFY(!data->hasHtml());
+    QCOMPARE(tb()->text(), QStringLiteral("keep  keep"));
+    QVERIFY(!m_pad->isSaved());
+}
+
+void TestEditCommands::pasteTakesOnlyThePlainText_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<bool>("image");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("formattedText") << "<b>bold</b>" << "bold" << false << "[bold]";
+    QTest::newRow("richWithoutPlain") << "<b>bold</b>" << QString() << false << "[]";
+    QTest::newRow("onlyAnImage") << QString() << QString() << true << "[sel]";
+    QTest::newRow("plainWithLines") << QString() << "a\nb" << false << "[a\r\nb]";
+}
+
+void TestEditCommands::pasteTakesOnlyThePlainText()
+{
+    QFETCH(QString, html);
+    QFETCH(QString, plain);
+    QFETCH(bool, image);
+    auto *data = new QMimeData;
+    if (!html.isEmpty())
+        data->setHtml(html);
+    if (!plain.isEmpty())
+        data->setText(plain);
+    if (image)
+        data->setImageData(QImage(4, 4, QImage::Format_RGB32));
+    QApplication::clipboard()->setMimeData(data);
+    tb()->setText(QStringLiteral("[sel]"));
+    tb()->setSelStart(1);
+    tb()->setSelLength(3);
+    trigger("pas");
+    QTEST(tb()->text(), "result");
+    tb()->setSelStart(1);
+    tb()->setSelLength(1);
+    QCOMPARE(tb()->selBold(), std::optional<bool>(false));
+}
+
+void TestEditCommands::clearClipboardEmptiesIt()
+{
+    QApplication::clipboard()->setText(QStringLiteral("something"));
+    trigger("clclip");
+    QCOMPARE(QApplication::clipboard()->text(), QString());
+}
+
+void TestEditCommands::timeDateReplacesTheSelection()
+{
+    const QDateTime when(QDate(2024, 3, 7), QTime(14, 5, 9));
+    m_pad->setClock([when] { return when; });
+    tb()->setText(QStringLiteral("at X."));
+    tb()->setSelStart(3);
+    tb()->setSelLength(1);
+    trigger("td");
+    const QLocale locale = QLocale::system();
+    const QString stamp = tb()->text().mid(3, tb()->text().size() - 4);
+    QVERIFY(stamp.startsWith(locale.toString(when.date(), QLocale::ShortFormat) + u' '));
+    QVERIFY(stamp.contains(QStringLiteral("05:09")));
+    QVERIFY(tb()->text().endsWith(u'.'));
+    QVERIFY(!m_pad->isSaved());
+}
+
+void TestEditCommands::bulletsFollowTheCaretAndCoverTheDocument_data()
+{
+    QTest::addColumn<int>("bulletedParagraph"); // -1: none
+    QTest::addColumn<int>("selStart");
+    QTest::addColumn<int>("selLength");
+    QTest::addColumn<bool>("bullets");
+    // "one" 0-3, "two" 4-7, "three" 8-13
+    QTest::newRow("caretInPlainParagraph") << -1 << 5 << 0 << true;
+    QTest::newRow("caretInBulletedParagraph") << 1 << 5 << 0 << false;
+    QTest::newRow("caretInPlainBesideBulleted") << 1 << 9 << 0 << true;
+    QTest::newRow("mixedSelection") << 1 << 2 << 4 << false;
+}
+
+void TestEditCommands::bulletsFollowTheCaretAndCoverTheDocument()
+{
+    QFETCH(int, bulletedParagraph);
+    QFETCH(int, selStart);
+    QFETCH(int, selLength);
+    QFETCH(bool, bullets);
+    tb()->setText(QStringLiteral("one\r\ntwo\r\nthree"));
+    if (bulletedParagraph >= 0) {
+        tb()->setSelStart(bulletedParagraph * 4);
+        tb()->setSelBullet(true);
+    }
+    tb()->setSelStart(selStart);
+    tb()->setSelLength(selLength);
+    trigger("bul");
+    QCOMPARE(m_pad->findChild<QAction *>(QStringLiteral("bul"))->isChecked(), bullets);
+    QCOMPARE(tb()->selStart(), selStart);
+    QCOMPARE(tb()->selLength(), 0);
+    tb()->setSelStart(0);
+    tb()->setSelLength(100);
+    QCOMPARE(tb()->selBullet(), std::optional<bool>(bullets));
+    QCOMPARE(tb()->text(), QStringLiteral("one\r\ntwo\r\nthree"));
+}
+
+void TestEditCommands::browseOpensTheAddressInTheDefaultBrowser()
+{
+    m_pad->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pad));
+    tb()->setText(QStringLiteral("go http://example.org/a?b=c now"));
+    tb()->setSelStart(3);
+    tb()->setSelLength(24);
+    trigger("brows");
+    QCOMPARE(m_launcher->addresses, QStringList { QStringLiteral("http://example.org/a?b=c") });
+    QVERIFY(m_workspace->firstWindowAddresses.isEmpty());
+    QTRY_VERIFY(m_pad->isMinimized());
+}
+
+void TestEditCommands::browseFallsBackToTheFirstBrowserWindow()
+{
+    m_launcher->canStart = false;
+    QWidget browser;
+    m_workspace->makeBrowser = [&browser](const QString &) { return &browser; };
+    m_pad->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pad));
+    tb()->setText(QStringLiteral("http://example.org/"));
+    trigger("selall");
+    trigger("brows");
+    QCOMPARE(m_launcher->addresses.size(), 1);
+    QCOMPARE(m_workspace->firstWindowAddresses, QStringList { QStringLiteral("http://example.org/") });
+    QTRY_VERIFY(m_pad->isMinimized());
+}
+
+void TestEditCommands::popupFollowsSelectionDocumentAndClipboard_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<int>("selLength"); // from the start
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("textNoSelectionEmptyClipboard") << "some text" << 0 << QString()
+                                                   << QStringList { "selall" };
+    QTest::newRow("emptyDocumentClipboardText") << QString() << 0 << "x"
+                                                << QStringList { "pas", "-", "clclip" };
+    QTest::newRow("textNoSelectionClipboardText")
+        << "some text" << 0 << "x" << QStringList { "selall", "-", "pas", "-", "clclip" };
+    QTest::newRow("phrase") << "some text" << 9 << QString()
+                            << QStringList { "selall", "-", "cop", "cu", "-", "sear" };
+    QTest::newRow("address") << "http://example.org/x" << 20 << QString()
+                             << QStringList { "selall", "-", "cop", "cu", "-", "brows" };
+    QTest::newRow("dateWithSlashes") << "1/2/2024" << 8 << QString()
+                                     << QStringList { "selall", "-", "cop", "cu" };
+}
+
+void TestEditCommands::popupFollowsSelectionDocumentAndClipboard()
+{
+    QFETCH(QString, document);
+    QFETCH(int, selLength);
+    QFETCH(QString, clipboard);
+    if (!clipboard.isEmpty())
+        QApplication::clipboard()->setText(clipboard);
+    tb()->setText(document);
+    tb()->setSelStart(0);
+    tb()->setSelLength(selLength);
+    emit tb()->mouseUp(2);
+    QCOMPARE(m_popups.size(), 1);
+    QTEST(m_popups.first(), "entries");
+    QVERIFY(m_pad->findChild<QMenu *>(QStringLiteral("po"))->isEnabled());
+    QCOMPARE(m_pad->findChild<RichTextControl *>(QStringLiteral("tbtemp2"))->text(), QString());
+}
+
+void TestEditCommands::onlyTheRightButtonPopsUp()
+{
+    m_pad->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pad));
+    tb()->setText(QStringLiteral("text"));
+    QTest::mouseClick(tb()->viewport(), Qt::LeftButton);
+    QTest::mouseClick(tb()->viewport(), Qt::MiddleButton);
+    QCOMPARE(m_popups.size(), 0);
+    QTest::mouseClick(tb()->viewport(), Qt::RightButton);
+    QCOMPARE(m_popups.size(), 1);
+}
+
+void TestEditCommands::editMenuTitleGivesTheSameMenuAsARightClick()
+{
+    QApplication::clipboard()->setText(QStringLiteral("clip"));
+    tb()->setText(QStringLiteral("two words"));
+    tb()->setSelStart(0);
+    tb()->setSelLength(9);
+    emit tb()->mouseUp(2);
+    trigger("u2");
+    QCOMPARE(m_popups.size(), 2);
+    QCOMPARE(m_popups.at(1), m_popups.at(0));
+}
+
+void TestEditCommands::nothingToShowDisablesThePopup()
+{
+    emit tb()->mouseUp(2);
+    trigger("u2");
+    QCOMPARE(m_popups.size(), 0);
+    auto *po = m_pad->findChild<QMenu *>(QStringLiteral("po"));
+    QVERIFY(!po->isEnabled());
+    tb()->setText(QStringLiteral("x"));
+    emit tb()->mouseUp(2);
+    QVERIFY(po->isEnabled());
+    QCOMPARE(m_popups.size(), 1);
+}
+
+void TestEditCommands::wordCompletionWithoutWordListSaysSo()
+{
+    auto *autoword = m_pad->findChild<QAction *>(QStringLiteral("autoword"));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        autoword->trigger();
+        QCOMPARE(m_dialogs->messages.size(), attempt + 1);
+        QCOMPARE(m_dialogs->messages.last().text, QStringLiteral("No Wordlist Found!"));
+        QCOMPARE(m_dialogs->messages.last().title, QStringLiteral("Error"));
+        QCOMPARE(m_dialogs->messages.last().icon, Dialogs::Icon::Critical);
+        QVERIFY(!autoword->isChecked());
+    }
+    m_pad->insertWord();
+    QCOMPARE(tb()->text(), QString());
+}
+
+void TestEditCommands::wordCompletionHookFollowsTheKeys()
+{
+    FakeWordList words;
+    m_pad->setWordListWindow(&words);
+    m_pad->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pad));
+    QTest::keyClicks(tb(), QStringLiteral("ab "));
+    QCOMPARE(words.cleared, 0); // off: the word list is left alone
+    auto *autoword = m_pad->findChild<QAction *>(QStringLiteral("autoword"));
+    autoword->trigger();
+    QVERIFY(autoword->isChecked());
+    QCOMPARE(words.shown, 1);
+    QTest::keyClicks(tb(), QStringLiteral("cd"));
+    QCOMPARE(words.cleared, 2);
+    QCOMPARE(words.shown, 1);
+    QTest::keyClick(tb(), Qt::Key_Space);
+    QTest::keyClick(tb(), Qt::Key_Return);
+    QCOMPARE(words.cleared, 4);
+    QCOMPARE(words.shown, 3);
+    QCOMPARE(tb()->text(), QStringLiteral("ab cd \r\n")); // the keys still reach the document
+    m_pad->insertWord();
+    QCOMPARE(tb()->text(), QStringLiteral("ab cd \r\nchosen"));
+    autoword->trigger();
+    QVERIFY(!autoword->isChecked());
+    QTest::keyClick(tb(), Qt::Key_Space);
+    QCOMPARE(words.cleared, 4);
+}
+
+QTEST_MAIN(TestEditCommands)
+#include "tst_editcommands.moc"
