@@ -61,6 +61,7 @@ void AddressBar::setUpBox()
     m_box->setObjectName(QStringLiteral("text2"));
     m_box->setAccessibleName(tr("Address"));
     m_box->setEditable(true);
+    m_box->lineEdit()->setAccessibleName(tr("Address"));
     // The bar keeps the list and completes by its own rules.
     m_box->setInsertPolicy(QComboBox::NoInsert);
     m_box->setCompleter(nullptr);

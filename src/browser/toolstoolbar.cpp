@@ -90,6 +90,8 @@ void ToolsToolbar::addEntries()
         action->setIconText(caption);
         action->setToolTip(QString::fromLatin1(entry.toolTip));
         action->setEnabled(entry.kind != Kind::Blank);
+        if (entry.kind == Kind::Blank)
+            widgetForAction(action)->setAccessibleName(QStringLiteral("Blank"));
         action->setCheckable(entry.kind == Kind::Check);
         m_entries.append(action);
     }

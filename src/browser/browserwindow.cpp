@@ -1,0 +1,357 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "browser/browserwindow.h"
+
+#include "browser/addressbar.h"
+#include "browser/core/browserlayout.h"
+#include "browser/core/pageevents.h"
+#include "browser/navigationtoolbar.h"
+#include "browser/toolstoolbar.h"
+#include "common/core/twips.h"
+#include "common/workspace.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+constexpr int watchdogInterval = 2000;
+constexpr double initialWidthTwips = 10350;
+constexpr double initialHeightTwips = 7305;
+constexpr double squareButtonTwips = 375; // Go and leave-full-screen buttons
+}
+
+BrowserWindow::BrowserWindow(WebControl *web, Dialogs &dialogs, Workspace &workspace,
+                             const QString &applicationDirectory, QWidget *parent)
+    : QWidget(parent)
+    , m_web(web)
+    , m_dialogs(dialogs)
+    , m_workspace(workspace)
+    , m_applicationDirectory(applicationDirectory)
+    , m_menus(this)
+{
+    setObjectName(QStringLiteral("frmb"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(PageEvents::productName);
+    m_web->setParent(this);
+    createControls();
+    connectWebControl();
+    connectMenus();
+    connectPopupSignals();
+
+    // Load sequence: lay out, show a blank page, read the typed-address history.
+    const double dpi = logicalDpiX();
+    resize(Twips::toPixels(initialWidthTwips, dpi), Twips::toPixels(initialHeightTwips, dpi));
+    layOut();
+    m_web->navigate(QStringLiteral("about:blank"));
+    m_addressBar->loadHistory();
+    m_menus.h->menuAction()->setVisible(false);
+    m_timer1->start();
+}
+
+BrowserWindow::~BrowserWindow() = default;
+
+void BrowserWindow::createControls()
+{
+    const double dpi = logicalDpiX();
+    m_web->widget()->setParent(this);
+
+    m_tbar = new NavigationToolbar(this);
+    m_tbar2 = new ToolsToolbar(m_web, m_dialogs, m_workspace, m_menus.h, this);
+    m_addressBar = new AddressBar(m_web, m_applicationDirectory + QStringLiteral("history.txt"), m_tbar);
+
+    m_sbar = new QStatusBar(this);
+    m_sbar->setObjectName(QStringLiteral("sbar"));
+    m_sbar->setSizeGripEnabled(false);
+    m_statusPanel = new QLabel(m_sbar);
+    m_statusPanel->setObjectName(QStringLiteral("sbarPanel1"));
+    m_statusPanel->setAccessibleName(QStringLiteral("Status"));
+    m_sbar->addWidget(m_statusPanel, 1);
+
+    m_probar = new QProgressBar(this);
+    m_probar->setObjectName(QStringLiteral("probar"));
+    m_probar->setAccessibleName(QStringLiteral("Page loading progress"));
+    m_probar->setRange(0, 100);
+    m_probar->setTextVisible(false);
+    m_probar->hide();
+
+    m_command2 = new QToolButton(this);
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command2->setIcon(QIcon::fromTheme(QStringLiteral("view-restore"),
+                                         style()->standardIcon(QStyle::SP_TitleBarNormalButton)));
+    m_command2->setToolTip(QStringLiteral("Leave full screen"));
+    m_command2->setAccessibleName(QStringLiteral("Leave full screen"));
+    const int square = Twips::toPixels(squareButtonTwips, dpi);
+    m_command2->resize(square, square);
+    m_command2->hide();
+    m_addressBar->goButton()->setParent(this);
+    m_addressBar->goButton()->resize(square, square);
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(watchdogInterval);
+
+    // Hidden one-line boxes through which other parties signal this window.
+    m_text1 = new QLineEdit(this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->hide();
+    m_text3 = new QLineEdit(this);
+    m_text3->setObjectName(QStringLiteral("Text3"));
+    m_text3->hide();
+
+    // Qt's overflow button of a toolbar too narrow for its buttons has no name of its own.
+    for (QToolBar *bar : { static_cast<QToolBar *>(m_tbar), static_cast<QToolBar *>(m_tbar2) }) {
+        if (auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+            more->setAccessibleName(QStringLiteral("More buttons"));
+    }
+
+    // The Go button, progress bar and leave button lie in front of the toolbars and the page.
+    m_addressBar->goButton()->raise();
+    m_probar->raise();
+    m_command2->raise();
+}
+
+void BrowserWindow::connectWebControl()
+{
+    connect(m_web, &WebControl::statusTextChanged, this, &BrowserWindow::onStatusText);
+    connect(m_web, &WebControl::progressChanged, this, &BrowserWindow::onProgress);
+    connect(m_web, &WebControl::titleChanged, this, &BrowserWindow::onTitle);
+    connect(m_web, &WebControl::navigationStarting, this, &BrowserWindow::onNavigationStarting);
+    connect(m_web, &WebControl::documentComplete, this, &BrowserWindow::onDocumentComplete);
+    connect(m_web, &WebControl::newWindowRequested, this, &BrowserWindow::onNewWindowRequested,
+            Qt::DirectConnection);
+    connect(m_web, &WebControl::widthRequested, this,
+            [this](int width) { m_web->widget()->resize(width, m_web->widget()->height()); });
+    connect(m_web, &WebControl::heightRequested, this,
+            [this](int height) { m_web->widget()->resize(m_web->widget()->width(), height); });
+    connect(m_web, &WebControl::closeRequested, this, &BrowserWindow::unload);
+    connect(m_tbar, &NavigationToolbar::buttonClicked, this, &BrowserWindow::onNavigationButton);
+    connect(m_timer1, &QTimer::timeout, this, &BrowserWindow::onWatchdogTick);
+    connect(m_command2, &QToolButton::clicked, this, &BrowserWindow::leaveFullScreen);
+}
+
+void BrowserWindow::connectMenus()
+{
+    connect(m_menus.newer, &QAction::triggered, this, [this] { m_workspace.openBrowserWindow(); });
+    connect(m_menus.exiter, &QAction::triggered, this, [this] { frameWidget()->hide(); });
+    connect(m_menus.abt, &QAction::triggered, this, [this] { m_workspace.showAbout(); });
+    connect(m_menus.cas, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(0); });
+    connect(m_menus.hon, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(1); });
+    connect(m_menus.ver, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(2); });
+    connect(m_menus.fuller, &QAction::triggered, this, &BrowserWindow::toggleFullScreen);
+    connect(m_menus.clearhist, &QAction::triggered, m_addressBar, &AddressBar::clearAllHistory);
+    connect(m_menus.sel, &QMenu::aboutToShow, this, &BrowserWindow::fillWindowList);
+    connect(m_menus.opnewb, &QAction::triggered, this, [] {}); // the check mark is the setting
+}
+
+void BrowserWindow::connectPopupSignals()
+{
+    connect(m_text3, &QLineEdit::textChanged, this, &BrowserWindow::onPopupSignal);
+    connect(m_text1, &QLineEdit::textChanged, this, &BrowserWindow::onCloseSignal);
+}
+
+bool BrowserWindow::isFullScreen() const
+{
+    return m_menus.fuller->isChecked();
+}
+
+bool BrowserWindow::popupBlocking() const
+{
+    return m_tbar2->popupBlocking();
+}
+
+QWidget *BrowserWindow::frameWidget()
+{
+    if (auto *subWindow = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        return subWindow;
+    return this;
+}
+
+void BrowserWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void BrowserWindow::showProgressView()
+{
+    m_addressBar->box()->hide();
+    m_probar->show();
+    keepPageBelowToolbars();
+}
+
+void BrowserWindow::showAddressView()
+{
+    if (!isFullScreen())
+        m_addressBar->box()->show();
+    m_probar->hide();
+    keepPageBelowToolbars();
+}
+
+void BrowserWindow::keepPageBelowToolbars()
+{
+    if (m_tbar->isVisible())
+        m_web->widget()->move(0, m_tbar2->height() + m_tbar->height());
+}
+
+void BrowserWindow::onNavigationButton(int index)
+{
+    switch (index) {
+    case NavigationToolbar::Back:
+        m_web->goBack();
+        break;
+    case NavigationToolbar::Forward:
+        m_web->goForward();
+        break;
+    case NavigationToolbar::Home:
+        m_web->goHome();
+        break;
+    case NavigationToolbar::Stop:
+        m_web->stop();
+        break;
+    case NavigationToolbar::Refresh:
+        m_web->refresh();
+        break;
+    case NavigationToolbar::Address:
+        if (m_probar->isVisible())
+            showAddressView();
+        else
+            showProgressView();
+        break;
+    default:
+        break;
+    }
+}
+
+void BrowserWindow::onStatusText(const QString &text)
+{
+    const auto outcome = PageEvents::statusText(text, isFullScreen(), m_web->locationName());
+    m_statusPanel->setText(outcome.panelText);
+    if (outcome.caption)
+        setWindowTitle(*outcome.caption);
+}
+
+void BrowserWindow::onProgress(int progress, int progressMax)
+{
+    if (const auto value = PageEvents::progressValue(progress, progressMax)) {
+        m_progress = *value;
+        m_probar->setValue(qRound(*value));
+    }
+}
+
+void BrowserWindow::onTitle(const QString &title)
+{
+    setWindowTitle(PageEvents::captionForTitle(title));
+}
+
+void BrowserWindow::onNavigationStarting()
+{
+    if (!isFullScreen())
+        showProgressView();
+}
+
+void BrowserWindow::onDocumentComplete()
+{
+    layOut();
+    m_addressBar->showPageAddress(m_web->locationUrl());
+    m_progress = 0;
+    m_probar->setValue(0);
+    if (!isFullScreen())
+        showAddressView();
+}
+
+void BrowserWindow::onWatchdogTick()
+{
+    layOut();
+    const auto outcome = PageEvents::watchdogTick(m_progress, m_probar->isVisible(), m_lastProgress,
+                                                  isFullScreen());
+    if (outcome.showAddressView)
+        showAddressView();
+    if (outcome.lastProgress) {
+        m_lastProgress = *outcome.lastProgress;
+        keepPageBelowToolbars();
+    }
+}
+
+void BrowserWindow::onNewWindowRequested(WebControl::NewWindowRequest &request)
+{
+    auto *window = qobject_cast<BrowserWindow *>(m_workspace.openBrowserWindow());
+    if (!window)
+        return;
+    request.target = window->webControl();
+    if (m_menus.opnewb->isChecked()) {
+        QWidget *opener = frameWidget();
+        if (auto *subWindow = qobject_cast<QMdiSubWindow *>(opener); subWindow && subWindow->mdiArea())
+            subWindow->mdiArea()->setActiveSubWindow(subWindow);
+        opener->activateWindow();
+    }
+    if (popupBlocking())
+        window->m_text3->setText(QStringLiteral("a"));
+}
+
+void BrowserWindow::onPopupSignal(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    if (text == u"a") {
+        // A blocked pop-up stays loaded but hidden, and is never heard.
+        m_web->setAudioMuted(true);
+        frameWidget()->hide();
+    }
+    m_text3->clear();
+}
+
+void BrowserWindow::onCloseSignal(const QString &text)
+{
+    if (text != u"cl")
+        return;
+    m_text1->clear();
+    frameWidget()->hide();
+    m_web->stop();
+}
+
+void BrowserWindow::toggleFullScreen()
+{
+    // The action's own toggle has already moved the check mark.
+    layOut();
+}
+
+void BrowserWindow::leaveFullScreen()
+{
+    m_menus.fuller->setChecked(false);
+    layOut();
+    setWindowTitle(PageEvents::captionForTitle(m_web->locationName()));
+}
+
+void BrowserWindow::fillWindowList()
+{
+    m_menus.sel->clear();
+    auto *subWindow = qobject_cast<QMdiSubWindow *>(parentWidget());
+    QMdiArea *area = subWindow ? subWindow->mdiArea() : nullptr;
+    if (!area)
+        return;
+    const auto windows = area->subWindowList();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow *window = windows.at(i);
+        QAction *entry = m_menus.sel->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        entry->setCheckable(true);
+        entry->setChecked(window == area->activeSubWindow());
+        connect(entry, &QAction::triggered, area, [area, window] {
+            window->show();
+            area->setActiveSubWindow(window);
+        });
+    }
+}
+
+void BrowserWindow::unload()
+{
+    frameWidget()->close();
+}

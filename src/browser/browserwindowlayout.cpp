@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Applying the layout calculation to the browser window's widgets: sizes go in as twips, the
+// placements come back in twips and are turned into pixels once, here.
+#include "browser/addressbar.h"
+#include "browser/browserwindow.h"
+#include "browser/core/browserlayout.h"
+#include "browser/navigationtoolbar.h"
+#include "browser/toolstoolbar.h"
+#include "common/core/twips.h"
+
+#include <QComboBox>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QToolButton>
+
+namespace {
+
+// Moves and sizes `widget` by the fields the layout set; the others keep their current values.
+void place(QWidget *widget, const LayoutPlacement &placement, double dpi)
+{
+    QRect geometry = widget->geometry();
+    if (placement.left)
+        geometry.moveLeft(Twips::toPixels(*placement.left, dpi));
+    if (placement.top)
+        geometry.moveTop(Twips::toPixels(*placement.top, dpi));
+    if (placement.width)
+        geometry.setWidth(Twips::toPixels(*placement.width, dpi));
+    if (placement.height)
+        geometry.setHeight(Twips::toPixels(*placement.height, dpi));
+    widget->setGeometry(geometry);
+}
+
+} // namespace
+
+void BrowserWindow::layOut()
+{
+    const double dpi = logicalDpiX();
+    const auto twips = [dpi](int pixels) { return float(Twips::fromPixels(pixels, dpi)); };
+    QWidget *goButton = m_addressBar->goButton();
+    QComboBox *addressBox = m_addressBar->box();
+
+    BrowserLayoutInput input;
+    input.innerWidth = twips(width());
+    input.innerHeight = twips(height());
+    input.tbarHeight = twips(m_tbar->sizeHint().height());
+    input.tbar2Height = twips(m_tbar2->sizeHint().height());
+    input.sbarHeight = twips(m_sbar->sizeHint().height());
+    for (int index = 1; index <= NavigationToolbar::buttonCount; ++index)
+        input.navigationButtonWidths[index - 1] = twips(m_tbar->entryWidth(index));
+    input.goButtonWidth = twips(goButton->width());
+    input.leaveButtonWidth = twips(m_command2->width());
+    input.leaveButtonHeight = twips(m_command2->height());
+    input.addressBoxHeight = twips(addressBox->sizeHint().height());
+    input.fullScreen = isFullScreen();
+    input.progressBarReportedHeight = [dpi](float height) {
+        return float(Twips::fromPixels(Twips::toPixels(height, dpi), dpi));
+    };
+
+    const BrowserLayout layout = layOutBrowser(input);
+
+    if (layout.maximizeWindow && frameWidget() != this)
+        frameWidget()->showMaximized();
+
+    // Docked bars: the navigation bar on top, the tools bar below it, the status bar at the bottom.
+    m_tbar->setVisible(layout.barsVisible);
+    m_tbar2->setVisible(layout.barsVisible);
+    m_sbar->setVisible(layout.barsVisible);
+    addressBox->setVisible(layout.barsVisible);
+    goButton->setVisible(layout.barsVisible);
+    m_command2->setVisible(layout.leaveButtonVisible);
+    if (layout.barsVisible) {
+        const int tbarHeight = m_tbar->sizeHint().height();
+        const int tbar2Height = m_tbar2->sizeHint().height();
+        const int sbarHeight = m_sbar->sizeHint().height();
+        m_tbar->setGeometry(0, 0, width(), tbarHeight);
+        m_tbar2->setGeometry(0, tbarHeight, width(), tbar2Height);
+        m_sbar->setGeometry(0, height() - sbarHeight, width(), sbarHeight);
+    }
+    applyMenuVisibility(layout.menusVisible);
+
+    place(m_web->widget(), layout.web, dpi);
+    place(addressBox, layout.addressBox, dpi);
+    place(m_probar, layout.progressBar, dpi);
+    place(goButton, layout.goButton, dpi);
+    place(m_command2, layout.leaveButton, dpi);
+}
+
+void BrowserWindow::applyMenuVisibility(bool visible)
+{
+    const QList<QMenu *> menus = m_menus.layoutMenus();
+    if (menus.first()->menuAction()->isVisible() == visible)
+        return;
+    for (QMenu *menu : menus) {
+        menu->menuAction()->setVisible(visible);
+        // A hidden menu's shortcuts go quiet with it, so in full screen only the leave button
+        // brings the bars back.
+        for (QAction *action : menu->actions())
+            action->setEnabled(visible);
+    }
+    emit menusChanged();
+}
