@@ -11,7 +11,6 @@
 #include <QWebEngineFindTextResult>
 #include <QWebEngineScript>
 #include <QWebEngineView>
-#include <cmath>
 #include <utility>
 
 namespace {
@@ -207,8 +206,13 @@ void WebEngineControl::execute(Command command)
         return;
     }
     for (const PageActionCommand &entry : pageActionCommands) {
-        if (entry.command == command)
-            m_page->triggerAction(entry.action);
+        if (entry.command != command)
+            continue;
+        // The engine applies editing commands to the focused frame; a page nobody clicked into
+        // yet has none, as when the command comes from a menu.
+        if (m_view)
+            m_view->setFocus();
+        m_page->triggerAction(entry.action);
     }
 }
 
@@ -263,12 +267,12 @@ QWebEnginePage *WebEngineControl::openWindow()
 
 void WebEngineControl::requestSize(const QRect &geometry)
 {
-    // The page asks in CSS pixels for the size of its window; a view has no frame of its own, so
-    // that is the size of the content. At a zoom other than 100% a CSS pixel covers more or fewer
-    // of the widget's device-independent pixels.
-    const qreal zoom = m_page->zoomFactor();
-    emit widthRequested(qRound(geometry.width() * zoom));
-    emit heightRequested(qRound(geometry.height() * zoom));
+    // The page asks for its window's outer size in screen coordinates, which the engine keeps in
+    // device-independent pixels whatever the page's zoom (at 200% a page sees 320 CSS pixels of
+    // a 640 pixel wide view as innerWidth but 640 as outerWidth). The view has no frame of its
+    // own, so the outer size is the size of the view, in the widget's own pixels.
+    emit widthRequested(geometry.width());
+    emit heightRequested(geometry.height());
 }
 
 void WebEngineControl::runScript(const QString &script,

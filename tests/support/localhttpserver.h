@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+#include <QTcpServer>
+#include <QUrl>
+
+class QTcpSocket;
+
+// A tiny HTTP server on 127.0.0.1 for end-to-end tests: it answers GET requests from a table of
+// paths, each with its content type and body and an optional delay, and remembers what was asked.
+// Unknown paths get 404.
+class LocalHttpServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit LocalHttpServer(QObject *parent = nullptr);
+
+    // Listens on a free port of 127.0.0.1; false when that fails.
+    bool listen();
+
+    void serve(const QString &path, const QByteArray &contentType, const QByteArray &body,
+               int delayMs = 0);
+    void serveHtml(const QString &path, const QString &html, int delayMs = 0);
+
+    QUrl url(const QString &path) const;
+    // The paths of the requests received so far (without their queries), in order.
+    QStringList requestedPaths() const { return m_requestedPaths; }
+
+signals:
+    void requested(const QString &path);
+
+private:
+    struct Resource
+    {
+        QByteArray contentType;
+        QByteArray body;
+        int delayMs = 0;
+    };
+
+    void accept();
+    void read(QTcpSocket *socket);
+    void respond(QTcpSocket *socket, const QString &path);
+
+    QTcpServer m_server;
+    QHash<QString, Resource> m_resources;
+    QHash<QTcpSocket *, QByteArray> m_pending;
+    QStringList m_requestedPaths;
+};
