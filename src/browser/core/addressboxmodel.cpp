@@ -2,28 +2,15 @@
 #include "browser/core/addressboxmodel.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 const QString httpPrefix = QStringLiteral("http://");
 }
 
-qsizetype findListEntry(const QStringList &list, QStringView text, qsizetype start)
-{
-    if (text.isEmpty() || list.isEmpty())
-        return -1;
-    const qsizetype count = list.size();
-    start = std::clamp<qsizetype>(start, 0, count - 1);
-    for (qsizetype step = 1; step <= count; ++step) {
-        const qsizetype index = (start + step) % count;
-        if (QStringView(list.at(index)).startsWith(text, Qt::CaseInsensitive))
-            return index;
-    }
-    return -1;
-}
-
 void AddressBoxModel::setHistory(QStringList entries)
 {
-    m_history = std::move(entries);
+    m_history = HistoryList(std::move(entries));
     m_listIndex = -1;
 }
 
@@ -69,7 +56,7 @@ void AddressBoxModel::applyHttpRule()
 
 void AddressBoxModel::complete()
 {
-    const qsizetype found = findListEntry(m_history, m_text);
+    const qsizetype found = m_history.find(m_text);
     if (found < 0 || found == m_listIndex)
         return;
     const qsizetype typedLength = m_text.size();

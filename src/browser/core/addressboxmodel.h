@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "browser/core/historylist.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
-
-// The first entry of `list` that begins with `text`, ignoring case, searching from the entry after
-// `start` to the end and then from the beginning up to and including `start` (the order of the
-// combo box's own find-string search). -1 when none matches, and for empty text, which would
-// otherwise complete an empty box to an arbitrary entry.
-qsizetype findListEntry(const QStringList &list, QStringView text, qsizetype start = 0);
 
 // The address box `text2` without its widget: the edit text with its selection, the history list
 // under it and the selected list entry. The widget feeds it the user's edits and events and shows
@@ -27,7 +23,7 @@ public:
     qsizetype listIndex() const { return m_listIndex; }
     bool isDroppedDown() const { return m_droppedDown; }
 
-    const QStringList &history() const { return m_history; }
+    const QStringList &history() const { return m_history.entries(); }
     void setHistory(QStringList entries);
     void appendToHistory(const QString &address);
     // Empties the list; the box keeps its text.
@@ -66,6 +62,6 @@ private:
     qsizetype m_selStart = 0;
     qsizetype m_selLength = 0;
     qsizetype m_listIndex = -1;
-    QStringList m_history;
+    HistoryList m_history;
     bool m_droppedDown = false;
 };

@@ -30,41 +30,6 @@ void expectBox(const AddressBoxModel &model, const Box &expected)
     EXPECT_EQ(model.selLength(), expected.selLength);
 }
 
-// The combo box's find-string search, wParam 0.
-struct FindRow
-{
-    const char *name;
-    QStringList list;
-    QString text;
-    qsizetype start;
-    qsizetype expected;
-};
-
-class FindListEntryTest : public testing::TestWithParam<FindRow>
-{
-};
-
-TEST_P(FindListEntryTest, FindsFirstPrefixMatchInSearchOrder)
-{
-    const FindRow &row = GetParam();
-    EXPECT_EQ(findListEntry(row.list, row.text, row.start), row.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FindListEntryTest,
-    testing::Values(FindRow { "IndexOneBeforeIndexZero", { "xa", "xb" }, "x", 0, 1 },
-                    FindRow { "WrapsToIndexZeroLast", { "xa", "yb", "zc" }, "x", 0, 0 },
-                    FindRow { "FirstMatchAfterIndexOne", { "a", "b", "ab1", "ab2" }, "ab", 0, 2 },
-                    FindRow { "IgnoresCase", { "abc" }, "AB", 0, 0 },
-                    FindRow { "WholeEntryMatches", { "q", "abc" }, "ABC", 0, 1 },
-                    FindRow { "PrefixOnlyNotInside", { "www.example.com" }, "example", 0, -1 },
-                    FindRow { "LongerThanEntry", { "ab" }, "abc", 0, -1 },
-                    FindRow { "EmptyTextFindsNothing", { "a", "b" }, "", 0, -1 },
-                    FindRow { "EmptyListFindsNothing", {}, "a", 0, -1 },
-                    FindRow { "OtherStartSearchesAfterIt", { "a1", "a2", "a3" }, "a", 1, 2 },
-                    FindRow { "StartEntrySearchedLast", { "b", "a1", "b2" }, "a", 1, 1 }),
-    [](const testing::TestParamInfo<FindRow> &info) { return info.param.name; });
-
 // One key release from a given box.
 struct KeyRow
 {
