@@ -52,6 +52,7 @@ private slots:
     void plainSaveAlwaysEndsWithCrLf();
     void openedFilesSaveBackByteForByte_data();
     void openedFilesSaveBackByteForByte();
+    void richTextFileSavesBackWithItsTextAndFormats();
     void unwritablePathKeepsNameAndStateAndSaysWhy();
     void failedOpenKeepsNameTitleAndText();
     void failedSaveAsKeepsThePreviousName();
@@ -318,6 +319,27 @@ void TestDocumentLifecycle::openedFilesSaveBackByteForByte()
         QCOMPARE(readAll(path), original);
     }
     QVERIFY(m_dialogs->messages.isEmpty());
+}
+
+void TestDocumentLifecycle::richTextFileSavesBackWithItsTextAndFormats()
+{
+    const QString path = m_dir->filePath(QStringLiteral("basic.rtf"));
+    QVERIFY(QFile::copy(QStringLiteral(TEST_DATA_DIR "/textpad/wordpad-basic.rtf"), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    m_dialogs->openAnswers.enqueue(path);
+    m_pad->findChild<QAction *>(QStringLiteral("op"))->trigger();
+    const QString text = m_pad->document()->text();
+    m_pad->findChild<QAction *>(QStringLiteral("sav"))->trigger();
+    QVERIFY(readAll(path).startsWith("{\\rtf"));
+    m_dialogs->openAnswers.enqueue(path);
+    m_pad->findChild<QAction *>(QStringLiteral("op"))->trigger();
+    QCOMPARE(m_pad->document()->text(), text);
+    RichTextControl *tb = m_pad->document();
+    tb->setSelStart(tb->toPlainText().indexOf(QStringLiteral("italic")));
+    tb->setSelLength(6);
+    QCOMPARE(tb->selItalic(), std::optional<bool>(true));
+    QCOMPARE(m_pad->windowTitle(), QStringLiteral("Orbello's Quillstep - basic.rtf"));
+    QVERIFY(m_pad->isSaved());
 }
 
 void TestDocumentLifecycle::unwritablePathKeepsNameAndStateAndSaysWhy()
