@@ -59,7 +59,6 @@ AddressBar::AddressBar(WebControl *web, const QString &historyFilePath, QWidget 
 void AddressBar::setUpBox()
 {
     m_box->setObjectName(QStringLiteral("text2"));
-    m_box->setAccessibleName(tr("Address"));
     m_box->setEditable(true);
     m_box->lineEdit()->setAccessibleName(tr("Address"));
     // The bar keeps the list and completes by its own rules.
@@ -75,6 +74,8 @@ void AddressBar::setUpBox()
     m_box->lineEdit()->installEventFilter(this);
     m_box->view()->window()->installEventFilter(this); // the drop-down list's popup
     connect(m_box, &QComboBox::activated, this, &AddressBar::listEntryActivated);
+    // Named last: a screen reader that is listening asks the box about its line edit and list.
+    m_box->setAccessibleName(tr("Address"));
 }
 
 void AddressBar::setUpGoButton()
