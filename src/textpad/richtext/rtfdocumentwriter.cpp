@@ -151,12 +151,12 @@ void RtfDocumentWriter::writeParagraphFormat(const ParagraphFormat &format)
     if (format.list != ListKind::None) {
         writeListMarker(format);
     } else {
-        appendWord("\\li", format.leftIndent);
-        appendWord("\\fi", format.firstIndent);
+        appendLength("\\li", format.leftIndent);
+        appendLength("\\fi", format.firstIndent);
     }
-    appendWord("\\ri", format.rightIndent);
-    appendWord("\\sb", format.spaceBefore);
-    appendWord("\\sa", format.spaceAfter);
+    appendLength("\\ri", format.rightIndent);
+    appendLength("\\sb", format.spaceBefore);
+    appendLength("\\sa", format.spaceAfter);
 }
 
 void RtfDocumentWriter::writeListMarker(const ParagraphFormat &format)
@@ -166,18 +166,15 @@ void RtfDocumentWriter::writeListMarker(const ParagraphFormat &format)
     ++counter;
     const QByteArray marker = bullet ? QByteArray("\\u8226\\'95") : listNumberText(counter, format.numberStyle);
     m_out.append("{\\pntext " + marker + "\\tab}{\\*\\pn");
-    if (bullet)
-        m_out.append("\\pnlvlblt{\\pntxtb\\u8226\\'95}");
-    else
-        m_out.append(QByteArray("\\pnlvlbody") + pnStyleWord(format.numberStyle) + "{\\pntxta .}");
+    m_out.append(bullet ? QByteArray("\\pnlvlblt") : QByteArray("\\pnlvlbody") + pnStyleWord(format.numberStyle));
     m_out.append("\\pnindent0");
     if (!bullet && counter == 1)
         m_out.append("\\pnstart1");
-    m_out.append('}');
+    m_out.append(bullet ? "{\\pntxtb\\u8226\\'95}}" : "{\\pntxta .}}");
     appendWord("\\ls", m_listNumbers.value(format.listId));
     appendWord("\\ilvl", format.listLevel - 1);
-    appendWord("\\fi", -listIndentStep);
-    appendWord("\\li", listIndentStep * 2 * format.listLevel);
+    appendLength("\\fi", -listIndentStep);
+    appendLength("\\li", listIndentStep * 2 * format.listLevel);
 }
 
 void RtfDocumentWriter::writeRuns(const QVector<Run> &runs)
@@ -236,8 +233,8 @@ void RtfDocumentWriter::writeCharFormat(const CharFormat &format)
 void RtfDocumentWriter::writePicture(const Picture &picture)
 {
     m_out.append("{\\pict\\pngblip");
-    appendWord("\\picwgoal", picture.widthTwips);
-    appendWord("\\pichgoal", picture.heightTwips);
+    appendLength("\\picwgoal", picture.widthTwips);
+    appendLength("\\pichgoal", picture.heightTwips);
     m_out.append("\r\n");
     const QByteArray hex = picture.data.toHex();
     for (qsizetype i = 0; i < hex.size(); i += 128) {
@@ -249,10 +246,14 @@ void RtfDocumentWriter::writePicture(const Picture &picture)
 
 void RtfDocumentWriter::appendWord(const char *word, int value)
 {
-    if (value == 0 && qstrcmp(word, "\\ilvl") != 0)
-        return;
     m_out.append(word);
     m_out.append(QByteArray::number(value));
+}
+
+void RtfDocumentWriter::appendLength(const char *word, int twips)
+{
+    if (twips != 0) // zero is every reader's default
+        appendWord(word, twips);
 }
 
 int RtfDocumentWriter::fontIndex(const QString &font) const

@@ -29,6 +29,7 @@ private:
     void writeCharFormat(const CharFormat &format);
     void writePicture(const Picture &picture);
     void appendWord(const char *word, int value);
+    void appendLength(const char *word, int twips);
 
     int fontIndex(const QString &font) const;
     int colorIndex(const QColor &color) const;

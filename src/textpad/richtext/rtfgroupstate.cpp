@@ -2,6 +2,7 @@
 #include "textpad/richtext/rtfgroupstate.h"
 
 #include "textpad/richtext/rtfcolortable.h"
+#include "textpad/richtext/rtflisttable.h"
 
 namespace textpad::richtext {
 
@@ -156,6 +157,32 @@ bool RtfGroupState::applyNumberingWord(RtfWord word, int param)
     default:
         return false;
     }
+}
+
+ParagraphFormat RtfGroupState::resolvedParagraph(const RtfListTable &lists) const
+{
+    ParagraphFormat result = paragraph;
+    if (list.ls > 0 && lists.contains(list.ls)) {
+        const RtfListTable::LevelStyle style = lists.style(list.ls, list.ilvl);
+        result.list = style.kind;
+        result.numberStyle = style.numberStyle;
+        result.listLevel = list.ilvl + 1;
+        result.listId = list.ls;
+    } else if (list.pnKind != ListKind::None) {
+        result.list = list.pnKind;
+        result.numberStyle = list.pnStyle;
+        result.listLevel = list.pnLevel;
+        result.listId = list.pnKind == ListKind::Bullet ? -1 : -2;
+    } else if (list.ls > 0) {
+        result.list = ListKind::Bullet;
+        result.listLevel = list.ilvl + 1;
+        result.listId = list.ls;
+    }
+    if (result.list == ListKind::None) {
+        result.listLevel = 0;
+        result.listId = 0;
+    }
+    return result;
 }
 
 } // namespace textpad::richtext

@@ -7,6 +7,7 @@
 namespace textpad::richtext {
 
 class RtfColorTable;
+class RtfListTable;
 
 enum class RtfDestination : unsigned char {
     Body, // document text
@@ -50,6 +51,8 @@ struct RtfGroupState {
     bool applyCharacterWord(RtfWord word, int param, bool hasParam, const RtfColorTable &colors);
     bool applyParagraphWord(RtfWord word, int param);
     bool applyNumberingWord(RtfWord word, int param);
+    // The paragraph's format with its list words looked up in the document's list table.
+    ParagraphFormat resolvedParagraph(const RtfListTable &lists) const;
 };
 
 } // namespace textpad::richtext

@@ -41,7 +41,7 @@ Document RtfParser::parse()
     flushText();
     if (m_pictureDepth > 0)
         finishPicture();
-    return m_builder.takeDocument(resolvedParagraph());
+    return m_builder.takeDocument(state().resolvedParagraph(m_tables.lists()));
 }
 
 void RtfParser::handleToken(RtfToken token)
@@ -268,11 +268,11 @@ void RtfParser::handleBodyWord(RtfWord word, const RtfToken &token)
     switch (word) {
     case RtfWord::Par:
         if (body)
-            m_builder.endParagraph(resolvedParagraph(), current.inTable);
+            m_builder.endParagraph(state().resolvedParagraph(m_tables.lists()), current.inTable);
         return;
     case RtfWord::Cell:
         if (body)
-            m_builder.endCell(resolvedParagraph());
+            m_builder.endCell(state().resolvedParagraph(m_tables.lists()));
         return;
     case RtfWord::Row:
         return;
@@ -407,34 +407,6 @@ CharFormat RtfParser::resolvedFormat() const
     CharFormat format = state().format;
     format.font = m_tables.fontName(state().fontIndex);
     return format;
-}
-
-ParagraphFormat RtfParser::resolvedParagraph() const
-{
-    const RtfGroupState &current = state();
-    ParagraphFormat paragraph = current.paragraph;
-    const RtfListState &list = current.list;
-    if (list.ls > 0 && m_tables.lists().contains(list.ls)) {
-        const RtfListTable::LevelStyle style = m_tables.lists().style(list.ls, list.ilvl);
-        paragraph.list = style.kind;
-        paragraph.numberStyle = style.numberStyle;
-        paragraph.listLevel = list.ilvl + 1;
-        paragraph.listId = list.ls;
-    } else if (list.pnKind != ListKind::None) {
-        paragraph.list = list.pnKind;
-        paragraph.numberStyle = list.pnStyle;
-        paragraph.listLevel = list.pnLevel;
-        paragraph.listId = list.pnKind == ListKind::Bullet ? -1 : -2;
-    } else if (list.ls > 0) {
-        paragraph.list = ListKind::Bullet;
-        paragraph.listLevel = list.ilvl + 1;
-        paragraph.listId = list.ls;
-    }
-    if (paragraph.list == ListKind::None) {
-        paragraph.listLevel = 0;
-        paragraph.listId = 0;
-    }
-    return paragraph;
 }
 
 int RtfParser::currentCodePage() const

@@ -48,7 +48,6 @@ private:
     void recoverFromUnclosedTable();
 
     CharFormat resolvedFormat() const;
-    ParagraphFormat resolvedParagraph() const;
     int currentCodePage() const;
 
     RtfTokenizer m_tokenizer;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textpad/richtext/rtftokenizer.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace textpad::richtext {
@@ -118,7 +119,7 @@ int RtfTokenizer::readParameter(bool *hasParam)
     }
     if (negative)
         value = -value;
-    return int(qBound<long long>((long long)INT_MIN, value, (long long)INT_MAX));
+    return int(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 RtfToken RtfTokenizer::readHexByte()
