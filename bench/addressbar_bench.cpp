@@ -24,8 +24,8 @@ constexpr int historySize = 100'000;
 // then a comma or a quote that the file must store quoted.
 QStringList realisticAddresses(int count)
 {
-    static const QStringList words { "news", "mail", "shop", "docs", "wiki", "maps", "video", "forum",
-                                     "blog", "search", "music", "travel", "bank", "weather", "sport" };
+    static const QStringList words { "news", "mail", "shop", "docs", "wiki", "maps", "video",
+        "forum", "blog", "search", "music", "travel", "bank", "weather", "sport" };
     static const QStringList tlds { "com", "org", "net", "de", "co.uk", "io", "fr" };
     std::mt19937 random(20260601);
     auto pick = [&random](const QStringList &list) { return list.at(random() % list.size()); };
@@ -33,8 +33,8 @@ QStringList realisticAddresses(int count)
     addresses.reserve(count);
     for (int i = 0; i < count; ++i) {
         QString address = (random() % 3 ? QStringLiteral("https://") : QStringLiteral("http://"))
-            + (random() % 2 ? QStringLiteral("www.") : QString()) + pick(words) + QString::number(random() % 5000)
-            + u'.' + pick(tlds) + u'/';
+            + (random() % 2 ? QStringLiteral("www.") : QString()) + pick(words)
+            + QString::number(random() % 5000) + u'.' + pick(tlds) + u'/';
         for (unsigned depth = random() % 4; depth > 0; --depth)
             address += pick(words) + u'/';
         if (random() % 3 == 0)
@@ -87,14 +87,19 @@ void keyReleaseWithCompletion(benchmark::State &state)
     const QStringList &addresses = HistoryFixture::instance().addresses();
     AddressBoxModel model;
     model.setHistory(addresses + QStringList { QStringLiteral("http://zz-last.example/") });
-    const QString typed = state.range(0) ? QStringLiteral("http://zz-l") : QStringLiteral("http://zz-none");
+    const QString typed
+        = state.range(0) ? QStringLiteral("http://zz-l") : QStringLiteral("http://zz-none");
     for (auto _ : state) {
         model.setEdit(typed, typed.size(), 0);
         model.keyReleased(AddressBoxModel::ReleasedKey::Other);
         benchmark::DoNotOptimize(model.text());
     }
 }
-BENCHMARK(keyReleaseWithCompletion)->ArgName("matchesLast")->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+BENCHMARK(keyReleaseWithCompletion)
+    ->ArgName("matchesLast")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMicrosecond);
 
 // Submitting an address the file already holds as its last line: the whole file is read, nothing
 // is written.

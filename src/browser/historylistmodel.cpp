@@ -17,7 +17,8 @@ int HistoryListModel::rowCount(const QModelIndex &parent) const
 QVariant HistoryListModel::data(const QModelIndex &index, int role) const
 {
     // The combo box also asks for its current entry when it has none.
-    if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid() || index.row() >= rowCount()
+        || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     return m_box.history().at(index.row());
 }

@@ -69,7 +69,8 @@ QString AddressBoxModel::submitAddress()
 {
     if (m_selLength == 0 || m_selLength == m_text.size())
         return m_text;
-    // Only the selected range goes: other occurrences of the same characters are part of the address.
+    // Only the selected range goes: other occurrences of the same characters are part of the
+    // address.
     const QString address = QString(m_text).remove(m_selStart, m_selLength);
     setText(address);
     return address;

@@ -39,7 +39,8 @@ public:
     // which asks the caller to submit.
     bool keyReleased(ReleasedKey key);
     // The address to navigate to: the text without its selected range unless the whole text is
-    // selected. The box then holds that address; adding it to the history is the caller's next step.
+    // selected. The box then holds that address; adding it to the history is the caller's next
+    // step.
     QString submitAddress();
 
     void listDroppedDown() { m_droppedDown = true; }

@@ -18,8 +18,8 @@ public:
     QStringList load() const;
     bool holds(const QString &address) const;
     // Appends the address unless a field of the file already equals it. Addresses the reader would
-    // not give back whole (a comma, a quote, surrounding spaces) are written quoted. False only when
-    // the file could not be written; the caller has no message for that and goes on.
+    // not give back whole (a comma, a quote, surrounding spaces) are written quoted. False only
+    // when the file could not be written; the caller has no message for that and goes on.
     bool addIfMissing(const QString &address) const;
     // Deletes the file; a missing file is no failure.
     void clear() const;

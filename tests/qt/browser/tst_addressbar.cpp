@@ -132,28 +132,32 @@ void TestAddressBar::typing_data()
     QTest::addColumn<int>("selLength");
     QTest::addColumn<QStringList>("navigations");
 
-    QTest::newRow("dot gets http prefix") << QByteArray() << "ab." << KeyList {} << "http://ab." << 10 << 0
-                                           << QStringList {};
-    QTest::newRow("completes from index 1 first") << QByteArray("xa\r\nxb\r\n") << "x" << KeyList {} << "xb"
-                                                  << 1 << 1 << QStringList {};
-    QTest::newRow("completion ignores case") << QByteArray("abc\r\n") << "AB" << KeyList {} << "abc" << 2 << 1
-                                             << QStringList {};
+    QTest::newRow("dot gets http prefix")
+        << QByteArray() << "ab." << KeyList {} << "http://ab." << 10 << 0 << QStringList {};
+    QTest::newRow("completes from index 1 first")
+        << QByteArray("xa\r\nxb\r\n") << "x" << KeyList {} << "xb" << 1 << 1 << QStringList {};
+    QTest::newRow("completion ignores case")
+        << QByteArray("abc\r\n") << "AB" << KeyList {} << "abc" << 2 << 1 << QStringList {};
     QTest::newRow("typed character replaces completed tail")
         << QByteArray("abcd\r\n") << "ab" << KeyList {} << "abcd" << 2 << 2 << QStringList {};
     QTest::newRow("backspace drops tail without completing")
-        << QByteArray("abcd\r\n") << "a" << KeyList { Qt::Key_Backspace } << "a" << 1 << 0 << QStringList {};
+        << QByteArray("abcd\r\n") << "a" << KeyList { Qt::Key_Backspace } << "a" << 1 << 0
+        << QStringList {};
     QTest::newRow("delete drops tail then completes again")
-        << QByteArray("abcd\r\n") << "a" << KeyList { Qt::Key_Delete } << "abcd" << 1 << 3 << QStringList {};
+        << QByteArray("abcd\r\n") << "a" << KeyList { Qt::Key_Delete } << "abcd" << 1 << 3
+        << QStringList {};
     QTest::newRow("enter after completion goes to typed part")
         << QByteArray("xa\r\nxb\r\n") << "x" << KeyList { Qt::Key_Return } << "x" << 1 << 0
         << QStringList { "x" };
     QTest::newRow("enter keeps completion accepted with End")
         << QByteArray("xb\r\n") << "x" << KeyList { Qt::Key_End, Qt::Key_Return } << "xb" << 2 << 0
         << QStringList { "xb" };
-    QTest::newRow("enter with http prefix") << QByteArray() << "a.b" << KeyList { Qt::Key_Enter } << "http://a.b"
-                                            << 10 << 0 << QStringList { "http://a.b" };
+    QTest::newRow("enter with http prefix")
+        << QByteArray() << "a.b" << KeyList { Qt::Key_Enter } << "http://a.b" << 10 << 0
+        << QStringList { "http://a.b" };
     QTest::newRow("arrow key in closed box never navigates")
-        << QByteArray("one\r\ntwo\r\n") << "" << KeyList { Qt::Key_Down } << "one" << 3 << 0 << QStringList {};
+        << QByteArray("one\r\ntwo\r\n") << "" << KeyList { Qt::Key_Down } << "one" << 3 << 0
+        << QStringList {};
 }
 
 void TestAddressBar::typing()
@@ -169,7 +173,8 @@ void TestAddressBar::typing()
         QTest::keyClick(m_bar->box(), key);
 
     QTEST(edit()->text(), "text");
-    QTEST(edit()->hasSelectedText() ? edit()->selectionStart() : edit()->cursorPosition(), "selStart");
+    QTEST(edit()->hasSelectedText() ? edit()->selectionStart() : edit()->cursorPosition(),
+        "selStart");
     QTEST(int(edit()->selectedText().size()), "selLength");
     QTEST(m_web->navigations, "navigations");
 }
@@ -270,7 +275,8 @@ void TestAddressBar::listClosedWithoutChoiceNeverNavigates_data()
     QTest::addColumn<KeyList>("keys");
     QTest::addColumn<bool>("leaveBox");
     QTest::addColumn<QString>("text");
-    QTest::newRow("arrow key") << "" << KeyList { Qt::Key_Down, Qt::Key_Down } << false << "http://two.org/";
+    QTest::newRow("arrow key") << "" << KeyList { Qt::Key_Down, Qt::Key_Down } << false
+                               << "http://two.org/";
     QTest::newRow("completion") << "http://o" << KeyList {} << false << "http://one.org/";
     QTest::newRow("focus leaves on an entry") << "" << KeyList {} << true << "http://two.org/";
 }
@@ -319,7 +325,8 @@ void TestAddressBar::doubleClick()
     QTEST(edit()->selectedText(), "selected");
 
     QTest::mouseClick(m_bar->goButton(), Qt::LeftButton);
-    QCOMPARE(m_web->navigations.value(0), clickAtEnd ? edit()->text() : QStringLiteral(" example.org"));
+    QCOMPARE(
+        m_web->navigations.value(0), clickAtEnd ? edit()->text() : QStringLiteral(" example.org"));
 }
 
 void TestAddressBar::typingGuardKeepsTypedTextFromPageAddress_data()

@@ -55,26 +55,33 @@ TEST_P(KeyReleaseTest, AppliesHttpRuleThenCompletion)
     EXPECT_EQ(submit, row.key == Key::Enter);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, KeyReleaseTest,
-    testing::Values(
-        KeyRow { "DotGetsPrefixCaretAfterIt", {}, { "ab.", 3, 0 }, Key::Other, { "http://ab.", 10, 0 }, -1 },
-        KeyRow { "PrefixMovesCaretBySeven", {}, { "ab.cd", 2, 0 }, Key::Other, { "http://ab.cd", 9, 0 }, -1 },
-        KeyRow { "PrefixDropsSelection", {}, { "ab.cd", 1, 3 }, Key::Other, { "http://ab.cd", 8, 0 }, -1 },
+INSTANTIATE_TEST_SUITE_P(Rows, KeyReleaseTest,
+    testing::Values(KeyRow { "DotGetsPrefixCaretAfterIt", {}, { "ab.", 3, 0 }, Key::Other,
+                        { "http://ab.", 10, 0 }, -1 },
+        KeyRow { "PrefixMovesCaretBySeven", {}, { "ab.cd", 2, 0 }, Key::Other,
+            { "http://ab.cd", 9, 0 }, -1 },
+        KeyRow { "PrefixDropsSelection", {}, { "ab.cd", 1, 3 }, Key::Other,
+            { "http://ab.cd", 8, 0 }, -1 },
         KeyRow { "ColonAnywhereKeepsText", {}, { "localhost:8080/a.b", 18, 0 }, Key::Other,
-                 { "localhost:8080/a.b", 18, 0 }, -1 },
+            { "localhost:8080/a.b", 18, 0 }, -1 },
         KeyRow { "NoDotKeepsText", {}, { "intranet", 8, 0 }, Key::Other, { "intranet", 8, 0 }, -1 },
-        KeyRow { "CompletesSelectingTail", { "xa", "xb" }, { "x", 1, 0 }, Key::Other, { "xb", 1, 1 }, 1 },
-        KeyRow { "CompletionTakesEntryCase", { "abc" }, { "AB", 2, 0 }, Key::Other, { "abc", 2, 1 }, 0 },
+        KeyRow { "CompletesSelectingTail", { "xa", "xb" }, { "x", 1, 0 }, Key::Other,
+            { "xb", 1, 1 }, 1 },
+        KeyRow {
+            "CompletionTakesEntryCase", { "abc" }, { "AB", 2, 0 }, Key::Other, { "abc", 2, 1 }, 0 },
         KeyRow { "CompletesAfterPrefixRule", { "http://ab.cd/" }, { "ab.", 3, 0 }, Key::Other,
-                 { "http://ab.cd/", 10, 3 }, 0 },
+            { "http://ab.cd/", 10, 3 }, 0 },
         KeyRow { "BackspaceAppliesPrefixOnly", { "http://ab.cd/" }, { "ab.", 3, 0 }, Key::Backspace,
-                 { "http://ab.", 10, 0 }, -1 },
-        KeyRow { "BackspaceNeverCompletes", { "abc" }, { "ab", 2, 0 }, Key::Backspace, { "ab", 2, 0 }, -1 },
-        KeyRow { "EmptyBoxDoesNotComplete", { "abc", "def" }, { "", 0, 0 }, Key::Other, { "", 0, 0 }, -1 },
+            { "http://ab.", 10, 0 }, -1 },
+        KeyRow { "BackspaceNeverCompletes", { "abc" }, { "ab", 2, 0 }, Key::Backspace,
+            { "ab", 2, 0 }, -1 },
+        KeyRow { "EmptyBoxDoesNotComplete", { "abc", "def" }, { "", 0, 0 }, Key::Other,
+            { "", 0, 0 }, -1 },
         KeyRow { "NoMatchKeepsText", { "abc" }, { "xyz", 3, 0 }, Key::Other, { "xyz", 3, 0 }, -1 },
-        KeyRow { "ExactEntryCaretAtEnd", { "abc" }, { "abc", 3, 0 }, Key::Other, { "abc", 3, 0 }, 0 },
-        KeyRow { "EnterCompletesThenAsksToSubmit", { "abc" }, { "a", 1, 0 }, Key::Enter, { "abc", 1, 2 }, 0 }),
+        KeyRow {
+            "ExactEntryCaretAtEnd", { "abc" }, { "abc", 3, 0 }, Key::Other, { "abc", 3, 0 }, 0 },
+        KeyRow { "EnterCompletesThenAsksToSubmit", { "abc" }, { "a", 1, 0 }, Key::Enter,
+            { "abc", 1, 2 }, 0 }),
     [](const testing::TestParamInfo<KeyRow> &info) { return info.param.name; });
 
 TEST(KeyReleaseSequence, SelectedEntryIsNotCompletedAgain)
@@ -128,15 +135,14 @@ TEST_P(SubmitTest, NavigatesToTextWithoutSelectedRange)
     EXPECT_EQ(model.text(), row.address);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SubmitTest,
+INSTANTIATE_TEST_SUITE_P(Rows, SubmitTest,
     testing::Values(SubmitRow { "CompletedTailDropped", { "xbcd", 1, 3 }, "x" },
-                    SubmitRow { "OnlySelectedRangeRemoved", { "x/ab/ab", 5, 2 }, "x/ab/" },
-                    SubmitRow { "EarlierCopyOfSelectionKept", { "ab/ab", 0, 2 }, "/ab" },
-                    SubmitRow { "MiddleRangeRemoved", { "abcdef", 2, 2 }, "abef" },
-                    SubmitRow { "WholeTextSelectedKept", { "abc", 0, 3 }, "abc" },
-                    SubmitRow { "AcceptedCompletionKept", { "xbcd", 4, 0 }, "xbcd" },
-                    SubmitRow { "EmptyBoxSubmitsEmpty", { "", 0, 0 }, "" }),
+        SubmitRow { "OnlySelectedRangeRemoved", { "x/ab/ab", 5, 2 }, "x/ab/" },
+        SubmitRow { "EarlierCopyOfSelectionKept", { "ab/ab", 0, 2 }, "/ab" },
+        SubmitRow { "MiddleRangeRemoved", { "abcdef", 2, 2 }, "abef" },
+        SubmitRow { "WholeTextSelectedKept", { "abc", 0, 3 }, "abc" },
+        SubmitRow { "AcceptedCompletionKept", { "xbcd", 4, 0 }, "xbcd" },
+        SubmitRow { "EmptyBoxSubmitsEmpty", { "", 0, 0 }, "" }),
     [](const testing::TestParamInfo<SubmitRow> &info) { return info.param.name; });
 
 // List choices: only a choice made while the list is dropped down navigates.
@@ -167,12 +173,11 @@ TEST_P(ListChoiceTest, NavigatesOnlyOnChoiceInOpenList)
     EXPECT_FALSE(model.isDroppedDown());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ListChoiceTest,
+INSTANTIATE_TEST_SUITE_P(Rows, ListChoiceTest,
     testing::Values(ChoiceRow { "ChoiceInOpenList", true, false, 1, QStringLiteral("two"), "two" },
-                    ChoiceRow { "ArrowKeyInClosedBox", false, false, 0, std::nullopt, "one" },
-                    ChoiceRow { "ListClosedWithoutChoice", true, true, 1, std::nullopt, "two" },
-                    ChoiceRow { "IndexOutOfRange", false, false, 2, std::nullopt, "typed" }),
+        ChoiceRow { "ArrowKeyInClosedBox", false, false, 0, std::nullopt, "one" },
+        ChoiceRow { "ListClosedWithoutChoice", true, true, 1, std::nullopt, "two" },
+        ChoiceRow { "IndexOutOfRange", false, false, 2, std::nullopt, "typed" }),
     [](const testing::TestParamInfo<ChoiceRow> &info) { return info.param.name; });
 
 TEST(ListChoiceSequence, SecondChangeAfterNavigatingChoiceDoesNotNavigate)
@@ -222,12 +227,11 @@ TEST_P(DoubleClickTest, SelectsAllOnlyWithCaretAtEnd)
     expectBox(model, row.after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, DoubleClickTest,
+INSTANTIATE_TEST_SUITE_P(Rows, DoubleClickTest,
     testing::Values(DoubleClickRow { "CaretAtEnd", { "abc", 3, 0 }, { "abc", 0, 3 }, true },
-                    DoubleClickRow { "CaretInside", { "abc", 1, 0 }, { "abc", 1, 0 }, false },
-                    DoubleClickRow { "SelectionInside", { "abc", 1, 2 }, { "abc", 1, 2 }, false },
-                    DoubleClickRow { "EmptyText", { "", 0, 0 }, { "", 0, 0 }, true }),
+        DoubleClickRow { "CaretInside", { "abc", 1, 0 }, { "abc", 1, 0 }, false },
+        DoubleClickRow { "SelectionInside", { "abc", 1, 2 }, { "abc", 1, 2 }, false },
+        DoubleClickRow { "EmptyText", { "", 0, 0 }, { "", 0, 0 }, true }),
     [](const testing::TestParamInfo<DoubleClickRow> &info) { return info.param.name; });
 
 TEST(DoubleClickThenSubmit, NavigatesToWholeText)

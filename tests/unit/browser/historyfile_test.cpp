@@ -38,7 +38,8 @@ TEST_F(HistoryFileTest, MissingFileLoadsEmpty)
 TEST_F(HistoryFileTest, LoadsFieldsInFileOrder)
 {
     writeBytes("http://b.org/\r\nhttp://a.org/,x\r\n\"q,r\"tail\r\n  spaced  \r\n\r\n42\nlast");
-    const QStringList expected { "http://b.org/", "http://a.org/", "x", "q,r", "spaced", "", "42", "last" };
+    const QStringList expected { "http://b.org/", "http://a.org/", "x", "q,r", "spaced", "", "42",
+        "last" };
     EXPECT_EQ(HistoryFile(path()).load(), expected);
 }
 
@@ -99,7 +100,8 @@ struct RoundTripRow
     QByteArray line;
 };
 
-class HistoryRoundTripTest : public HistoryFileTest, public testing::WithParamInterface<RoundTripRow>
+class HistoryRoundTripTest : public HistoryFileTest,
+                             public testing::WithParamInterface<RoundTripRow>
 {
 };
 
@@ -114,16 +116,14 @@ TEST_P(HistoryRoundTripTest, AddressComesBackWholeAndIsStoredOnce)
     EXPECT_EQ(file.load(), QStringList({ "http://first.org/", row.address }));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, HistoryRoundTripTest,
+INSTANTIATE_TEST_SUITE_P(Rows, HistoryRoundTripTest,
     testing::Values(RoundTripRow { "Comma", "http://a.org/?x=1,2", "\"http://a.org/?x=1,2\"" },
-                    RoundTripRow { "Quote", "http://a.org/?q=\"hi\"", "\"http://a.org/?q=\"\"hi\"\"\"" },
-                    RoundTripRow { "EnclosedInQuotes", "\"a.org\"", "\"\"\"a.org\"\"\"" },
-                    RoundTripRow { "LeadingSpace", " a.org", "\" a.org\"" },
-                    RoundTripRow { "TrailingSpace", "a.org ", "\"a.org \"" },
-                    RoundTripRow { "InnerSpace", "a b", "a b" },
-                    RoundTripRow { "Empty", "", "" },
-                    RoundTripRow { "Number", "42", "42" }),
+        RoundTripRow { "Quote", "http://a.org/?q=\"hi\"", "\"http://a.org/?q=\"\"hi\"\"\"" },
+        RoundTripRow { "EnclosedInQuotes", "\"a.org\"", "\"\"\"a.org\"\"\"" },
+        RoundTripRow { "LeadingSpace", " a.org", "\" a.org\"" },
+        RoundTripRow { "TrailingSpace", "a.org ", "\"a.org \"" },
+        RoundTripRow { "InnerSpace", "a b", "a b" }, RoundTripRow { "Empty", "", "" },
+        RoundTripRow { "Number", "42", "42" }),
     [](const testing::TestParamInfo<RoundTripRow> &info) { return info.param.name; });
 
 } // namespace
