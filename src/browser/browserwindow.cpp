@@ -5,6 +5,7 @@
 #include "browser/core/browserlayout.h"
 #include "browser/core/pageevents.h"
 #include "browser/navigationtoolbar.h"
+#include "browser/pagecommands.h"
 #include "browser/toolstoolbar.h"
 #include "common/core/twips.h"
 #include "common/workspace.h"
@@ -66,6 +67,7 @@ void BrowserWindow::createControls()
     m_tbar = new NavigationToolbar(this);
     m_tbar2 = new ToolsToolbar(m_web, m_dialogs, m_workspace, m_menus.h, this);
     m_addressBar = new AddressBar(m_web, m_applicationDirectory + QStringLiteral("history.txt"), m_tbar);
+    new PageCommands(m_web, m_dialogs, m_workspace, m_menus, this); // owned by this window
 
     m_sbar = new QStatusBar(this);
     m_sbar->setObjectName(QStringLiteral("sbar"));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "browser/webcontrol/webcontrol.h"
+#include "support/fakeenginesettings.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -35,6 +36,7 @@ public:
     void print(QPrinter *printer) override;
     void findText(const QString &text, bool backward, bool caseSensitive) override;
     void execute(Command command) override;
+    EngineSettings &engineSettings() override { return settings; }
 
     QStringList navigations;
     QStringList calls;
@@ -46,6 +48,7 @@ public:
     bool offline = false;
     bool audioMuted = false;
     bool designMode = false;
+    FakeEngineSettings settings;
 
 private:
     QWidget *m_widget;

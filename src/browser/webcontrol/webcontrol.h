@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <functional>
 
+class EngineSettings;
 class QPrinter;
 class QWidget;
 
@@ -87,6 +88,10 @@ public:
     // and Properties need dialogs, so the browser window handles them with savePage, print and
     // requestProperties; the control ignores them here.
     virtual void execute(Command command) = 0;
+
+    // The engine's own settings (home page, switches, cache and cookies), shared by every control
+    // on the same engine profile.
+    virtual EngineSettings &engineSettings() = 0;
 
 signals:
     void statusTextChanged(const QString &text);

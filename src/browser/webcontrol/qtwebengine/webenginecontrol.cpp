@@ -6,6 +6,7 @@
 #include "browser/webcontrol/qtwebengine/webenginepage.h"
 
 #include <QDir>
+#include <QPrinter>
 #include <QRect>
 #include <QVariantMap>
 #include <QWebEngineFindTextResult>
@@ -47,6 +48,7 @@ WebEngineControl::WebEngineControl(QWebEngineProfile *profile, QObject *parent)
     , m_alive(std::make_shared<bool>(true))
     , m_interceptor(new OfflineInterceptor(this))
     , m_page(new WebEnginePage(profile, this))
+    , m_settings(std::make_unique<ProfileSettings>(profile))
     , m_view(new QWebEngineView)
 {
     m_page->setUrlRequestInterceptor(m_interceptor);
@@ -81,12 +83,17 @@ QWebEnginePage *WebEngineControl::page() const
 
 QUrl WebEngineControl::homePage() const
 {
-    return ProfileSettings(m_page->profile()).homePage();
+    return m_settings->homePage();
 }
 
 void WebEngineControl::setHomePage(const QUrl &url)
 {
-    ProfileSettings(m_page->profile()).setHomePage(url);
+    m_settings->setHomePage(url);
+}
+
+EngineSettings &WebEngineControl::engineSettings()
+{
+    return *m_settings;
 }
 
 QWidget *WebEngineControl::widget()
@@ -185,7 +192,11 @@ void WebEngineControl::savePage(const QString &path)
 
 void WebEngineControl::print(QPrinter *printer)
 {
-    if (m_view)
+    // The view prints a picture of each page; printed to a PDF file, the engine's own PDF keeps
+    // the page's text as text.
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty())
+        m_page->printToPdf(printer->outputFileName(), printer->pageLayout(), printer->pageRanges());
+    else if (m_view)
         m_view->print(printer);
     else
         emit printFinished(false);
@@ -244,6 +255,8 @@ void WebEngineControl::connectPage()
             [this](const QWebEngineFindTextResult &result) {
                 emit findFinished(result.numberOfMatches(), result.activeMatch());
             });
+    connect(m_page, &QWebEnginePage::pdfPrintingFinished, this,
+            [this](const QString &, bool ok) { emit printFinished(ok); });
 }
 
 void WebEngineControl::connectView()

@@ -7,6 +7,7 @@
 #include <memory>
 
 class OfflineInterceptor;
+class ProfileSettings;
 class QRect;
 class QVariant;
 class QWebEnginePage;
@@ -54,6 +55,7 @@ public:
     void print(QPrinter *printer) override;
     void findText(const QString &text, bool backward, bool caseSensitive) override;
     void execute(Command command) override;
+    EngineSettings &engineSettings() override;
 
 private:
     void connectPage();
@@ -68,6 +70,7 @@ private:
     std::shared_ptr<bool> m_alive;
     OfflineInterceptor *m_interceptor;
     QPointer<WebEnginePage> m_page;
+    std::unique_ptr<ProfileSettings> m_settings;
     // The browser window may take the view into its layout and delete it with itself.
     QPointer<QWebEngineView> m_view;
     QUrl m_loadingUrl;

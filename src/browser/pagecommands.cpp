@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "browser/pagecommands.h"
+
+#include "browser/browsermenus.h"
+#include "browser/core/pageinfo.h"
+#include "browser/core/pagemarkup.h"
+#include "browser/findbar.h"
+#include "browser/internetpropertiesdialog.h"
+#include "browser/keystroke.h"
+#include "browser/pagepropertiesdialog.h"
+#include "browser/webcontrol/webcontrol.h"
+#include "common/core/datafile.h"
+#include "common/dialogs.h"
+#include "common/workspace.h"
+
+#include <QAction>
+#include <QDir>
+#include <QPointer>
+#include <QPrinter>
+#include <QShortcut>
+#include <QWidget>
+
+namespace {
+
+const QString allFiles = QStringLiteral("All Files (*)");
+const QString completePage = QStringLiteral("Web Page, complete (*.html *.htm);;All Files (*)");
+
+// The Edit menu array by index; the separators have no entry, "Search" is handled apart.
+struct EditCommand
+{
+    int index;
+    WebControl::Command command;
+};
+
+constexpr EditCommand editCommands[] = {
+    { 0, WebControl::Command::Undo },  { 1, WebControl::Command::Redo },
+    { 3, WebControl::Command::Cut },   { 4, WebControl::Command::Copy },
+    { 5, WebControl::Command::Paste }, { 6, WebControl::Command::Delete },
+    { 8, WebControl::Command::SelectAll },
+};
+constexpr int searchIndex = 10;
+
+// Shows a dialog of the window without blocking, and lets it go when it closes.
+void showDialog(QDialog *dialog)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
+}
+
+} // namespace
+
+PageCommands::PageCommands(WebControl *web, Dialogs &dialogs, Workspace &workspace,
+                           const BrowserMenus &menus, QWidget *window)
+    : QObject(window)
+    , m_web(web)
+    , m_dialogs(dialogs)
+    , m_workspace(workspace)
+    , m_window(window)
+    , m_findBar(new FindBar(web, window))
+{
+    connectFileMenu(menus);
+    connectOtherMenus(menus);
+    connect(m_web, &WebControl::printFinished, this, [this] { m_printing = false; });
+}
+
+PageCommands::~PageCommands() = default;
+
+void PageCommands::connectFileMenu(const BrowserMenus &menus)
+{
+    connect(menus.opener, &QAction::triggered, this, &PageCommands::open);
+    connect(menus.sav, &QAction::triggered, this, &PageCommands::save);
+    connect(menus.savi, &QAction::triggered, this, &PageCommands::saveWithImages);
+    // Both entries are checkable: Qt has moved the check mark before `triggered`.
+    connect(menus.editm, &QAction::triggered, m_web, &WebControl::setDesignMode);
+    connect(menus.wkoff, &QAction::triggered, m_web, &WebControl::setOffline);
+    connect(menus.printerset, &QAction::triggered, this, &PageCommands::printSetup);
+    connect(menus.printer, &QAction::triggered, this, &PageCommands::print);
+    connect(menus.proper, &QAction::triggered, this, &PageCommands::showProperties);
+}
+
+void PageCommands::connectOtherMenus(const BrowserMenus &menus)
+{
+    connect(menus.ss, &QAction::triggered, this, &PageCommands::viewSource);
+    connect(menus.intpro, &QAction::triggered, this, &PageCommands::showInternetProperties);
+    for (QAction *entry : menus.mnuedit) {
+        if (!entry->isSeparator()) {
+            connect(entry, &QAction::triggered, this,
+                    [this, entry] { runEditCommand(entry->data().toInt()); });
+        }
+    }
+    auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), m_window);
+    find->setObjectName(QStringLiteral("findShortcut"));
+    find->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(find, &QShortcut::activated, m_findBar, &FindBar::open);
+}
+
+void PageCommands::open()
+{
+    const auto path = m_dialogs.openFile(m_window, allFiles);
+    if (path && !path->isEmpty())
+        m_web->navigate(*path);
+}
+
+void PageCommands::save()
+{
+    m_web->requestMarkup([self = QPointer<PageCommands>(this)](const QString &markup) {
+        if (!self)
+            return;
+        self->m_tb = markup;
+        const auto path = self->m_dialogs.saveFile(self->m_window, allFiles);
+        if (path && !path->isEmpty())
+            self->writeMarkup(*path);
+    });
+}
+
+void PageCommands::writeMarkup(const QString &path)
+{
+    QString reason;
+    if (DataFile::replace(path, PageMarkup::fileContents(m_tb), &reason))
+        return;
+    // The one failure of these commands that is reported: the user would think the page saved.
+    m_dialogs.error(m_window, QStringLiteral("The page could not be saved to %1.\n%2")
+                                      .arg(QDir::toNativeSeparators(path), reason));
+}
+
+void PageCommands::saveWithImages()
+{
+    if (m_web->locationUrl().isEmpty())
+        return;
+    const auto path = m_dialogs.saveFile(m_window, completePage);
+    if (path && !path->isEmpty())
+        m_web->savePage(*path);
+}
+
+QPrinter *PageCommands::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return m_printer.get();
+}
+
+void PageCommands::printSetup()
+{
+    if (!m_printing)
+        m_dialogs.pageSetup(m_window, printer());
+}
+
+void PageCommands::print()
+{
+    if (m_printing || !m_dialogs.print(m_window, printer()))
+        return;
+    m_printing = true;
+    m_web->print(printer());
+}
+
+void PageCommands::showProperties()
+{
+    m_web->requestProperties(
+            [self = QPointer<PageCommands>(this)](const WebControl::PageProperties &page) {
+                if (!self)
+                    return;
+                const PageInfo::Facts facts { page.title, page.url, page.contentType,
+                                              page.lastModified, page.size };
+                showDialog(new PagePropertiesDialog(PageInfo::lines(facts), self->m_window));
+            });
+}
+
+void PageCommands::viewSource()
+{
+    m_web->requestMarkup([self = QPointer<PageCommands>(this)](const QString &markup) {
+        if (self)
+            self->m_workspace.openTextPad(markup);
+    });
+}
+
+void PageCommands::showInternetProperties()
+{
+    showDialog(new InternetPropertiesDialog(m_web->engineSettings(), m_web->locationUrl(),
+                                            m_window));
+}
+
+void PageCommands::runEditCommand(int index)
+{
+    if (index == searchIndex) {
+        Keystroke::sendToFocus(Qt::CTRL | Qt::Key_F);
+        return;
+    }
+    for (const EditCommand &entry : editCommands) {
+        if (entry.index == index)
+            m_web->execute(entry.command);
+    }
+}

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+struct BrowserMenus;
+class Dialogs;
+class FindBar;
+class QPrinter;
+class QWidget;
+class WebControl;
+class Workspace;
+
+// The commands a browser window's File, View, Edit and Options menus apply to its page: open,
+// save, save with images, edit mode, print setup, print, properties, work offline, source code,
+// Internet Properties, the Edit menu array, and the find bar on Ctrl+F. Failures are ignored,
+// except a save that could not be written, which the user is told about.
+class PageCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    PageCommands(WebControl *web, Dialogs &dialogs, Workspace &workspace, const BrowserMenus &menus,
+                 QWidget *window);
+    ~PageCommands() override;
+
+    FindBar *findBar() const { return m_findBar; }
+
+private:
+    void connectFileMenu(const BrowserMenus &menus);
+    void connectOtherMenus(const BrowserMenus &menus);
+
+    void open();
+    void save();
+    void writeMarkup(const QString &path);
+    void saveWithImages();
+    void printSetup();
+    void print();
+    void showProperties();
+    void viewSource();
+    void showInternetProperties();
+    void runEditCommand(int index);
+    QPrinter *printer();
+
+    WebControl *m_web;
+    Dialogs &m_dialogs;
+    Workspace &m_workspace;
+    QWidget *m_window;
+    FindBar *m_findBar;
+    QString m_tb; // the markup of the page last saved
+    // This window's printer: Print Setup changes it, Print uses it. Made on first use, since
+    // asking the system for its printers takes a while.
+    std::unique_ptr<QPrinter> m_printer;
+    bool m_printing = false; // the engine holds the printer until printFinished
+};
