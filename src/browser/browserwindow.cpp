@@ -48,8 +48,7 @@ BrowserWindow::BrowserWindow(WebControl *web, Dialogs &dialogs, Workspace &works
     connectPopupSignals();
 
     // Load sequence: lay out, show a blank page, read the typed-address history.
-    const double dpi = logicalDpiX();
-    resize(Twips::toPixels(initialWidthTwips, dpi), Twips::toPixels(initialHeightTwips, dpi));
+    resize(sizeHint());
     layOut();
     m_web->navigate(QStringLiteral("about:blank"));
     m_addressBar->loadHistory();
@@ -58,6 +57,12 @@ BrowserWindow::BrowserWindow(WebControl *web, Dialogs &dialogs, Workspace &works
 }
 
 BrowserWindow::~BrowserWindow() = default;
+
+QSize BrowserWindow::sizeHint() const
+{
+    const double dpi = logicalDpiX();
+    return { Twips::toPixels(initialWidthTwips, dpi), Twips::toPixels(initialHeightTwips, dpi) };
+}
 
 void BrowserWindow::createControls()
 {

@@ -42,6 +42,9 @@ public:
     // Runs the layout now (it also runs on resize, page complete and every watchdog tick).
     void layOut();
 
+    // The size a browser window is created with.
+    QSize sizeHint() const override;
+
 signals:
     // The set of visible top-level menus changed (full screen hides them all).
     void menusChanged();
