@@ -17,8 +17,9 @@ using enginetest::navigateAndWait;
 namespace {
 
 // A 1x1 transparent PNG.
-const QByteArray pixelPng = QByteArray::fromBase64(
-        "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNkYPhfDwAChwGA60e6kgAAAABJRU5ErkJggg==");
+const QByteArray pixelPng
+    = QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNkYPhfDwACh"
+                             "wGA60e6kgAAAABJRU5ErkJggg==");
 
 } // namespace
 
@@ -103,8 +104,8 @@ void TestProfileSettings::offTheRecordProfileWritesNothing()
 
     QCOMPARE(settings.homePage(), QUrl(QStringLiteral("http://home.example/")));
     QVERIFY(!settings.javaScriptEnabled());
-    QVERIFY(!QFileInfo::exists(QDir(profile.persistentStoragePath())
-                                       .filePath(QStringLiteral("internet-properties.ini"))));
+    QVERIFY(!QFileInfo::exists(
+        QDir(profile.persistentStoragePath()).filePath(QStringLiteral("internet-properties.ini"))));
 }
 
 void TestProfileSettings::switchesGovernPages_data()
@@ -121,8 +122,8 @@ void TestProfileSettings::switchesGovernPages()
     QFETCH(bool, javaScript);
     QFETCH(bool, images);
     m_server->serveHtml(QStringLiteral("/page"),
-                        QStringLiteral("<title>Static</title><img src='/pixel.png'>"
-                                       "<script>document.title = 'Scripted'</script>"));
+        QStringLiteral("<title>Static</title><img src='/pixel.png'>"
+                       "<script>document.title = 'Scripted'</script>"));
     m_server->serve(QStringLiteral("/pixel.png"), "image/png", pixelPng);
     QWebEngineProfile profile;
     ProfileSettings settings(&profile);
@@ -132,8 +133,8 @@ void TestProfileSettings::switchesGovernPages()
 
     QVERIFY(navigateAndWait(control, m_server->url(QStringLiteral("/page")).toString()));
 
-    QTRY_COMPARE(control.locationName(),
-                 javaScript ? QStringLiteral("Scripted") : QStringLiteral("Static"));
+    QTRY_COMPARE(
+        control.locationName(), javaScript ? QStringLiteral("Scripted") : QStringLiteral("Static"));
     if (images)
         QTRY_VERIFY(m_server->requestedPaths().contains(QStringLiteral("/pixel.png")));
     else
@@ -154,7 +155,7 @@ void TestProfileSettings::clearCookiesForgetsThem()
     QVERIFY(navigateAndWait(control, address));
     evaluate(control.page(), QStringLiteral("document.cookie = 'kept=yes; max-age=3600'"));
     QCOMPARE(evaluate(control.page(), QStringLiteral("document.cookie")).toString(),
-             QStringLiteral("kept=yes"));
+        QStringLiteral("kept=yes"));
 
     ProfileSettings(&profile).clearCookies();
 

@@ -83,29 +83,30 @@ WebEngineControl *TestWebEngineControl::newControl()
 void TestWebEngineControl::answerNewWindows(WebEngineControl *opener, WebEngineControl **target)
 {
     connect(opener, &WebControl::newWindowRequested, this,
-            [this, target](WebControl::NewWindowRequest &request) {
-                *target = newControl();
-                // A new browser window starts on about:blank before the page takes it over.
-                (*target)->navigate(QStringLiteral("about:blank"));
-                request.target = *target;
-            });
+        [this, target](WebControl::NewWindowRequest &request) {
+            *target = newControl();
+            // A new browser window starts on about:blank before the page takes it over.
+            (*target)->navigate(QStringLiteral("about:blank"));
+            request.target = *target;
+        });
 }
 
 void TestWebEngineControl::urlFromAddress_data()
 {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QUrl>("url");
-    QTest::newRow("absolute path is a file")
-            << QStringLiteral("/tmp/my page.html") << QUrl(QStringLiteral("file:///tmp/my%20page.html"));
+    QTest::newRow("absolute path is a file") << QStringLiteral("/tmp/my page.html")
+                                             << QUrl(QStringLiteral("file:///tmp/my%20page.html"));
     QTest::newRow("dot segments of a path resolved")
-            << QStringLiteral("/tmp/sub/../page.html") << QUrl(QStringLiteral("file:///tmp/page.html"));
-    QTest::newRow("about:blank kept") << QStringLiteral("about:blank") << QUrl(QStringLiteral("about:blank"));
+        << QStringLiteral("/tmp/sub/../page.html") << QUrl(QStringLiteral("file:///tmp/page.html"));
+    QTest::newRow("about:blank kept")
+        << QStringLiteral("about:blank") << QUrl(QStringLiteral("about:blank"));
     QTest::newRow("host alone gets http")
-            << QStringLiteral("www.example.com") << QUrl(QStringLiteral("http://www.example.com"));
-    QTest::newRow("full address kept")
-            << QStringLiteral("https://example.org/a?b=c") << QUrl(QStringLiteral("https://example.org/a?b=c"));
+        << QStringLiteral("www.example.com") << QUrl(QStringLiteral("http://www.example.com"));
+    QTest::newRow("full address kept") << QStringLiteral("https://example.org/a?b=c")
+                                       << QUrl(QStringLiteral("https://example.org/a?b=c"));
     QTest::newRow("surrounding spaces dropped")
-            << QStringLiteral("  http://example.org/  ") << QUrl(QStringLiteral("http://example.org/"));
+        << QStringLiteral("  http://example.org/  ") << QUrl(QStringLiteral("http://example.org/"));
     QTest::newRow("blank gives nothing") << QStringLiteral("   ") << QUrl();
 }
 
@@ -119,9 +120,9 @@ void TestWebEngineControl::urlFromAddress()
 void TestWebEngineControl::loadRaisesTitleProgressStatusAndCompletion()
 {
     m_server->serveHtml(QStringLiteral("/page"),
-                        QStringLiteral("<html><head><title>Served page</title></head>"
-                                       "<body>text</body></html>"),
-                        200);
+        QStringLiteral("<html><head><title>Served page</title></head>"
+                       "<body>text</body></html>"),
+        200);
     const QUrl url = m_server->url(QStringLiteral("/page"));
     QSignalSpy titles(m_control, &WebControl::titleChanged);
     QSignalSpy progress(m_control, &WebControl::progressChanged);
@@ -147,8 +148,8 @@ void TestWebEngineControl::loadRaisesTitleProgressStatusAndCompletion()
 
 void TestWebEngineControl::navigationsOfFramesAreReported()
 {
-    m_server->serveHtml(QStringLiteral("/outer"),
-                        QStringLiteral("<body><iframe src='/inner'></iframe></body>"));
+    m_server->serveHtml(
+        QStringLiteral("/outer"), QStringLiteral("<body><iframe src='/inner'></iframe></body>"));
     m_server->serveHtml(QStringLiteral("/inner"), QStringLiteral("<body>inner</body>"));
     QSignalSpy navigations(m_control, &WebControl::navigationStarting);
 
@@ -165,8 +166,8 @@ void TestWebEngineControl::navigationsOfFramesAreReported()
 void TestWebEngineControl::markupIsTheRootElementsInnerHtml()
 {
     m_server->serveHtml(QStringLiteral("/markup"),
-                        QStringLiteral("<!DOCTYPE html><html lang='en'><head><title>M</title></head>"
-                                       "<body><p>one\ntwo</p></body></html>"));
+        QStringLiteral("<!DOCTYPE html><html lang='en'><head><title>M</title></head>"
+                       "<body><p>one\ntwo</p></body></html>"));
     QVERIFY(navigateAndWait(*m_control, m_server->url(QStringLiteral("/markup")).toString()));
     std::optional<QString> markup;
 
@@ -190,14 +191,15 @@ void TestWebEngineControl::designModeSwitchesOnAndOff()
 
 void TestWebEngineControl::propertiesDescribeThePage()
 {
-    const QString html = QStringLiteral("<html><head><title>Props</title></head><body>\u00e9</body></html>");
+    const QString html
+        = QStringLiteral("<html><head><title>Props</title></head><body>\u00e9</body></html>");
     m_server->serveHtml(QStringLiteral("/props"), html);
     const QUrl url = m_server->url(QStringLiteral("/props"));
     QVERIFY(navigateAndWait(*m_control, url.toString()));
     std::optional<WebControl::PageProperties> properties;
 
     m_control->requestProperties(
-            [&properties](const WebControl::PageProperties &value) { properties = value; });
+        [&properties](const WebControl::PageProperties &value) { properties = value; });
 
     QTRY_VERIFY(properties.has_value());
     QCOMPARE(properties->title, QStringLiteral("Props"));
@@ -231,10 +233,10 @@ void TestWebEngineControl::pageOpensNewWindowInTarget_data()
 {
     QTest::addColumn<QString>("opener");
     QTest::newRow("window.open from a script")
-            << QStringLiteral("<body><script>window.open('/popup')</script></body>");
+        << QStringLiteral("<body><script>window.open('/popup')</script></body>");
     QTest::newRow("link aimed at a new window")
-            << QStringLiteral("<body><a id='go' href='/popup' target='_blank'>go</a>"
-                              "<script>document.getElementById('go').click()</script></body>");
+        << QStringLiteral("<body><a id='go' href='/popup' target='_blank'>go</a>"
+                          "<script>document.getElementById('go').click()</script></body>");
 }
 
 void TestWebEngineControl::pageOpensNewWindowInTarget()
@@ -256,11 +258,11 @@ void TestWebEngineControl::pageOpensNewWindowInTarget()
 void TestWebEngineControl::newWindowWithoutTargetIsNotOpened()
 {
     m_server->serveHtml(QStringLiteral("/opener"),
-                        QStringLiteral("<title>Opener</title>"
-                                       "<script>window.popup = window.open('/popup')</script>"));
+        QStringLiteral("<title>Opener</title>"
+                       "<script>window.popup = window.open('/popup')</script>"));
     int requests = 0;
     connect(m_control, &WebControl::newWindowRequested, this,
-            [&requests](WebControl::NewWindowRequest &) { ++requests; });
+        [&requests](WebControl::NewWindowRequest &) { ++requests; });
 
     QVERIFY(navigateAndWait(*m_control, m_server->url(QStringLiteral("/opener")).toString()));
 
@@ -273,8 +275,8 @@ void TestWebEngineControl::newWindowWithoutTargetIsNotOpened()
 
 void TestWebEngineControl::windowCloseFromPageRaisesCloseRequest()
 {
-    m_server->serveHtml(QStringLiteral("/opener"),
-                        QStringLiteral("<script>window.open('/popup')</script>"));
+    m_server->serveHtml(
+        QStringLiteral("/opener"), QStringLiteral("<script>window.open('/popup')</script>"));
     m_server->serveHtml(QStringLiteral("/popup"), QStringLiteral("<title>Popup</title>"));
     WebEngineControl *target = nullptr;
     answerNewWindows(m_control, &target);
@@ -295,12 +297,12 @@ void TestWebEngineControl::sizeRequestsArriveInWidgetPixels_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
     QTest::newRow("window.open size features")
-            << QStringLiteral("window.open('/popup', '', 'width=200,height=100')") << 1.0 << 200 << 100;
+        << QStringLiteral("window.open('/popup', '', 'width=200,height=100')") << 1.0 << 200 << 100;
     QTest::newRow("resizeTo from the opened page")
-            << QStringLiteral("window.open('/resize')") << 1.0 << 300 << 250;
+        << QStringLiteral("window.open('/resize')") << 1.0 << 300 << 250;
     // Zoom scales CSS pixels but not the screen coordinates that sizes are asked in.
     QTest::newRow("resizeTo from a zoomed page")
-            << QStringLiteral("window.open('/resize')") << 2.0 << 300 << 250;
+        << QStringLiteral("window.open('/resize')") << 2.0 << 300 << 250;
 }
 
 void TestWebEngineControl::sizeRequestsArriveInWidgetPixels()
@@ -309,21 +311,22 @@ void TestWebEngineControl::sizeRequestsArriveInWidgetPixels()
     QFETCH(qreal, zoom);
     QFETCH(int, width);
     QFETCH(int, height);
-    m_server->serveHtml(QStringLiteral("/opener"), QStringLiteral("<script>%1</script>").arg(script));
+    m_server->serveHtml(
+        QStringLiteral("/opener"), QStringLiteral("<script>%1</script>").arg(script));
     m_server->serveHtml(QStringLiteral("/popup"), QStringLiteral("<title>Popup</title>"));
-    m_server->serveHtml(QStringLiteral("/resize"),
-                        QStringLiteral("<script>window.resizeTo(300, 250)</script>"));
+    m_server->serveHtml(
+        QStringLiteral("/resize"), QStringLiteral("<script>window.resizeTo(300, 250)</script>"));
     WebEngineControl *target = nullptr;
     std::unique_ptr<QSignalSpy> widths;
     std::unique_ptr<QSignalSpy> heights;
     connect(m_control, &WebControl::newWindowRequested, this,
-            [&](WebControl::NewWindowRequest &request) {
-                target = newControl();
-                target->page()->setZoomFactor(zoom);
-                widths = std::make_unique<QSignalSpy>(target, &WebControl::widthRequested);
-                heights = std::make_unique<QSignalSpy>(target, &WebControl::heightRequested);
-                request.target = target;
-            });
+        [&](WebControl::NewWindowRequest &request) {
+            target = newControl();
+            target->page()->setZoomFactor(zoom);
+            widths = std::make_unique<QSignalSpy>(target, &WebControl::widthRequested);
+            heights = std::make_unique<QSignalSpy>(target, &WebControl::heightRequested);
+            request.target = target;
+        });
 
     m_control->navigate(m_server->url(QStringLiteral("/opener")).toString());
 
@@ -336,7 +339,8 @@ void TestWebEngineControl::sizeRequestsArriveInWidgetPixels()
 
 void TestWebEngineControl::printToPdfFileWritesPdf()
 {
-    m_server->serveHtml(QStringLiteral("/print"), QStringLiteral("<body><h1>Printed words</h1></body>"));
+    m_server->serveHtml(
+        QStringLiteral("/print"), QStringLiteral("<body><h1>Printed words</h1></body>"));
     QVERIFY(navigateAndWait(*m_control, m_server->url(QStringLiteral("/print")).toString()));
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -371,7 +375,7 @@ void TestWebEngineControl::findTextCountsMatches()
     QFETCH(bool, caseSensitive);
     QFETCH(int, matches);
     m_server->serveHtml(QStringLiteral("/find"),
-                        QStringLiteral("<body><p>Hello hello</p><p>HELLO there</p></body>"));
+        QStringLiteral("<body><p>Hello hello</p><p>HELLO there</p></body>"));
     QVERIFY(navigateAndWait(*m_control, m_server->url(QStringLiteral("/find")).toString()));
     QSignalSpy found(m_control, &WebControl::findFinished);
 
@@ -388,17 +392,19 @@ void TestWebEngineControl::selectAllAndDeleteEmptyEditablePage()
     QVERIFY(navigateAndWait(*m_control, m_server->url(QStringLiteral("/edit")).toString()));
     m_control->setDesignMode(true);
     QTRY_COMPARE(evaluate(m_control->page(), QStringLiteral("document.designMode")).toString(),
-                 QStringLiteral("on"));
+        QStringLiteral("on"));
     m_control->widget()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_control->widget()));
 
     m_control->execute(WebControl::Command::SelectAll);
-    QTRY_COMPARE(evaluate(m_control->page(), QStringLiteral("getSelection().toString()")).toString(),
-                 QStringLiteral("remove me"));
+    QTRY_COMPARE(
+        evaluate(m_control->page(), QStringLiteral("getSelection().toString()")).toString(),
+        QStringLiteral("remove me"));
     m_control->execute(WebControl::Command::Delete);
 
-    QTRY_COMPARE(evaluate(m_control->page(), QStringLiteral("document.body.innerText.trim()")).toString(),
-                 QString());
+    QTRY_COMPARE(
+        evaluate(m_control->page(), QStringLiteral("document.body.innerText.trim()")).toString(),
+        QString());
 }
 
 void TestWebEngineControl::homeIsBlankUntilSetThenSharedByProfile()

@@ -15,8 +15,8 @@ bool LocalHttpServer::listen()
     return m_server.listen(QHostAddress::LocalHost);
 }
 
-void LocalHttpServer::serve(const QString &path, const QByteArray &contentType,
-                            const QByteArray &body, int delayMs)
+void LocalHttpServer::serve(
+    const QString &path, const QByteArray &contentType, const QByteArray &body, int delayMs)
 {
     m_resources.insert(path, { contentType, body, delayMs });
 }
@@ -52,7 +52,8 @@ void LocalHttpServer::read(QTcpSocket *socket)
     const QList<QByteArray> requestLine = buffer.left(buffer.indexOf("\r\n")).split(' ');
     m_pending.remove(socket);
     disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
-    const QString target = requestLine.size() > 1 ? QString::fromLatin1(requestLine.at(1)) : QString();
+    const QString target
+        = requestLine.size() > 1 ? QString::fromLatin1(requestLine.at(1)) : QString();
     const QString path = target.section(u'?', 0, 0);
     m_requestedPaths.append(path);
     emit requested(path);
@@ -70,9 +71,9 @@ void LocalHttpServer::respond(QTcpSocket *socket, const QString &path)
     const bool known = found != m_resources.constEnd();
     const QByteArray body = known ? found->body : QByteArray("not found");
     const QByteArray header = QByteArray(known ? "HTTP/1.1 200 OK" : "HTTP/1.1 404 Not Found")
-            + "\r\nContent-Type: " + (known ? found->contentType : QByteArray("text/plain"))
-            + "\r\nContent-Length: " + QByteArray::number(body.size())
-            + "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n";
+        + "\r\nContent-Type: " + (known ? found->contentType : QByteArray("text/plain"))
+        + "\r\nContent-Length: " + QByteArray::number(body.size())
+        + "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n";
     socket->write(header + body);
     socket->disconnectFromHost();
 }

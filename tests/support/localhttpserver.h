@@ -24,7 +24,7 @@ public:
     bool listen();
 
     void serve(const QString &path, const QByteArray &contentType, const QByteArray &body,
-               int delayMs = 0);
+        int delayMs = 0);
     void serveHtml(const QString &path, const QString &html, int delayMs = 0);
 
     QUrl url(const QString &path) const;

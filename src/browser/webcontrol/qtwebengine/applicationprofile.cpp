@@ -11,9 +11,9 @@ QWebEngineProfile *createApplicationProfile(QObject *parent)
     const QString name = QStringLiteral("webviewer");
     auto *profile = new QWebEngineProfile(name, parent);
     profile->setPersistentStoragePath(
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' + name);
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' + name);
     profile->setCachePath(
-            QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u'/' + name);
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u'/' + name);
     ProfileSettings::restore(profile);
     return profile;
 }

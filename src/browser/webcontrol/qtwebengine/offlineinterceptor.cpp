@@ -8,8 +8,7 @@ namespace {
 bool isNetworkScheme(const QString &scheme)
 {
     static const QStringList networkSchemes = { QStringLiteral("http"), QStringLiteral("https"),
-                                                QStringLiteral("ftp"), QStringLiteral("ws"),
-                                                QStringLiteral("wss") };
+        QStringLiteral("ftp"), QStringLiteral("ws"), QStringLiteral("wss") };
     return networkSchemes.contains(scheme, Qt::CaseInsensitive);
 }
 

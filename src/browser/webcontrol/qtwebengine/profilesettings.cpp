@@ -19,7 +19,7 @@ QString settingsFile(const QWebEngineProfile *profile)
     if (profile->isOffTheRecord() || profile->persistentStoragePath().isEmpty())
         return {};
     return QDir(profile->persistentStoragePath())
-            .filePath(QStringLiteral("internet-properties.ini"));
+        .filePath(QStringLiteral("internet-properties.ini"));
 }
 
 } // namespace
@@ -38,10 +38,10 @@ void ProfileSettings::restore(QWebEngineProfile *profile)
     QWebEngineSettings *settings = profile->settings();
     if (stored.contains(homePageKey))
         profile->setProperty(homePageProperty, stored.value(homePageKey).toUrl());
-    settings->setAttribute(QWebEngineSettings::JavascriptEnabled,
-                           stored.value(javaScriptKey, true).toBool());
-    settings->setAttribute(QWebEngineSettings::AutoLoadImages,
-                           stored.value(imagesKey, true).toBool());
+    settings->setAttribute(
+        QWebEngineSettings::JavascriptEnabled, stored.value(javaScriptKey, true).toBool());
+    settings->setAttribute(
+        QWebEngineSettings::AutoLoadImages, stored.value(imagesKey, true).toBool());
 }
 
 QUrl ProfileSettings::homePage() const

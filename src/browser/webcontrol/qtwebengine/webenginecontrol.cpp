@@ -32,14 +32,14 @@ constexpr PageActionCommand pageActionCommands[] = {
     { WebControl::Command::SelectAll, QWebEnginePage::SelectAll },
 };
 
-const QString markupScript = QStringLiteral(
-        "document.documentElement ? document.documentElement.innerHTML : ''");
+const QString markupScript
+    = QStringLiteral("document.documentElement ? document.documentElement.innerHTML : ''");
 
-const QString propertiesScript = QStringLiteral(
-        "({ contentType: document.contentType || '',"
-        "   lastModified: document.lastModified || '',"
-        "   size: document.documentElement"
-        "         ? new Blob([document.documentElement.outerHTML]).size : -1 })");
+const QString propertiesScript
+    = QStringLiteral("({ contentType: document.contentType || '',"
+                     "   lastModified: document.lastModified || '',"
+                     "   size: document.documentElement"
+                     "         ? new Blob([document.documentElement.outerHTML]).size : -1 })");
 
 } // namespace
 
@@ -145,29 +145,27 @@ QString WebEngineControl::locationUrl() const
 void WebEngineControl::requestMarkup(std::function<void(const QString &)> callback)
 {
     runScript(markupScript,
-              [callback = std::move(callback)](const QVariant &result) {
-                  callback(result.toString());
-              });
+        [callback = std::move(callback)](const QVariant &result) { callback(result.toString()); });
 }
 
 void WebEngineControl::setDesignMode(bool on)
 {
     runScript(on ? QStringLiteral("document.designMode = 'on'")
                  : QStringLiteral("document.designMode = 'off'"),
-              {});
+        {});
 }
 
 void WebEngineControl::requestProperties(std::function<void(const PageProperties &)> callback)
 {
     PageProperties properties { locationName(), locationUrl(), {}, {}, -1 };
     runScript(propertiesScript,
-              [properties, callback = std::move(callback)](const QVariant &result) mutable {
-                  const QVariantMap map = result.toMap();
-                  properties.contentType = map.value(QStringLiteral("contentType")).toString();
-                  properties.lastModified = map.value(QStringLiteral("lastModified")).toString();
-                  properties.size = map.value(QStringLiteral("size"), -1).toLongLong();
-                  callback(properties);
-              });
+        [properties, callback = std::move(callback)](const QVariant &result) mutable {
+            const QVariantMap map = result.toMap();
+            properties.contentType = map.value(QStringLiteral("contentType")).toString();
+            properties.lastModified = map.value(QStringLiteral("lastModified")).toString();
+            properties.size = map.value(QStringLiteral("size"), -1).toLongLong();
+            callback(properties);
+        });
 }
 
 void WebEngineControl::setOffline(bool offline)
@@ -230,16 +228,16 @@ void WebEngineControl::execute(Command command)
 void WebEngineControl::connectPage()
 {
     connect(m_page, &WebEnginePage::navigationStarting, this,
-            [this](const QUrl &url, bool isMainFrame) {
-                if (isMainFrame)
-                    m_loadingUrl = url;
-                emit navigationStarting(url);
-            });
+        [this](const QUrl &url, bool isMainFrame) {
+            if (isMainFrame)
+                m_loadingUrl = url;
+            emit navigationStarting(url);
+        });
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
         emit statusTextChanged(tr("Loading %1...").arg(m_loadingUrl.toDisplayString()));
     });
     connect(m_page, &QWebEnginePage::loadProgress, this,
-            [this](int progress) { emit progressChanged(progress, 100); });
+        [this](int progress) { emit progressChanged(progress, 100); });
     connect(m_page, &QWebEnginePage::loadFinished, this, [this] {
         // Failed loads complete too (an error page, or a request blocked while offline), so the
         // window always leaves its loading state.
@@ -248,15 +246,14 @@ void WebEngineControl::connectPage()
     });
     connect(m_page, &QWebEnginePage::titleChanged, this, &WebControl::titleChanged);
     connect(m_page, &QWebEnginePage::linkHovered, this, &WebControl::statusTextChanged);
-    connect(m_page, &QWebEnginePage::geometryChangeRequested, this,
-            &WebEngineControl::requestSize);
+    connect(m_page, &QWebEnginePage::geometryChangeRequested, this, &WebEngineControl::requestSize);
     connect(m_page, &QWebEnginePage::windowCloseRequested, this, &WebControl::closeRequested);
     connect(m_page, &QWebEnginePage::findTextFinished, this,
-            [this](const QWebEngineFindTextResult &result) {
-                emit findFinished(result.numberOfMatches(), result.activeMatch());
-            });
+        [this](const QWebEngineFindTextResult &result) {
+            emit findFinished(result.numberOfMatches(), result.activeMatch());
+        });
     connect(m_page, &QWebEnginePage::pdfPrintingFinished, this,
-            [this](const QString &, bool ok) { emit printFinished(ok); });
+        [this](const QString &, bool ok) { emit printFinished(ok); });
 }
 
 void WebEngineControl::connectView()
@@ -288,13 +285,13 @@ void WebEngineControl::requestSize(const QRect &geometry)
     emit heightRequested(geometry.height());
 }
 
-void WebEngineControl::runScript(const QString &script,
-                                 std::function<void(const QVariant &)> callback)
+void WebEngineControl::runScript(
+    const QString &script, std::function<void(const QVariant &)> callback)
 {
     // Our own scripts run apart from the page's, so a page cannot redefine what they call.
     m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                          [alive = m_alive, callback = std::move(callback)](const QVariant &result) {
-                              if (*alive && callback)
-                                  callback(result);
-                          });
+        [alive = m_alive, callback = std::move(callback)](const QVariant &result) {
+            if (*alive && callback)
+                callback(result);
+        });
 }
