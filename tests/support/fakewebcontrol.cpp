@@ -49,8 +49,9 @@ void FakeWebControl::savePage(const QString &path)
     calls.append(QStringLiteral("savePage ") + path);
 }
 
-void FakeWebControl::print(QPrinter *)
+void FakeWebControl::print(QPrinter *printer)
 {
+    printedOn = printer;
     calls.append(QStringLiteral("print"));
 }
 

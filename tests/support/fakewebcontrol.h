@@ -49,6 +49,7 @@ public:
     bool audioMuted = false;
     bool designMode = false;
     FakeEngineSettings settings;
+    QPrinter *printedOn = nullptr; // the printer of the last print
 
 private:
     QWidget *m_widget;
