@@ -72,16 +72,29 @@ void RtfDocumentWriter::collectTables()
             m_listNumbers.insert(format.listId, int(m_lists.size()));
         }
         for (const Run &run : paragraph.runs) {
-            if (!run.format.font.isEmpty() && !m_fonts.contains(run.format.font))
-                m_fonts.append(run.format.font);
-            for (const QColor &color : { run.format.foreground, run.format.background }) {
-                if (color.isValid() && !m_colors.contains(color))
-                    m_colors.append(color);
-            }
+            addFont(run.format.font);
+            addColor(run.format.foreground);
+            addColor(run.format.background);
         }
     }
     if (m_fonts.isEmpty())
-        m_fonts.append(QStringLiteral("Times New Roman"));
+        addFont(QStringLiteral("Times New Roman"));
+}
+
+void RtfDocumentWriter::addFont(const QString &font)
+{
+    if (font.isEmpty() || m_fontIndexes.contains(font))
+        return;
+    m_fontIndexes.insert(font, int(m_fonts.size()));
+    m_fonts.append(font);
+}
+
+void RtfDocumentWriter::addColor(const QColor &color)
+{
+    if (!color.isValid() || m_colorIndexes.contains(color.rgba()))
+        return;
+    m_colorIndexes.insert(color.rgba(), int(m_colors.size()));
+    m_colors.append(color);
 }
 
 void RtfDocumentWriter::writeHeader()
@@ -254,16 +267,6 @@ void RtfDocumentWriter::appendLength(const char *word, int twips)
 {
     if (twips != 0) // zero is every reader's default
         appendWord(word, twips);
-}
-
-int RtfDocumentWriter::fontIndex(const QString &font) const
-{
-    return qMax(0, int(m_fonts.indexOf(font)));
-}
-
-int RtfDocumentWriter::colorIndex(const QColor &color) const
-{
-    return qMax(0, int(m_colors.indexOf(color)));
 }
 
 } // namespace textpad::richtext

@@ -31,13 +31,17 @@ private:
     void appendWord(const char *word, int value);
     void appendLength(const char *word, int twips);
 
-    int fontIndex(const QString &font) const;
-    int colorIndex(const QColor &color) const;
+    void addFont(const QString &font);
+    void addColor(const QColor &color);
+    int fontIndex(const QString &font) const { return m_fontIndexes.value(font); }
+    int colorIndex(const QColor &color) const { return m_colorIndexes.value(color.rgba()); }
 
     const Document &m_document;
     QByteArray m_out;
     QStringList m_fonts;
+    QHash<QString, int> m_fontIndexes;
     QVector<QColor> m_colors;
+    QHash<QRgb, int> m_colorIndexes;
     QVector<const ParagraphFormat *> m_lists; // one list-table entry per model list
     QHash<int, int> m_listNumbers; // model list id -> \ls number
     QHash<QPair<int, int>, int> m_itemCounters; // numbering of the items of each list level

@@ -47,8 +47,10 @@ void RtfListTable::setLevelFormat(int nfc)
 
 void RtfListTable::setListId(int id)
 {
-    if (!m_lists.isEmpty())
-        m_lists.last().id = id;
+    if (m_lists.isEmpty())
+        return;
+    m_lists.last().id = id;
+    m_listIndexes.insert(id, int(m_lists.size()) - 1);
 }
 
 void RtfListTable::beginOverride()
@@ -72,12 +74,11 @@ void RtfListTable::setOverrideNumber(int ls)
 
 RtfListTable::LevelStyle RtfListTable::style(int ls, int level) const
 {
-    const int id = m_overrides.value(ls);
-    for (const List &list : m_lists) {
-        if (list.id == id && !list.levels.isEmpty())
-            return list.levels.value(qBound(0, level, int(list.levels.size()) - 1));
-    }
-    return LevelStyle();
+    const int index = m_listIndexes.value(m_overrides.value(ls), -1);
+    if (index < 0 || m_lists.at(index).levels.isEmpty())
+        return LevelStyle();
+    const QVector<LevelStyle> &levels = m_lists.at(index).levels;
+    return levels.at(qBound(0, level, int(levels.size()) - 1));
 }
 
 } // namespace textpad::richtext

@@ -36,6 +36,7 @@ private:
         QVector<LevelStyle> levels;
     };
     QVector<List> m_lists;
+    QHash<int, int> m_listIndexes; // \listid -> index into m_lists
     QHash<int, int> m_overrides; // \ls number -> \listid
     int m_overrideListId = 0;
     int m_overrideNumber = -1;

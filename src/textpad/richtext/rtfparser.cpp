@@ -13,6 +13,16 @@ namespace {
 // '{' must not cost memory in proportion to its length times the size of a group state.
 constexpr size_t maxStateDepth = 4096;
 
+// Field instructions and shape property names are short in any real file; longer ones are cut so
+// that re-reading them stays cheap whatever the input.
+constexpr qsizetype maxInstructionLength = 8192;
+constexpr qsizetype maxPropertyNameLength = 64;
+
+void appendLimited(QString &target, const QString &text, qsizetype limit)
+{
+    target.append(QStringView(text).left(qMax<qsizetype>(0, limit - target.size())));
+}
+
 bool isDestination(RtfWord word)
 {
     return word >= RtfWord::SkipDestination && word <= RtfWord::ParagraphNumbering;
@@ -239,16 +249,23 @@ bool RtfParser::handleDestinationWord(RtfWord word)
         current.destination = RtfDestination::Picture;
         return true;
     case RtfWord::Field:
-        m_fields.push_back(Field { m_stack.size(), QString() });
+        // A second \field in the same group replaces the first: the stack stays as deep as the groups.
+        if (!m_fields.empty() && m_fields.back().depth == m_stack.size())
+            m_fields.back() = Field { m_stack.size(), QString(), QString(), false };
+        else
+            m_fields.push_back(Field { m_stack.size(), QString(), QString(), false });
         return true;
     case RtfWord::FieldInstruction:
         current.destination = m_fields.empty() ? RtfDestination::Skip : RtfDestination::FieldInstruction;
         return true;
     case RtfWord::FieldResult:
         if (!m_fields.empty()) {
-            const QString link = hyperlinkTarget(m_fields.back().instruction);
-            if (!link.isEmpty())
-                current.format.link = link;
+            Field &field = m_fields.back();
+            if (!field.linkKnown)
+                field.link = hyperlinkTarget(field.instruction);
+            field.linkKnown = true;
+            if (!field.link.isEmpty())
+                current.format.link = field.link;
         }
         return true;
     case RtfWord::ParagraphNumbering:
@@ -365,11 +382,13 @@ void RtfParser::flushText()
         m_tables.colors().appendText(m_pendingText);
         break;
     case RtfDestination::ShapePropertyName:
-        m_shapeProperty.append(m_pendingText);
+        appendLimited(m_shapeProperty, m_pendingText, maxPropertyNameLength);
         break;
     case RtfDestination::FieldInstruction:
-        if (!m_fields.empty())
-            m_fields.back().instruction.append(m_pendingText);
+        if (!m_fields.empty() && m_fields.back().instruction.size() < maxInstructionLength) {
+            appendLimited(m_fields.back().instruction, m_pendingText, maxInstructionLength);
+            m_fields.back().linkKnown = false;
+        }
         break;
     default:
         break;

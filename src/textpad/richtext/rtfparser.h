@@ -25,6 +25,8 @@ private:
     struct Field {
         size_t depth;
         QString instruction;
+        QString link; // from the instruction, once it is complete
+        bool linkKnown = false;
     };
 
     RtfGroupState &state() { return m_stack.back(); }
