@@ -92,7 +92,8 @@ public:
     {
         for (const Run &run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                m_times[run.run_name.function_name] = { run.GetAdjustedRealTime(), run.GetAdjustedCPUTime() };
+                m_times[run.run_name.function_name]
+                    = { run.GetAdjustedRealTime(), run.GetAdjustedCPUTime() };
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -109,7 +110,8 @@ private:
     {
         const auto r = m_times.find(rtf);
         const auto h = m_times.find(html);
-        if (r == m_times.end() || h == m_times.end() || h->second.first <= 0 || h->second.second <= 0)
+        if (r == m_times.end() || h == m_times.end() || h->second.first <= 0
+            || h->second.second <= 0)
             return;
         std::printf("RTF %s / HTML %s: %.2f wall, %.2f CPU (target <= 1.00)\n", what, what,
                     r->second.first / h->second.first, r->second.second / h->second.second);

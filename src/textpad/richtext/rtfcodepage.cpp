@@ -5,15 +5,16 @@ namespace textpad::richtext {
 
 namespace {
 
-struct CharsetCodePage {
+struct CharsetCodePage
+{
     int charset;
     int codePage;
 };
 
 constexpr CharsetCodePage charsetTable[] = {
-    { 77, 10000 }, { 128, 932 }, { 129, 949 }, { 134, 936 }, { 136, 950 }, { 161, 1253 },
+    { 77, 10000 }, { 128, 932 },  { 129, 949 },  { 134, 936 },  { 136, 950 },  { 161, 1253 },
     { 162, 1254 }, { 163, 1258 }, { 177, 1255 }, { 178, 1256 }, { 186, 1257 }, { 204, 1251 },
-    { 222, 874 }, { 238, 1250 }, { 254, 437 }, { 255, 850 },
+    { 222, 874 },  { 238, 1250 }, { 254, 437 },  { 255, 850 },
 };
 
 QByteArray codecName(int codePage)

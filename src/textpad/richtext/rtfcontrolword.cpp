@@ -7,7 +7,8 @@ namespace textpad::richtext {
 
 namespace {
 
-struct Entry {
+struct Entry
+{
     const char *name;
     RtfWord word;
     char16_t character;

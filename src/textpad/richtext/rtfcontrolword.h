@@ -93,7 +93,8 @@ enum class RtfWord : unsigned char {
     PictureScaleY,
 };
 
-struct RtfControlWord {
+struct RtfControlWord
+{
     RtfWord word = RtfWord::Unknown;
     char16_t character = 0; // for RtfWord::Character
 };

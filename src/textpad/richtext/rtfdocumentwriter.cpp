@@ -132,7 +132,8 @@ void RtfDocumentWriter::writeListTables()
             if (format.list == ListKind::Bullet) {
                 m_out.append("{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}");
             } else {
-                const QByteArray number = "\\'" + QByteArray::number(level - 1, 16).rightJustified(2, '0');
+                const QByteArray number
+                    = "\\'" + QByteArray::number(level - 1, 16).rightJustified(2, '0');
                 m_out.append("{\\leveltext\\'02" + number + ".;}{\\levelnumbers\\'01;}");
             }
             m_out.append("\\fi-" + QByteArray::number(listIndentStep) + "\\li"
@@ -177,9 +178,11 @@ void RtfDocumentWriter::writeListMarker(const ParagraphFormat &format)
     const bool bullet = format.list == ListKind::Bullet;
     int &counter = m_itemCounters[qMakePair(format.listId, format.listLevel)];
     ++counter;
-    const QByteArray marker = bullet ? QByteArray("\\u8226\\'95") : listNumberText(counter, format.numberStyle);
+    const QByteArray marker
+        = bullet ? QByteArray("\\u8226\\'95") : listNumberText(counter, format.numberStyle);
     m_out.append("{\\pntext " + marker + "\\tab}{\\*\\pn");
-    m_out.append(bullet ? QByteArray("\\pnlvlblt") : QByteArray("\\pnlvlbody") + pnStyleWord(format.numberStyle));
+    m_out.append(bullet ? QByteArray("\\pnlvlblt")
+                        : QByteArray("\\pnlvlbody") + pnStyleWord(format.numberStyle));
     m_out.append("\\pnindent0");
     if (!bullet && counter == 1)
         m_out.append("\\pnstart1");

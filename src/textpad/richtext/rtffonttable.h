@@ -19,7 +19,8 @@ public:
     int charset(int number) const { return m_fonts.value(number).charset; }
 
 private:
-    struct Font {
+    struct Font
+    {
         QString name;
         int charset = -1;
     };

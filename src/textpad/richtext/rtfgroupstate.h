@@ -24,7 +24,8 @@ enum class RtfDestination : unsigned char {
 };
 
 // The list words of the paragraph as written; resolved against the list table at the paragraph end.
-struct RtfListState {
+struct RtfListState
+{
     int ls = 0;
     int ilvl = 0;
     ListKind pnKind = ListKind::None;
@@ -33,7 +34,8 @@ struct RtfListState {
 };
 
 // Everything a '{' saves and the matching '}' restores.
-struct RtfGroupState {
+struct RtfGroupState
+{
     RtfDestination destination = RtfDestination::Body;
     int fontIndex = -1; // -1: the \deff font
     bool hiddenText = false;

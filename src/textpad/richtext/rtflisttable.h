@@ -12,7 +12,8 @@ namespace textpad::richtext {
 class RtfListTable
 {
 public:
-    struct LevelStyle {
+    struct LevelStyle
+    {
         ListKind kind = ListKind::Bullet;
         NumberStyle numberStyle = NumberStyle::Decimal;
     };
@@ -31,7 +32,8 @@ public:
     LevelStyle style(int ls, int level) const;
 
 private:
-    struct List {
+    struct List
+    {
         int id = 0;
         QVector<LevelStyle> levels;
     };

@@ -10,7 +10,8 @@ namespace textpad::richtext {
 
 // Plain run/paragraph model shared by the reader and the writer; sizes are in RTF units
 // (half points for fonts, twips for lengths) so that nothing is lost on the way through.
-struct CharFormat {
+struct CharFormat
+{
     QString font; // empty: the document's default font
     int halfPoints = 0; // 0: the document's default size
     bool bold = false;
@@ -35,7 +36,8 @@ enum class Alignment { Left, Center, Right, Justify };
 enum class ListKind { None, Bullet, Number };
 enum class NumberStyle { Decimal, UpperRoman, LowerRoman, UpperAlpha, LowerAlpha };
 
-struct ParagraphFormat {
+struct ParagraphFormat
+{
     Alignment alignment = Alignment::Left;
     int leftIndent = 0;
     int rightIndent = 0;
@@ -48,26 +50,30 @@ struct ParagraphFormat {
     int listId = 0; // paragraphs with the same id and level belong to one list
 };
 
-struct Picture {
+struct Picture
+{
     QByteArray data; // PNG or JPEG bytes
     int widthTwips = 0;
     int heightTwips = 0;
 };
 
-struct Run {
+struct Run
+{
     QString text;
     CharFormat format;
     int picture = -1; // index into Document::pictures; the run then has no text
 };
 
-struct Paragraph {
+struct Paragraph
+{
     ParagraphFormat format;
     QVector<Run> runs;
 
     bool isEmpty() const { return runs.isEmpty(); }
 };
 
-struct Document {
+struct Document
+{
     QVector<Paragraph> paragraphs;
     QVector<Picture> pictures;
 };

@@ -224,8 +224,8 @@ bool RtfParser::handleDestinationWord(RtfWord word)
         return true;
     case RtfWord::ShapePropertyValue:
         // Of a shape's properties only its picture is content; the rest is geometry and fills.
-        current.destination = m_shapeProperty.trimmed() == u"pib" ? RtfDestination::Hidden
-                                                                  : RtfDestination::Skip;
+        current.destination
+            = m_shapeProperty.trimmed() == u"pib" ? RtfDestination::Hidden : RtfDestination::Skip;
         return true;
     case RtfWord::PassThrough:
         return true;
@@ -249,14 +249,15 @@ bool RtfParser::handleDestinationWord(RtfWord word)
         current.destination = RtfDestination::Picture;
         return true;
     case RtfWord::Field:
-        // A second \field in the same group replaces the first: the stack stays as deep as the groups.
+        // A second \field in one group replaces the first: never more fields than groups.
         if (!m_fields.empty() && m_fields.back().depth == m_stack.size())
             m_fields.back() = Field { m_stack.size(), QString(), QString(), false };
         else
             m_fields.push_back(Field { m_stack.size(), QString(), QString(), false });
         return true;
     case RtfWord::FieldInstruction:
-        current.destination = m_fields.empty() ? RtfDestination::Skip : RtfDestination::FieldInstruction;
+        current.destination
+            = m_fields.empty() ? RtfDestination::Skip : RtfDestination::FieldInstruction;
         return true;
     case RtfWord::FieldResult:
         if (!m_fields.empty()) {
@@ -352,7 +353,8 @@ void RtfParser::appendUnicode(int value)
 {
     if (value < 0 && value >= -32768)
         value += 65536;
-    appendCharacter(value >= 0 && value <= 0xFFFF ? QChar(char16_t(value)) : QChar(QChar::ReplacementCharacter));
+    appendCharacter(value >= 0 && value <= 0xFFFF ? QChar(char16_t(value))
+                                                  : QChar(QChar::ReplacementCharacter));
     m_fallbackToSkip = state().unicodeSkip;
 }
 

@@ -22,7 +22,8 @@ public:
     Document parse();
 
 private:
-    struct Field {
+    struct Field
+    {
         size_t depth;
         QString instruction;
         QString link; // from the instruction, once it is complete

@@ -57,7 +57,8 @@ const char *symbolFor(char16_t c)
 
 QByteArray romanNumber(int number)
 {
-    static constexpr struct {
+    static constexpr struct
+    {
         int value;
         const char *text;
     } numerals[] = { { 1000, "m" }, { 900, "cm" }, { 500, "d" }, { 400, "cd" }, { 100, "c" },

@@ -5,8 +5,18 @@
 
 namespace textpad::richtext {
 
-struct RtfToken {
-    enum class Type { GroupStart, GroupEnd, ControlWord, ControlSymbol, HexByte, Text, Binary, End };
+struct RtfToken
+{
+    enum class Type {
+        GroupStart,
+        GroupEnd,
+        ControlWord,
+        ControlSymbol,
+        HexByte,
+        Text,
+        Binary,
+        End
+    };
     Type type = Type::End;
     QByteArrayView data; // control word name, text bytes or binary bytes
     int param = 0;

@@ -5,5 +5,6 @@
 
 class QTextDocument;
 
-// The whole document as rich text that common word processors read back with the same text and formats.
+// The whole document as rich text that common word processors read back with the same text and
+// formats.
 QByteArray writeRtf(const QTextDocument *document);

@@ -121,10 +121,10 @@ private:
         CharFormat result;
         const QStringList families = format.fontFamilies().toStringList();
         result.font = families.isEmpty() ? m_defaultFont.family() : families.first();
-        const qreal defaultPoints = m_defaultFont.pointSizeF() > 0 ? m_defaultFont.pointSizeF() : 12;
-        const qreal points = format.hasProperty(QTextFormat::FontPointSize)
-            ? format.fontPointSize()
-            : defaultPoints;
+        const qreal defaultPoints
+            = m_defaultFont.pointSizeF() > 0 ? m_defaultFont.pointSizeF() : 12;
+        const qreal points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize()
+                                                                            : defaultPoints;
         result.halfPoints = qBound(2, qRound(points * 2), 3276);
         result.bold = format.fontWeight() >= QFont::DemiBold;
         result.italic = format.fontItalic();
@@ -157,7 +157,8 @@ private:
         picture.heightTwips = toTwips(image.height() > 0 ? image.height() : decoded.height());
         for (int i = 0; i < fragment.length(); ++i) {
             m_model.pictures.append(picture);
-            paragraph.runs.append(Run { QString(), charFormat(format), int(m_model.pictures.size()) - 1 });
+            paragraph.runs.append(
+                Run { QString(), charFormat(format), int(m_model.pictures.size()) - 1 });
         }
     }
 

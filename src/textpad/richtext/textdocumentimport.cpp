@@ -18,7 +18,8 @@ QTextCharFormat toCharFormat(const CharFormat &format)
     if (!format.font.isEmpty()) {
         result.setFontFamilies(QStringList { format.font });
         // The document files formats by a hash that ignores list-valued properties; the same
-        // family as a plain string keeps files with thousands of fonts from loading in squared time.
+        // family as a plain string keeps files with thousands of fonts from loading in squared
+        // time.
         result.setProperty(QTextFormat::FontFamily, format.font);
     }
     if (format.halfPoints > 0)

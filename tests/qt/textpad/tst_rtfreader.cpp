@@ -33,7 +33,8 @@ private:
 void TestRtfReader::fixtureRows()
 {
     QTest::addColumn<QString>("name");
-    const QStringList files = QDir(dataPath(QString())).entryList({ QStringLiteral("*.rtf") }, QDir::Files);
+    const QStringList files
+        = QDir(dataPath(QString())).entryList({ QStringLiteral("*.rtf") }, QDir::Files);
     QVERIFY(files.size() >= 48);
     for (const QString &file : files) {
         const QString name = file.chopped(4);
@@ -96,7 +97,8 @@ void TestRtfReader::fixtureFacts()
         QCOMPARE(links.size(), expectedLinks.size());
         for (int i = 0; i < links.size(); ++i) {
             const QJsonObject link = expectedLinks.at(i).toObject();
-            QCOMPARE(QString(links.at(i).first).replace(QChar::LineSeparator, u'\n'), link.value(u"text").toString());
+            QCOMPARE(QString(links.at(i).first).replace(QChar::LineSeparator, u'\n'),
+                     link.value(u"text").toString());
             QCOMPARE(links.at(i).second, link.value(u"url").toString());
         }
     }
@@ -122,9 +124,11 @@ void TestRtfReader::checkParagraph(const QTextDocument &document, const QJsonObj
     QVERIFY2(block.isValid(), qPrintable(QStringLiteral("paragraph %1").arg(para)));
     const QByteArray where = "paragraph " + QByteArray::number(para);
     if (fact.contains(u"align"))
-        QVERIFY2(alignmentName(block.blockFormat().alignment()) == fact.value(u"align").toString(), where);
+        QVERIFY2(alignmentName(block.blockFormat().alignment()) == fact.value(u"align").toString(),
+                 where);
     if (fact.contains(u"list")) {
-        const QString kind = fact.value(u"list").isNull() ? QStringLiteral("none") : fact.value(u"list").toString();
+        const QString kind = fact.value(u"list").isNull() ? QStringLiteral("none")
+                                                          : fact.value(u"list").toString();
         QVERIFY2(listKind(block) == kind, where + " is " + listKind(block).toUtf8());
     }
     if (fact.contains(u"level") && block.textList())
@@ -146,28 +150,35 @@ void TestRtfReader::checkRun(const QTextDocument &document, const QJsonObject &r
         const int position = positions.at(i);
         actual += text.mid(position, text.at(position).isHighSurrogate() ? 2 : 1);
         const QTextCharFormat format = formatAt(block, position);
-        const QByteArray where = QStringLiteral("'%1' at %2:%3").arg(expected).arg(para).arg(i).toUtf8();
+        const QByteArray where
+            = QStringLiteral("'%1' at %2:%3").arg(expected).arg(para).arg(i).toUtf8();
         if (run.contains(u"bold"))
-            QVERIFY2((format.fontWeight() >= QFont::DemiBold) == run.value(u"bold").toBool(), where + " bold");
+            QVERIFY2((format.fontWeight() >= QFont::DemiBold) == run.value(u"bold").toBool(),
+                     where + " bold");
         if (run.contains(u"italic"))
             QVERIFY2(format.fontItalic() == run.value(u"italic").toBool(), where + " italic");
         if (run.contains(u"underline"))
-            QVERIFY2(format.fontUnderline() == run.value(u"underline").toBool(), where + " underline");
+            QVERIFY2(format.fontUnderline() == run.value(u"underline").toBool(),
+                     where + " underline");
         if (run.contains(u"strike"))
             QVERIFY2(format.fontStrikeOut() == run.value(u"strike").toBool(), where + " strike");
         if (run.contains(u"font"))
-            QVERIFY2(fontFamily(format) == run.value(u"font").toString(), where + " font " + fontFamily(format).toUtf8());
+            QVERIFY2(fontFamily(format) == run.value(u"font").toString(),
+                     where + " font " + fontFamily(format).toUtf8());
         if (run.contains(u"size_pt"))
-            QVERIFY2(qFuzzyCompare(format.fontPointSize(), run.value(u"size_pt").toDouble()), where + " size");
+            QVERIFY2(qFuzzyCompare(format.fontPointSize(), run.value(u"size_pt").toDouble()),
+                     where + " size");
         if (run.contains(u"link"))
             QVERIFY2(format.anchorHref() == run.value(u"link").toString(), where + " link");
         if (run.contains(u"color")) {
             const QJsonArray rgb = run.value(u"color").toArray();
-            const bool automatic = format.foreground().style() == Qt::NoBrush || format.foreground().color() == Qt::black;
+            const bool automatic = format.foreground().style() == Qt::NoBrush
+                || format.foreground().color() == Qt::black;
             if (rgb.isEmpty())
                 QVERIFY2(automatic, where + " colour");
             else
-                QVERIFY2(format.foreground().color() == QColor(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt()),
+                QVERIFY2(format.foreground().color()
+                             == QColor(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt()),
                          where + " colour " + format.foreground().color().name().toUtf8());
         }
     }
@@ -178,10 +189,12 @@ void TestRtfReader::checkRun(const QTextDocument &document, const QJsonObject &r
 void TestRtfReader::damagedFile_data()
 {
     QTest::addColumn<QString>("name");
-    const QStringList files = QDir(dataPath(QStringLiteral("malformed"))).entryList({ QStringLiteral("*.rtf") }, QDir::Files);
+    const QStringList files = QDir(dataPath(QStringLiteral("malformed")))
+                                  .entryList({ QStringLiteral("*.rtf") }, QDir::Files);
     QVERIFY(files.size() >= 12);
     for (const QString &file : files)
-        QTest::newRow(qPrintable(file.chopped(4))) << QStringLiteral("malformed/") + file.chopped(4);
+        QTest::newRow(qPrintable(file.chopped(4)))
+            << QStringLiteral("malformed/") + file.chopped(4);
 }
 
 void TestRtfReader::damagedFile()
@@ -224,18 +237,30 @@ void TestRtfReader::syntax_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("text");
-    QTest::newRow("unicode fallback skipped by \\uc") << QByteArray("{\\rtf1\\uc2 a\\u8364 xyb}") << QStringLiteral("a€b");
-    QTest::newRow("fallback ends at group end") << QByteArray("{\\rtf1\\uc3 {a\\u8364 x}bc}") << QStringLiteral("a€bc");
+    QTest::newRow("unicode fallback skipped by \\uc")
+        << QByteArray("{\\rtf1\\uc2 a\\u8364 xyb}") << QStringLiteral("a€b");
+    QTest::newRow("fallback ends at group end")
+        << QByteArray("{\\rtf1\\uc3 {a\\u8364 x}bc}") << QStringLiteral("a€bc");
     QTest::newRow("negative \\u") << QByteArray("{\\rtf1 \\u-4064?}") << QStringLiteral("\uF020");
-    QTest::newRow("surrogate pair") << QByteArray("{\\rtf1 \\u-10179?\\u-8704?}") << QString::fromUtf8("\xF0\x9F\x98\x80");
-    QTest::newRow("lone surrogate") << QByteArray("{\\rtf1 a\\u55357?b}") << QStringLiteral("a\uFFFDb");
-    QTest::newRow("ansicpg 1251") << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0}") << QStringLiteral("Пр");
-    QTest::newRow("Shift-JIS trail byte is a brace") << QByteArray("{\\rtf1{\\fonttbl{\\f1\\fcharset128 G;}}\\f1 \\'96\\'7b}") << QStringLiteral("本");
-    QTest::newRow("bin skips braces") << QByteArray("{\\rtf1 a{\\pict\\bin3 }}{}b}") << QStringLiteral("ab");
-    QTest::newRow("bin past the end") << QByteArray("{\\rtf1 a{\\pict\\bin99999999 xyz") << QStringLiteral("a");
-    QTest::newRow("stylesheet hidden") << QByteArray("{\\rtf1{\\stylesheet{\\s1 Heading;}}text}") << QStringLiteral("text");
-    QTest::newRow("control word delimiter space") << QByteArray("{\\rtf1\\b  two}") << QStringLiteral(" two");
-    QTest::newRow("escaped line end is a paragraph") << QByteArray("{\\rtf1 a\\\nb}") << QStringLiteral("a\nb");
+    QTest::newRow("surrogate pair")
+        << QByteArray("{\\rtf1 \\u-10179?\\u-8704?}") << QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("lone surrogate")
+        << QByteArray("{\\rtf1 a\\u55357?b}") << QStringLiteral("a\uFFFDb");
+    QTest::newRow("ansicpg 1251") << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0}")
+                                  << QStringLiteral("Пр");
+    QTest::newRow("Shift-JIS trail byte is a brace")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f1\\fcharset128 G;}}\\f1 \\'96\\'7b}")
+        << QStringLiteral("本");
+    QTest::newRow("bin skips braces")
+        << QByteArray("{\\rtf1 a{\\pict\\bin3 }}{}b}") << QStringLiteral("ab");
+    QTest::newRow("bin past the end")
+        << QByteArray("{\\rtf1 a{\\pict\\bin99999999 xyz") << QStringLiteral("a");
+    QTest::newRow("stylesheet hidden")
+        << QByteArray("{\\rtf1{\\stylesheet{\\s1 Heading;}}text}") << QStringLiteral("text");
+    QTest::newRow("control word delimiter space")
+        << QByteArray("{\\rtf1\\b  two}") << QStringLiteral(" two");
+    QTest::newRow("escaped line end is a paragraph")
+        << QByteArray("{\\rtf1 a\\\nb}") << QStringLiteral("a\nb");
     QTest::newRow("hidden text") << QByteArray("{\\rtf1 a{\\v secret}b}") << QStringLiteral("ab");
     QTest::newRow("mac code page") << QByteArray("{\\rtf1\\mac \\'8e}") << QStringLiteral("é");
 }

@@ -18,8 +18,10 @@ namespace {
 // Everything the reader supports, per character, so that two documents can be compared.
 QString describeFormat(const QTextCharFormat &format)
 {
-    const QColor color = format.foreground().style() == Qt::NoBrush ? QColor() : format.foreground().color();
-    const QColor back = format.background().style() == Qt::NoBrush ? QColor() : format.background().color();
+    const QColor color
+        = format.foreground().style() == Qt::NoBrush ? QColor() : format.foreground().color();
+    const QColor back
+        = format.background().style() == Qt::NoBrush ? QColor() : format.background().color();
     return QStringLiteral("%1/%2/%3%4%5%6/%7/%8/%9")
         .arg(fontFamily(format))
         .arg(format.fontPointSize())
@@ -42,7 +44,8 @@ QStringList describeDocument(const QTextDocument &document)
                          .arg(list ? list->itemNumber(block) : -1));
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            lines.append(fragment.text() + QStringLiteral(" | ") + describeFormat(fragment.charFormat()));
+            lines.append(fragment.text() + QStringLiteral(" | ")
+                         + describeFormat(fragment.charFormat()));
         }
     }
     return lines;
@@ -79,7 +82,8 @@ private slots:
 void TestRtfWriter::fixtureRoundTrip_data()
 {
     QTest::addColumn<QString>("name");
-    const QStringList files = QDir(dataPath(QString())).entryList({ QStringLiteral("*.rtf") }, QDir::Files);
+    const QStringList files
+        = QDir(dataPath(QString())).entryList({ QStringLiteral("*.rtf") }, QDir::Files);
     for (const QString &file : files)
         QTest::newRow(qPrintable(file.chopped(4))) << file.chopped(4);
 }
@@ -103,14 +107,18 @@ void TestRtfWriter::characterEncoding_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("ASCII as is") << QStringLiteral("plain") << QByteArray(" plain}");
-    QTest::newRow("braces and backslash escaped") << QStringLiteral("{a\\b}") << QByteArray("\\{a\\\\b\\}");
+    QTest::newRow("braces and backslash escaped")
+        << QStringLiteral("{a\\b}") << QByteArray("\\{a\\\\b\\}");
     QTest::newRow("Latin-1 as hex") << QStringLiteral("é") << QByteArray("\\'e9");
     QTest::newRow("cp1252 high range as hex") << QStringLiteral("€…") << QByteArray("\\'80\\'85");
     QTest::newRow("Greek as unicode") << QStringLiteral("Ω") << QByteArray("\\u937?");
     QTest::newRow("CJK as negative unicode") << QStringLiteral("中") << QByteArray("\\u20013?");
-    QTest::newRow("above U+FFFF as surrogates") << QString::fromUtf8("\xF0\x9F\x98\x80") << QByteArray("\\u-10179?\\u-8704?");
-    QTest::newRow("tab and line break") << QStringLiteral("a\tb\u2028c") << QByteArray("a\\tab b\\line c");
-    QTest::newRow("special spaces and hyphens") << QStringLiteral("a\u00A0b\u00ADc\u2011d") << QByteArray("a\\~b\\-c\\_d");
+    QTest::newRow("above U+FFFF as surrogates")
+        << QString::fromUtf8("\xF0\x9F\x98\x80") << QByteArray("\\u-10179?\\u-8704?");
+    QTest::newRow("tab and line break")
+        << QStringLiteral("a\tb\u2028c") << QByteArray("a\\tab b\\line c");
+    QTest::newRow("special spaces and hyphens")
+        << QStringLiteral("a\u00A0b\u00ADc\u2011d") << QByteArray("a\\~b\\-c\\_d");
 }
 
 void TestRtfWriter::characterEncoding()
@@ -131,7 +139,8 @@ void TestRtfWriter::listsReadableByOldAndNewReaders_data()
 {
     QTest::addColumn<QString>("removed");
     QTest::newRow("list-table reader") << QStringLiteral(R"(\{\\\*\\pn\\.*?\}\})");
-    QTest::newRow("numbering-word reader") << QStringLiteral(R"(\{\\\*\\listtable.*?\{\\\*\\listoverridetable.*?\}\}\r\n|\\ls\d+|\\ilvl\d+)");
+    QTest::newRow("numbering-word reader") << QStringLiteral(
+        R"(\{\\\*\\listtable.*?\{\\\*\\listoverridetable.*?\}\}\r\n|\\ls\d+|\\ilvl\d+)");
 }
 
 void TestRtfWriter::listsReadableByOldAndNewReaders()
@@ -150,7 +159,8 @@ void TestRtfWriter::listsReadableByOldAndNewReaders()
     QStringList kinds;
     for (QTextBlock block = reduced.begin(); block.isValid(); block = block.next())
         kinds.append(listKind(block));
-    QCOMPARE(kinds.join(u' '), QStringLiteral("none bullet bullet bullet none number number number none"));
+    QCOMPARE(kinds.join(u' '),
+             QStringLiteral("none bullet bullet bullet none number number number none"));
 }
 
 void TestRtfWriter::formatsSurvive()
@@ -210,7 +220,8 @@ void TestRtfWriter::picturesWrittenAsPng()
     QCOMPARE(imageCount(*copy), 1);
     QCOMPARE(visibleText(*copy), QStringLiteral("before  after"));
     const QTextImageFormat read = formatAt(copy->firstBlock(), 7).toImageFormat();
-    const QImage loaded = copy->resource(QTextDocument::ImageResource, QUrl(read.name())).value<QImage>();
+    const QImage loaded
+        = copy->resource(QTextDocument::ImageResource, QUrl(read.name())).value<QImage>();
     QCOMPARE(loaded.size(), QSize(3, 2));
     QCOMPARE(QColor(loaded.pixel(1, 1)), QColor(Qt::red));
 }
