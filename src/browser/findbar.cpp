@@ -109,11 +109,6 @@ void FindBar::dismiss()
     m_web->widget()->setFocus(Qt::OtherFocusReason);
 }
 
-QString FindBar::status() const
-{
-    return m_status->text();
-}
-
 void FindBar::search(FindProgress::Direction direction)
 {
     if (m_text->text().isEmpty()) {

@@ -26,8 +26,6 @@ public:
     // Hides the bar, clears the highlighted matches and gives the focus back to the page.
     void dismiss();
 
-    QString status() const;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

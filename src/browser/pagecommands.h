@@ -26,8 +26,6 @@ public:
                  QWidget *window);
     ~PageCommands() override;
 
-    FindBar *findBar() const { return m_findBar; }
-
 private:
     void connectFileMenu(const BrowserMenus &menus);
     void connectOtherMenus(const BrowserMenus &menus);

@@ -28,9 +28,3 @@ PagePropertiesDialog::PagePropertiesDialog(const QList<PageInfo::Line> &lines, Q
     layout->addWidget(buttons);
     setMinimumWidth(fontMetrics().averageCharWidth() * 50);
 }
-
-QString PagePropertiesDialog::value(const QString &label) const
-{
-    const auto *line = findChild<QLabel *>(label);
-    return line ? line->text() : QString();
-}

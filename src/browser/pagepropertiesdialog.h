@@ -11,8 +11,6 @@ class PagePropertiesDialog : public QDialog
     Q_OBJECT
 
 public:
+    // Each value is a label named after its line, so screen readers and tests find it.
     PagePropertiesDialog(const QList<PageInfo::Line> &lines, QWidget *parent = nullptr);
-
-    // The value shown for `label`, empty when there is no such line.
-    QString value(const QString &label) const;
 };

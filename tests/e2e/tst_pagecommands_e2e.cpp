@@ -2,6 +2,7 @@
 // A browser window's page commands on the real engine, against pages served on 127.0.0.1.
 #include "browser/browserwindow.h"
 #include "browser/findbar.h"
+#include "browser/webcontrol/enginesettings.h"
 #include "browser/webcontrol/qtwebengine/webenginecontrol.h"
 #include "e2e/enginetestutils.h"
 #include "support/fakelauncher.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -53,6 +55,7 @@ private slots:
     void init();
     void cleanup();
 
+    void saveWritesTheInnerMarkupAndCrLf_data();
     void saveWritesTheInnerMarkupAndCrLf();
     void sourceCodeOpensOneChangedPadPerClick();
     void editModeTwiceSwitchesDesignModeOnThenOff();
@@ -130,14 +133,24 @@ bool TestPageCommandsEndToEnd::load(const QString &path)
             loadTimeoutMs);
 }
 
+void TestPageCommandsEndToEnd::saveWritesTheInnerMarkupAndCrLf_data()
+{
+    QTest::addColumn<bool>("javaScript");
+    QTest::newRow("scripts on") << true;
+    // The page's scripts are off, the program's own reading of the page still works.
+    QTest::newRow("scripts off in Internet Properties") << false;
+}
+
 void TestPageCommandsEndToEnd::saveWritesTheInnerMarkupAndCrLf()
 {
+    QFETCH(bool, javaScript);
     m_server->serveHtml(QStringLiteral("/save"),
                         QStringLiteral("<html><head><title>Saved</title></head>\n<body>\n"
                                        "<p>Line one</p>\n<p>caf\u00e9</p>\n</body></html>"));
     QVERIFY(load(QStringLiteral("/save")));
     const QString markup = evaluate(page(), markupScript).toString();
     QVERIFY2(markup.contains(QStringLiteral("</p>\n<p>caf\u00e9</p>")), qPrintable(markup));
+    m_web->engineSettings().setJavaScriptEnabled(javaScript);
     const QString path = m_dir->filePath(QStringLiteral("saved.htm"));
     m_dialogs.saveAnswers.enqueue(path);
 
@@ -242,16 +255,17 @@ void TestPageCommandsEndToEnd::findBarFindsAndReportsNotFound()
     auto *bar = m_window->findChild<FindBar *>(QStringLiteral("findBar"));
     QVERIFY(bar->isVisible());
     auto *text = bar->findChild<QLineEdit *>(QStringLiteral("findText"));
+    auto *status = bar->findChild<QLabel *>(QStringLiteral("findStatus"));
     QTRY_VERIFY(text->hasFocus());
 
     QTest::keyClicks(text, QStringLiteral("apple"));
-    QTRY_COMPARE_WITH_TIMEOUT(bar->status(), QStringLiteral("1 of 2"), loadTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("1 of 2"), loadTimeoutMs);
     QTest::keyClick(text, Qt::Key_Return);
-    QTRY_COMPARE_WITH_TIMEOUT(bar->status(), QStringLiteral("2 of 2"), loadTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("2 of 2"), loadTimeoutMs);
 
     text->selectAll();
     QTest::keyClicks(text, QStringLiteral("durian"));
-    QTRY_COMPARE_WITH_TIMEOUT(bar->status(), QStringLiteral("Not found"), loadTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("Not found"), loadTimeoutMs);
 }
 
 QTEST_MAIN(TestPageCommandsEndToEnd)
