@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-webengine-dev libqt6opengl6-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2 libgl1-mesa-dri
-    poppler-utils
+    poppler-utils desktop-file-utils appstream
 )
 
 missing=()

@@ -9,6 +9,7 @@
 #include "common/core/twips.h"
 
 #include <QComboBox>
+#include <QLayout>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QProgressBar>
@@ -41,12 +42,22 @@ void BrowserWindow::layOut()
     QWidget *goButton = m_addressBar->goButton();
     QComboBox *addressBox = m_addressBar->box();
 
+    // The docked bars take the window's width first, so the navigation bar has laid out its
+    // buttons by the time their widths are read.
+    const int tbarHeight = m_tbar->sizeHint().height();
+    const int tbar2Height = m_tbar2->sizeHint().height();
+    const int sbarHeight = m_sbar->sizeHint().height();
+    m_tbar->setGeometry(0, 0, width(), tbarHeight);
+    m_tbar2->setGeometry(0, tbarHeight, width(), tbar2Height);
+    m_sbar->setGeometry(0, height() - sbarHeight, width(), sbarHeight);
+    m_tbar->layout()->activate();
+
     BrowserLayoutInput input;
     input.innerWidth = twips(width());
     input.innerHeight = twips(height());
-    input.tbarHeight = twips(m_tbar->sizeHint().height());
-    input.tbar2Height = twips(m_tbar2->sizeHint().height());
-    input.sbarHeight = twips(m_sbar->sizeHint().height());
+    input.tbarHeight = twips(tbarHeight);
+    input.tbar2Height = twips(tbar2Height);
+    input.sbarHeight = twips(sbarHeight);
     for (int index = 1; index <= NavigationToolbar::buttonCount; ++index)
         input.navigationButtonWidths[index - 1] = twips(m_tbar->entryWidth(index));
     input.goButtonWidth = twips(goButton->width());
@@ -63,21 +74,12 @@ void BrowserWindow::layOut()
     if (layout.maximizeWindow && frameWidget() != this)
         frameWidget()->showMaximized();
 
-    // Docked bars: the navigation bar on top, the tools bar below it, the status bar at the bottom.
     m_tbar->setVisible(layout.barsVisible);
     m_tbar2->setVisible(layout.barsVisible);
     m_sbar->setVisible(layout.barsVisible);
     addressBox->setVisible(layout.barsVisible);
     goButton->setVisible(layout.barsVisible);
     m_command2->setVisible(layout.leaveButtonVisible);
-    if (layout.barsVisible) {
-        const int tbarHeight = m_tbar->sizeHint().height();
-        const int tbar2Height = m_tbar2->sizeHint().height();
-        const int sbarHeight = m_sbar->sizeHint().height();
-        m_tbar->setGeometry(0, 0, width(), tbarHeight);
-        m_tbar2->setGeometry(0, tbarHeight, width(), tbar2Height);
-        m_sbar->setGeometry(0, height() - sbarHeight, width(), sbarHeight);
-    }
     applyMenuVisibility(layout.menusVisible);
 
     place(m_web->widget(), layout.web, dpi);

@@ -4,6 +4,7 @@
 #include "common/core/applicationdirectory.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -39,6 +40,8 @@ int main(int argc, char *argv[])
 {
     QApplication::setApplicationName(QStringLiteral("webviewer"));
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.webviewer.WebViewer"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/example.webviewer.WebViewer.svg")));
     Application application(applicationDirectory());
     watchFirstPage(application);
     application.start();

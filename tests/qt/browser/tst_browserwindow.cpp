@@ -47,6 +47,9 @@ private slots:
     void popupSignal();
     void closeSignal_data();
     void closeSignal();
+    void leavingFullScreenRestoresBarsAndCaption();
+    void layoutFillsTheWindowAtAnySize_data();
+    void layoutFillsTheWindowAtAnySize();
     void closeRequestUnloadsTheWindow();
     void sizeRequestsResizeThePage();
     void newWindowRequestHandsOverTheNewControl_data();
@@ -364,6 +367,61 @@ void TestBrowserWindow::closeSignal()
     QCOMPARE(!m_window->isVisible(), acts);
     QCOMPARE(m_web->calls.contains(QStringLiteral("stop")), acts);
     QCOMPARE(box->text(), acts ? QString() : word);
+}
+
+void TestBrowserWindow::leavingFullScreenRestoresBarsAndCaption()
+{
+    m_web->name = QStringLiteral("News");
+    const QStringList bars { "tbar", "tbar2", "sbar", "text2", "Command1", "searchbar" };
+    m_window->menus().fuller->trigger();
+    for (const QString &bar : bars)
+        QVERIFY2(!m_window->findChild<QWidget *>(bar)->isVisible(), qPrintable(bar));
+    auto *leave = m_window->findChild<QToolButton *>(QStringLiteral("Command2"));
+    QVERIFY(leave->isVisible());
+    QCOMPARE(leave->pos(), QPoint(0, 0));
+    // The page fills the window and the progress bar runs beside the leave button.
+    QCOMPARE(m_web->widget()->geometry(), m_window->rect());
+    auto *bar = m_window->findChild<QProgressBar *>(QStringLiteral("probar"));
+    QCOMPARE(bar->geometry(), QRect(leave->width(), 0, m_window->width() - leave->width(), leave->height()));
+
+    emit m_web->statusTextChanged(QStringLiteral("Done"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("News - Orbello's Web Viewer [ Done ] "));
+    leave->click();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("News - Orbello's Web Viewer"));
+    QVERIFY(!m_window->menus().fuller->isChecked());
+    QVERIFY(m_window->menus().fuller->isEnabled());
+    for (const QString &bar : bars)
+        QVERIFY2(m_window->findChild<QWidget *>(bar)->isVisible(), qPrintable(bar));
+    QVERIFY(!leave->isVisible());
+}
+
+void TestBrowserWindow::layoutFillsTheWindowAtAnySize_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("initial") << QSize();
+    QTest::newRow("wide") << QSize(1200, 700);
+    QTest::newRow("narrow") << QSize(420, 500);
+}
+
+void TestBrowserWindow::layoutFillsTheWindowAtAnySize()
+{
+    QFETCH(QSize, size);
+    if (size.isValid())
+        m_window->resize(size);
+    auto *go = m_window->findChild<QWidget *>(QStringLiteral("Command1"));
+    auto *box = m_window->findChild<QComboBox *>(QStringLiteral("text2"));
+    auto *tbar = m_window->findChild<NavigationToolbar *>(QStringLiteral("tbar"));
+    // The Go button ends at the right edge; the box runs from the last button to 50 twips
+    // (about 3 pixels) short of it.
+    QVERIFY(qAbs(go->geometry().right() + 1 - m_window->width()) <= 1);
+    const int gap = go->x() - (tbar->x() + box->geometry().right() + 1);
+    QVERIFY2(gap >= 2 && gap <= 5, qPrintable(QString::number(gap)));
+    const QWidget *address = tbar->widgetForAction(tbar->entry(NavigationToolbar::Address));
+    QVERIFY(box->x() >= address->geometry().right());
+    // The page fills the room between the bars.
+    auto *sbar = m_window->findChild<QWidget *>(QStringLiteral("sbar"));
+    QCOMPARE(m_web->widget()->width(), m_window->width());
+    QVERIFY(qAbs(m_web->widget()->geometry().bottom() + 1 - sbar->y()) <= 1);
 }
 
 void TestBrowserWindow::closeRequestUnloadsTheWindow()

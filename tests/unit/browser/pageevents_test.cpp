@@ -24,8 +24,9 @@ TEST_P(StatusTextTest, SetsPanelAndOnlyInFullScreenTheCaption)
     const auto outcome = PageEvents::statusText(row.text, row.fullScreen, QStringLiteral("News"));
     EXPECT_EQ(outcome.panelText.toStdString(), row.panel.toStdString());
     ASSERT_EQ(outcome.caption.has_value(), row.caption.has_value());
-    if (row.caption)
+    if (row.caption) {
         EXPECT_EQ(outcome.caption->toStdString(), row.caption->toStdString());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
