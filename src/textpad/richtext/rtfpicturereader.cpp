@@ -1,20 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textpad/richtext/rtfpicturereader.h"
 
+#include "textpad/richtext/rtftokenizer.h"
+
 namespace textpad::richtext {
 
 namespace {
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // Twips from the goal size, or from the pixel size at 96 dots per inch, scaled in percent.
 int scaledTwips(int goal, int pixels, int scale)
@@ -71,7 +62,7 @@ void RtfPictureReader::appendHex(QByteArrayView hex)
         return;
     m_data.reserve(m_data.size() + hex.size() / 2);
     for (const char c : hex) {
-        const int digit = hexDigit(c);
+        const int digit = hexDigitValue(c);
         if (digit < 0)
             continue;
         if (m_nibble < 0) {

@@ -18,7 +18,10 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-int hexValue(char c)
+
+} // namespace
+
+int hexDigitValue(char c)
 {
     if (isDigit(c))
         return c - '0';
@@ -28,8 +31,6 @@ int hexValue(char c)
         return c - 'A' + 10;
     return -1;
 }
-
-} // namespace
 
 RtfTokenizer::RtfTokenizer(QByteArrayView data)
     : m_data(data)
@@ -133,7 +134,7 @@ RtfToken RtfTokenizer::readHexByte()
             value = -1;
             break;
         }
-        const int digit = hexValue(m_data[m_pos]);
+        const int digit = hexDigitValue(m_data[m_pos]);
         if (digit < 0 || value < 0)
             value = -1;
         else

@@ -27,6 +27,9 @@ struct RtfToken
 
 // Splits RTF into tokens. Never reads past the end: a truncated escape or a \bin longer than
 // the data left simply ends at the end of the input.
+// The value of a hexadecimal digit, or -1 when `c` is none.
+int hexDigitValue(char c);
+
 class RtfTokenizer
 {
 public:
