@@ -54,38 +54,36 @@ void DocumentController::clear()
     m_tb->setText(QString());
 }
 
-// Each prompting command asks again after a Yes whose save did not happen, so unsaved text is
-// never dropped without a No.
-void DocumentController::newDocument()
+// Asks the save prompt until the document is saved or the user answers No or Cancel. A Yes whose
+// save did not happen asks again, so unsaved text is never dropped without a No. Yes means the
+// document is now saved.
+Dialogs::Answer DocumentController::settleUnsavedChanges()
 {
     while (!m_saved) {
-        switch (askToSave(saveChanges)) {
-        case Dialogs::Answer::Yes:
-            save();
-            continue;
-        case Dialogs::Answer::No:
-            clear();
-            m_saved = false; // the emptied document still counts as changed
-            return;
-        default:
-            return;
-        }
+        const Dialogs::Answer answer = askToSave(saveChanges);
+        if (answer == Dialogs::Answer::No)
+            return answer;
+        if (answer != Dialogs::Answer::Yes)
+            return Dialogs::Answer::Cancel;
+        save();
     }
+    return Dialogs::Answer::Yes;
+}
+
+void DocumentController::newDocument()
+{
+    const Dialogs::Answer answer = settleUnsavedChanges();
+    if (answer == Dialogs::Answer::Cancel)
+        return;
     clear();
-    m_saved = true;
+    // Answered No, the emptied document still counts as changed.
+    m_saved = answer == Dialogs::Answer::Yes;
 }
 
 void DocumentController::open()
 {
-    while (!m_saved) {
-        const auto answer = askToSave(saveChanges);
-        if (answer == Dialogs::Answer::Yes)
-            save();
-        else if (answer == Dialogs::Answer::No)
-            break;
-        else
-            return;
-    }
+    if (settleUnsavedChanges() == Dialogs::Answer::Cancel)
+        return;
     const std::optional<QString> path = m_dialogs.openFile(m_window, fileFilter);
     if (!path)
         return;
@@ -170,19 +168,8 @@ void DocumentController::print()
 
 void DocumentController::exit()
 {
-    while (!m_saved) {
-        switch (askToSave(saveChanges)) {
-        case Dialogs::Answer::Yes:
-            save();
-            continue;
-        case Dialogs::Answer::No:
-            closeDocument();
-            return;
-        default:
-            return;
-        }
-    }
-    closeDocument();
+    if (settleUnsavedChanges() != Dialogs::Answer::Cancel)
+        closeDocument();
 }
 
 void DocumentController::closeRequested()

@@ -44,6 +44,7 @@ public:
 
 private:
     Dialogs::Answer askToSave(const QString &question);
+    Dialogs::Answer settleUnsavedChanges();
     void clear();
     bool write(const QString &path);
     void setTitle(textpad::PadTitle title);
