@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/dialogs.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -83,10 +85,16 @@ std::optional<QString> QtDialogs::saveFile(QWidget *parent, const QString &filte
 
 Dialogs::FontChoice QtDialogs::chooseFont(QWidget *parent, const QFont &initial)
 {
+    QFontDialog dialog(initial, parent);
+    // Colour, strikethrough and underline are not the dialog's to change, and Qt 6.4 has no option
+    // to leave out its effects group: hide the group that holds those check boxes.
+    for (const QCheckBox *box : dialog.findChildren<QCheckBox *>()) {
+        if (auto *group = qobject_cast<QGroupBox *>(box->parentWidget()))
+            group->hide();
+    }
     FontChoice choice;
-    choice.font = QFontDialog::getFont(&choice.accepted, initial, parent);
-    if (!choice.accepted)
-        choice.font = initial;
+    choice.accepted = dialog.exec() == QDialog::Accepted;
+    choice.font = choice.accepted ? dialog.selectedFont() : initial;
     return choice;
 }
 

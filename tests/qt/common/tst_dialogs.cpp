@@ -3,6 +3,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -93,6 +95,7 @@ private slots:
     void message_data();
     void message();
     void errorIsACriticalOkBoxTitledError();
+    void fontDialogHasNoEffectsAndCancelKeepsTheStartingFont();
 };
 
 void TestDialogs::cleanup()
@@ -193,6 +196,30 @@ void TestDialogs::errorIsACriticalOkBoxTitledError()
     QCOMPARE(answerer.seen->icon, QMessageBox::Critical);
     QCOMPARE(answerer.seen->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(!answerer.seen->stayedOpen);
+}
+
+void TestDialogs::fontDialogHasNoEffectsAndCancelKeepsTheStartingFont()
+{
+    // Font Properties applies strikethrough and underline as they were: the dialog must not offer
+    // boxes for them that would then do nothing.
+    std::optional<int> effectBoxes;
+    QTimer::singleShot(0, this, [&effectBoxes] {
+        auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        effectBoxes = 0;
+        for (const QCheckBox *box : dialog->findChildren<QCheckBox *>())
+            *effectBoxes += box->isVisibleTo(dialog) ? 1 : 0;
+        dialog->reject();
+    });
+    const QFont initial(QStringLiteral("Serif"), 13);
+    QtDialogs dialogs;
+    const Dialogs::FontChoice choice = dialogs.chooseFont(nullptr, initial);
+
+    QVERIFY2(effectBoxes, "no modal font dialog was shown");
+    QCOMPARE(*effectBoxes, 0);
+    QVERIFY(!choice.accepted);
+    QCOMPARE(choice.font, initial);
 }
 
 QTEST_MAIN(TestDialogs)
