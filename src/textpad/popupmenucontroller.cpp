@@ -46,7 +46,11 @@ void PopupMenuController::popUp()
     if (!v.anyVisible()) {
         // The menu layer will not show a menu without entries.
         m_menus.po->setEnabled(false);
-        return;
+    } else {
+        m_presenter(m_menus.po);
     }
-    m_presenter(m_menus.po);
+    // A hidden entry loses its shortcut as well: once the menu is closed, Copy and Paste are shown
+    // again so that Ctrl+C and Ctrl+P work whatever the last menu left out.
+    m_menus.cop->setVisible(true);
+    m_menus.pas->setVisible(true);
 }

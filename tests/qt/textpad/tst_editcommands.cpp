@@ -61,6 +61,7 @@ private slots:
     void onlyTheRightButtonPopsUp();
     void editMenuTitleGivesTheSameMenuAsARightClick();
     void nothingToShowDisablesThePopup();
+    void pasteShortcutOutlivesThePopupThatHidPaste();
     void wordCompletionWithoutWordListSaysSo();
     void wordCompletionHookFollowsTheKeys();
 
@@ -324,6 +325,21 @@ void TestEditCommands::nothingToShowDisablesThePopup()
     emit tb()->mouseUp(2);
     QVERIFY(po->isEnabled());
     QCOMPARE(m_popups.size(), 1);
+}
+
+void TestEditCommands::pasteShortcutOutlivesThePopupThatHidPaste()
+{
+    tb()->setText(QStringLiteral("text"));
+    m_pad->show();
+    m_pad->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_pad));
+    emit tb()->mouseUp(2); // an empty clipboard: the menu comes up without Paste
+    QCOMPARE(m_popups.size(), 1);
+    QVERIFY(!m_popups.first().contains(QStringLiteral("pas")));
+    QApplication::clipboard()->setText(QStringLiteral("clip"));
+    tb()->setSelStart(0);
+    QTest::keyClick(tb(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(tb()->text(), QStringLiteral("cliptext"));
 }
 
 void TestEditCommands::wordCompletionWithoutWordListSaysSo()
