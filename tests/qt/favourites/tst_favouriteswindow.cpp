@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/core/twips.h"
 #include "favourites/favouriteswindow.h"
+#include "support/accessiblenames.h"
 #include "support/fakeworkspace.h"
 #include "support/scripteddialogs.h"
 
@@ -43,6 +44,7 @@ private slots:
     void paintsTheBoxesBlueOnCream_data();
     void paintsTheBoxesBlueOnCream();
     void tabsThroughTheControlsInOrder();
+    void everyInteractiveControlHasAName();
     void loadsTheFileWithNothingSelected();
     void fillPutsThePageIntoTheBoxes();
 
@@ -213,6 +215,13 @@ void TestFavouritesWindow::tabsThroughTheControlsInOrder()
     QCOMPARE(visited,
              QStringList({ "txtname", "txturl", "Command1", "namelist", "Command2", "Command3",
                            "Command4" }));
+}
+
+void TestFavouritesWindow::everyInteractiveControlHasAName()
+{
+    openWindow(threeFavourites);
+    const QStringList unnamed = unnamedInteractiveControls(m_window);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u'\n')));
 }
 
 void TestFavouritesWindow::loadsTheFileWithNothingSelected()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/core/twips.h"
+#include "support/accessiblenames.h"
 #include "support/fakelauncher.h"
 #include "support/fakeworkspace.h"
 #include "support/scripteddialogs.h"
@@ -8,6 +9,8 @@
 #include "textpad/textpadwindow.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +37,8 @@ private slots:
     void fontPropertiesCancelledOnUniformSelectionKeepsItsFormat();
     void fontPropertiesOnMixedFontsStartsFromTheLastFontAndUnifiesIt();
     void fontPropertiesPassesColourStrikeAndUnderlineThrough();
+    void everyInteractiveControlHasAName();
+    void editTitleOpensTheContextMenuFromTheKeyboard();
 
 private:
     ScriptedDialogs *m_dialogs = nullptr;
@@ -244,6 +249,41 @@ void TestTextPadWindow::fontPropertiesPassesColourStrikeAndUnderlineThrough()
     QCOMPARE(tb->selUnderline(), std::optional<bool>(true));
     QCOMPARE(tb->selStrikeThru(), std::optional<bool>(false));
     QCOMPARE(tb->selFontSize(), std::optional<double>(11));
+}
+
+void TestTextPadWindow::everyInteractiveControlHasAName()
+{
+    m_pad->document()->setText(QStringLiteral("see http://example.org/"));
+    m_pad->document()->setSelStart(4);
+    m_pad->document()->setSelLength(19);
+    QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
+    m_pad->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pad));
+    QStringList unnamed = unnamedInteractiveControls(m_pad);
+
+    // The context menu, walked while it is up with as many entries as it ever shows.
+    bool shown = false;
+    m_pad->setPopupPresenter([&](QMenu *po) {
+        po->popup(m_pad->mapToGlobal(QPoint(20, 20)));
+        shown = QTest::qWaitForWindowExposed(po);
+        unnamed += unnamedInteractiveControls(po);
+        po->hide();
+    });
+    m_pad->findChild<QAction *>(QStringLiteral("u2"))->trigger();
+    QVERIFY(shown);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u'\n')));
+}
+
+void TestTextPadWindow::editTitleOpensTheContextMenuFromTheKeyboard()
+{
+    m_pad->document()->setText(QStringLiteral("text"));
+    int popups = 0;
+    m_pad->setPopupPresenter([&popups](QMenu *) { ++popups; });
+    m_pad->show();
+    m_pad->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_pad));
+    QTest::keyClick(m_pad->document(), Qt::Key_E, Qt::AltModifier);
+    QCOMPARE(popups, 1);
 }
 
 QTEST_MAIN(TestTextPadWindow)
