@@ -347,8 +347,10 @@ void BrowserWindow::fillWindowList()
     const auto windows = area->subWindowList();
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow *window = windows.at(i);
-        QAction *entry = m_menus.sel->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        // A page title's "&" is text, not the entry's mnemonic.
+        QString title = window->windowTitle();
+        title.replace(u'&', QStringLiteral("&&"));
+        QAction *entry = m_menus.sel->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
         entry->setCheckable(true);
         entry->setChecked(window == area->activeSubWindow());
         connect(entry, &QAction::triggered, area, [area, window] {

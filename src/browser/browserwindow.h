@@ -76,6 +76,7 @@ private:
     void toggleFullScreen();
     void leaveFullScreen();
     void applyMenuVisibility(bool visible);
+    void setProgressBarBorder(bool border);
     void fillWindowList();
     void unload();
 

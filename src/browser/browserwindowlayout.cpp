@@ -87,6 +87,17 @@ void BrowserWindow::layOut()
     place(m_probar, layout.progressBar, dpi);
     place(goButton, layout.goButton, dpi);
     place(m_command2, layout.leaveButton, dpi);
+    setProgressBarBorder(layout.progressBarBorder);
+}
+
+void BrowserWindow::setProgressBarBorder(bool border)
+{
+    // Without its frame the bar lies flat over the page, beside the leave button.
+    const QString sheet = border
+        ? QString()
+        : QStringLiteral("QProgressBar { border: none; background: palette(base); }");
+    if (m_probar->styleSheet() != sheet)
+        m_probar->setStyleSheet(sheet);
 }
 
 void BrowserWindow::applyMenuVisibility(bool visible)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/navigationtoolbar.h"
 
+#include "browser/toolbarbuttons.h"
+
 #include <QAction>
 #include <QLayout>
 #include <QStyle>
@@ -8,11 +10,7 @@
 NavigationToolbar::NavigationToolbar(QWidget *parent)
     : QToolBar(parent)
 {
-    setObjectName(QStringLiteral("tbar"));
-    setMovable(false);
-    setFloatable(false);
-    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    setAccessibleName(QStringLiteral("Navigation"));
+    ToolbarButtons::setUpBar(this, QStringLiteral("tbar"), QStringLiteral("Navigation"));
 
     const struct
     {
@@ -30,19 +28,15 @@ NavigationToolbar::NavigationToolbar(QWidget *parent)
 
     m_entries.append(addSeparator());
     for (const auto &button : buttons) {
-        const QIcon icon = QIcon::fromTheme(QLatin1String(button.themeIcon),
-                                            style()->standardIcon(button.fallback));
-        const QString caption = QString::fromLatin1(button.caption);
-        QAction *action = addAction(icon, caption);
-        // The bar would otherwise show the caption trimmed.
-        action->setIconText(caption);
-        action->setToolTip(QString::fromLatin1(button.toolTip));
-        m_entries.append(action);
+        m_entries.append(ToolbarButtons::addButton(
+            this, ToolbarButtons::icon(this, button.themeIcon, button.fallback),
+            QString::fromLatin1(button.caption), QString::fromLatin1(button.toolTip)));
     }
     m_entries.append(addSeparator());
-    const QIcon addressIcon = QIcon::fromTheme(QStringLiteral("go-jump"),
-                                               style()->standardIcon(QStyle::SP_DriveNetIcon));
-    m_entries.append(addAction(addressIcon, QStringLiteral("Address")));
+    // The Address button has no tool tip.
+    m_entries.append(ToolbarButtons::addButton(
+        this, ToolbarButtons::icon(this, "go-jump", QStyle::SP_DriveNetIcon),
+        QStringLiteral("Address"), QString()));
 
     for (int index = 1; index <= buttonCount; ++index) {
         QAction *action = m_entries.at(index - 1);

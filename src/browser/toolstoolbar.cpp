@@ -3,6 +3,7 @@
 
 #include "browser/core/searchaddress.h"
 #include "browser/searchbox.h"
+#include "browser/toolbarbuttons.h"
 #include "browser/webcontrol/webcontrol.h"
 #include "common/core/twips.h"
 #include "common/dialogs.h"
@@ -29,11 +30,7 @@ ToolsToolbar::ToolsToolbar(WebControl *web, Dialogs &dialogs, Workspace &workspa
     , m_workspace(workspace)
     , m_historyMenu(historyMenu)
 {
-    setObjectName(QStringLiteral("tbar2"));
-    setMovable(false);
-    setFloatable(false);
-    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    setAccessibleName(QStringLiteral("Tools"));
+    ToolbarButtons::setUpBar(this, QStringLiteral("tbar2"), QStringLiteral("Tools"));
 
     addEntries();
     // Made after the entries so that it lies over the blank ones.
@@ -81,14 +78,10 @@ void ToolsToolbar::addEntries()
             continue;
         }
         const QIcon icon = entry.themeIcon
-            ? QIcon::fromTheme(QLatin1String(entry.themeIcon),
-                               style()->standardIcon(entry.fallbackIcon))
+            ? ToolbarButtons::icon(this, entry.themeIcon, entry.fallbackIcon)
             : QIcon();
-        const QString caption = QString::fromLatin1(entry.caption);
-        QAction *action = addAction(icon, caption);
-        // The bar would otherwise show the caption trimmed.
-        action->setIconText(caption);
-        action->setToolTip(QString::fromLatin1(entry.toolTip));
+        QAction *action = ToolbarButtons::addButton(this, icon, QString::fromLatin1(entry.caption),
+                                                    QString::fromLatin1(entry.toolTip));
         action->setEnabled(entry.kind != Kind::Blank);
         if (entry.kind == Kind::Blank)
             widgetForAction(action)->setAccessibleName(QStringLiteral("Blank"));

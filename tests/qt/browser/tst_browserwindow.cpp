@@ -6,11 +6,13 @@
 #include "support/fakeworkspace.h"
 #include "support/scripteddialogs.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -38,6 +40,7 @@ private slots:
     void addressButtonTogglesViews();
     void navigationButtonsCallTheControl_data();
     void navigationButtonsCallTheControl();
+    void tabReachesEveryButton();
     void exitHidesOnlyThisWindow();
     void windowCommandsGoThroughTheWorkspace_data();
     void windowCommandsGoThroughTheWorkspace();
@@ -58,6 +61,7 @@ private slots:
 private:
     BrowserWindow *makeWindow(FakeWebControl **control = nullptr);
     void tick();
+    static bool hasFrame(QProgressBar *bar);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     ScriptedDialogs m_dialogs;
@@ -93,6 +97,16 @@ void TestBrowserWindow::cleanup()
     qDeleteAll(m_windows);
     m_windows.clear();
     m_window = nullptr;
+}
+
+// Whether the empty bar's right edge is drawn apart from its inside (its left edge is where the
+// progress starts).
+bool TestBrowserWindow::hasFrame(QProgressBar *bar)
+{
+    bar->setValue(0);
+    const QImage image = bar->grab().toImage();
+    const int middle = image.height() / 2;
+    return image.pixel(image.width() - 1, middle) != image.pixel(image.width() / 2, middle);
 }
 
 void TestBrowserWindow::tick()
@@ -228,7 +242,14 @@ void TestBrowserWindow::addressButtonTogglesViews()
 {
     auto *tbar = m_window->findChild<NavigationToolbar *>(QStringLiteral("tbar"));
     auto *bar = m_window->findChild<QProgressBar *>(QStringLiteral("probar"));
-    QCOMPARE(tbar->entry(NavigationToolbar::Address)->text(), QStringLiteral("Address"));
+    QAction *address = tbar->entry(NavigationToolbar::Address);
+    QCOMPARE(address->text(), QStringLiteral("Address"));
+    // It has no tool tip, not even after the action changes.
+    QWidget *button = tbar->widgetForAction(address);
+    QVERIFY(button->toolTip().isEmpty());
+    address->setEnabled(false);
+    address->setEnabled(true);
+    QVERIFY(button->toolTip().isEmpty());
     QVERIFY(!bar->isVisible());
     tbar->entry(NavigationToolbar::Address)->trigger();
     QVERIFY(bar->isVisible());
@@ -256,11 +277,40 @@ void TestBrowserWindow::navigationButtonsCallTheControl()
     QVERIFY(tbar->entry(1)->isSeparator());
     QVERIFY(tbar->entry(7)->isSeparator());
     QTEST(tbar->entry(index)->text(), "caption");
-    QTEST(tbar->entry(index)->toolTip(), "toolTip");
+    QTEST(tbar->widgetForAction(tbar->entry(index))->toolTip(), "toolTip");
     m_web->calls.clear();
     tbar->entry(index)->trigger();
     QFETCH(QString, call);
     QCOMPARE(m_web->calls, QStringList { call });
+}
+
+void TestBrowserWindow::tabReachesEveryButton()
+{
+    // Most toolbar buttons have no menu entry, so Tab is a keyboard user's only way to them.
+    QWidgetList expected;
+    for (QToolBar *bar : m_window->findChildren<QToolBar *>()) {
+        for (QAction *action : bar->actions()) {
+            QWidget *button = bar->widgetForAction(action);
+            if (!action->isSeparator() && action->isEnabled() && button)
+                expected.append(button);
+        }
+    }
+    expected << m_window->findChild<QWidget *>(QStringLiteral("Command1"))
+             << m_window->findChild<QWidget *>(QStringLiteral("searchbar"));
+    QVERIFY(expected.size() >= 12);
+
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_window->findChild<QComboBox *>(QStringLiteral("text2"))->setFocus(Qt::TabFocusReason);
+    QSet<QWidget *> reached;
+    for (int i = 0; i < 40; ++i) {
+        reached.insert(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    for (QWidget *widget : expected) {
+        QVERIFY2(reached.contains(widget),
+                 qPrintable(widget->objectName() + u' ' + widget->property("text").toString()));
+    }
 }
 
 void TestBrowserWindow::exitHidesOnlyThisWindow()
@@ -383,6 +433,8 @@ void TestBrowserWindow::leavingFullScreenRestoresBarsAndCaption()
     QCOMPARE(m_web->widget()->geometry(), m_window->rect());
     auto *bar = m_window->findChild<QProgressBar *>(QStringLiteral("probar"));
     QCOMPARE(bar->geometry(), QRect(leave->width(), 0, m_window->width() - leave->width(), leave->height()));
+    bar->show();
+    QVERIFY2(!hasFrame(bar), "the bar has no border in full screen");
 
     emit m_web->statusTextChanged(QStringLiteral("Done"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("News - Orbello's Web Viewer [ Done ] "));
@@ -393,6 +445,7 @@ void TestBrowserWindow::leavingFullScreenRestoresBarsAndCaption()
     for (const QString &bar : bars)
         QVERIFY2(m_window->findChild<QWidget *>(bar)->isVisible(), qPrintable(bar));
     QVERIFY(!leave->isVisible());
+    QVERIFY2(hasFrame(bar), "the bar has its border back");
 }
 
 void TestBrowserWindow::layoutFillsTheWindowAtAnySize_data()
