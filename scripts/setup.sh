@@ -8,7 +8,7 @@ build_dir="$here/build"
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-webengine-dev libqt6opengl6-dev libqt6svg6
+    qt6-base-dev qt6-qpa-plugins qt6-webengine-dev libqt6opengl6-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2 libgl1-mesa-dri
     poppler-utils desktop-file-utils appstream
