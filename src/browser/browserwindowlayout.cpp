@@ -71,8 +71,13 @@ void BrowserWindow::layOut()
 
     const BrowserLayout layout = layOutBrowser(input);
 
-    if (layout.maximizeWindow && frameWidget() != this)
+    if (layout.maximizeWindow && frameWidget() != this && !frameWidget()->isMaximized()) {
+        // The full-screen form fills the window as maximized: measure again once it is, so the
+        // sizes taken before cannot undo that.
         frameWidget()->showMaximized();
+        layOut();
+        return;
+    }
 
     m_tbar->setVisible(layout.barsVisible);
     m_tbar2->setVisible(layout.barsVisible);

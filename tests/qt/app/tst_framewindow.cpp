@@ -198,9 +198,12 @@ void TestFrameWindow::fullScreenShowsTheFramesOwnMenu()
 {
     BrowserWindow *window = addWindow();
     m_frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(window->frameWidget()));
+    window->frameWidget()->resize(300, 200);
     window->menus().fuller->trigger();
     QCOMPARE(menuBarTitles(), QStringList { QStringLiteral("&File") });
     QVERIFY(window->frameWidget()->isMaximized());
+    // The page fills the window as maximized, not as it was before.
+    QCOMPARE(window->webControl()->widget()->geometry(), window->rect());
     // F11 is hidden with its menu: only the leave button brings the bars back.
     QVERIFY(!window->menus().fuller->isEnabled());
     auto *leave = window->findChild<QWidget *>(QStringLiteral("Command2"));
