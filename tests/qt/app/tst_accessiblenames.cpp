@@ -2,12 +2,11 @@
 // A screen reader must be able to name every control a user can operate.
 #include "app/framewindow.h"
 #include "browser/browserwindow.h"
+#include "support/accessiblenames.h"
 #include "support/fakewebcontrol.h"
 #include "support/fakeworkspace.h"
 #include "support/scripteddialogs.h"
 
-#include <QAccessible>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,48 +16,20 @@ class TestAccessibleNames : public QObject
     Q_OBJECT
 
 private slots:
-    void everyInteractiveControlHasAName();
-
-private:
-    void collectUnnamed(QAccessibleInterface *node, const QString &path, QStringList &unnamed);
+    void everyControlOfTheFrameAndABrowserWindowHasAName_data();
+    void everyControlOfTheFrameAndABrowserWindowHasAName();
 };
 
-namespace {
-bool isInteractive(QAccessible::Role role)
+void TestAccessibleNames::everyControlOfTheFrameAndABrowserWindowHasAName_data()
 {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::ButtonMenu:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::ProgressBar:
-    case QAccessible::List:
-    case QAccessible::MenuItem:
-        return true;
-    default:
-        return false;
-    }
-}
+    QTest::addColumn<bool>("fullScreen");
+    QTest::newRow("normal view") << false;
+    QTest::newRow("full screen") << true;
 }
 
-void TestAccessibleNames::collectUnnamed(QAccessibleInterface *node, const QString &path,
-                                         QStringList &unnamed)
+void TestAccessibleNames::everyControlOfTheFrameAndABrowserWindowHasAName()
 {
-    if (!node || node->state().invisible)
-        return;
-    const QString name = node->text(QAccessible::Name).trimmed();
-    const QString here = path + u'/' + (node->object() ? node->object()->objectName() : QString())
-        + u'(' + QString::number(node->role(), 16) + u')';
-    if (isInteractive(node->role()) && name.isEmpty())
-        unnamed.append(here);
-    for (int i = 0; i < node->childCount(); ++i)
-        collectUnnamed(node->child(i), here, unnamed);
-}
-
-void TestAccessibleNames::everyInteractiveControlHasAName()
-{
+    QFETCH(bool, fullScreen);
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     FakeWorkspace workspace;
@@ -67,9 +38,10 @@ void TestAccessibleNames::everyInteractiveControlHasAName()
     frame.addBrowserWindow(window)->show();
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    if (fullScreen)
+        window->menus().fuller->trigger();
 
-    QStringList unnamed;
-    collectUnnamed(QAccessible::queryAccessibleInterface(&frame), QString(), unnamed);
+    const QStringList unnamed = unnamedInteractiveControls(&frame);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u'\n')));
 }
 
