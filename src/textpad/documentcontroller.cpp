@@ -102,8 +102,11 @@ void DocumentController::open()
     setTitle(PadTitle::File);
 }
 
+// Writes under the saving title; a failed write is reported and the window gets its title back.
 bool DocumentController::write(const QString &path)
 {
+    const QString previousTitle = m_window->windowTitle();
+    setTitle(PadTitle::Saving);
     try {
         if (textpad::savesAsRichText(path))
             m_tb->saveFile(path);
@@ -112,6 +115,7 @@ bool DocumentController::write(const QString &path)
     } catch (const FileError &error) {
         m_dialogs.error(m_window, tr("The document could not be saved to %1.\n%2")
                                       .arg(error.path(), error.reason()));
+        m_window->setWindowTitle(previousTitle);
         return false;
     }
     return true;
@@ -123,12 +127,8 @@ void DocumentController::save()
         saveAs();
         return;
     }
-    const QString previousTitle = m_window->windowTitle();
-    setTitle(PadTitle::Saving);
-    if (!write(m_fname)) {
-        m_window->setWindowTitle(previousTitle);
+    if (!write(m_fname))
         return;
-    }
     setTitle(PadTitle::File);
     m_saved = true;
 }
@@ -138,13 +138,9 @@ void DocumentController::saveAs()
     const std::optional<QString> path = m_dialogs.saveFile(m_window, fileFilter);
     if (!path)
         return;
-    const QString previousTitle = m_window->windowTitle();
-    setTitle(PadTitle::Saving);
-    if (!write(*path)) {
-        // The document keeps its previous name, so a later Save cannot go to the failed path.
-        m_window->setWindowTitle(previousTitle);
+    // A failed write keeps the document's previous name, so a later Save cannot go to that path.
+    if (!write(*path))
         return;
-    }
     m_fname = *path;
     m_fileTitle = textpad::fileTitle(*path);
     setTitle(PadTitle::File);
