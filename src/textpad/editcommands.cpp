@@ -34,8 +34,7 @@ void EditCommands::copy()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    // Line breaks go on the clipboard the way this desktop's programs expect them.
-    clipboard->setText(m_tb->selText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    clipboard->setText(m_tb->selClipboardText());
 }
 
 void EditCommands::cut()

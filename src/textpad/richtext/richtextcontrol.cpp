@@ -69,6 +69,11 @@ QString RichTextControl::selText() const
     return textpad::toCrLfLineBreaks(textCursor().selectedText());
 }
 
+QString RichTextControl::selClipboardText() const
+{
+    return selText().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
 void RichTextControl::setSelText(const QString &text)
 {
     QTextCursor cursor = textCursor();
@@ -354,6 +359,6 @@ void RichTextControl::insertFromMimeData(const QMimeData *source)
 QMimeData *RichTextControl::createMimeDataFromSelection() const
 {
     auto *data = new QMimeData;
-    data->setText(selText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    data->setText(selClipboardText());
     return data;
 }

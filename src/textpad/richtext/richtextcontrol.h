@@ -28,6 +28,8 @@ public:
     int selLength() const;
     void setSelLength(int length); // from selStart(), clamped to the document
     QString selText() const;
+    // The selection the way this desktop's programs expect it on the clipboard: LF line breaks.
+    QString selClipboardText() const;
     void setSelText(const QString &text); // takes the format found at the insertion point
 
     // Nothing when the selection mixes paragraphs with and without bullets.
