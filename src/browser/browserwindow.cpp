@@ -155,7 +155,6 @@ void BrowserWindow::connectMenus()
     connect(m_menus.fuller, &QAction::triggered, this, &BrowserWindow::toggleFullScreen);
     connect(m_menus.clearhist, &QAction::triggered, m_addressBar, &AddressBar::clearAllHistory);
     connect(m_menus.sel, &QMenu::aboutToShow, this, &BrowserWindow::fillWindowList);
-    connect(m_menus.opnewb, &QAction::triggered, this, [] {}); // the check mark is the setting
 }
 
 void BrowserWindow::connectPopupSignals()
