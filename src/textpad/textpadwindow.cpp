@@ -42,8 +42,8 @@ TextPadWindow::TextPadWindow(Dialogs &dialogs, Workspace &workspace, Launcher &l
     setWindowFlag(Qt::Window);
     createControls();
     m_documentController = new DocumentController(this, m_tb, dialogs, this);
-    m_monitor = new ChangeMonitor(
-        m_tb, [this] { return m_documentController->isSaved(); }, m_panel1, this);
+    new ChangeMonitor(m_tb, [this] { return m_documentController->isSaved(); }, m_panel1,
+                      this); // owned by this window
     m_commands = new EditCommands(this, m_tb, m_menus->bul, launcher, workspace, this);
     m_popup = new PopupMenuController(*m_menus, m_tb, m_tbtemp2, this);
     m_fontProperties = new FontProperties(this, m_tb, dialogs, this);
@@ -82,9 +82,9 @@ void TextPadWindow::createControls()
     m_tbtemp2 = new RichTextControl(client);
     m_tbtemp2->setObjectName(QStringLiteral("tbtemp2"));
     m_tbtemp2->hide();
-    m_piclines = new QWidget(client);
-    m_piclines->setObjectName(QStringLiteral("piclines"));
-    m_piclines->hide();
+    auto *piclines = new QWidget(client); // a strip beside the text that is never shown
+    piclines->setObjectName(QStringLiteral("piclines"));
+    piclines->hide();
     m_cl = new QLineEdit(QStringLiteral("Text1"), client);
     m_cl->setObjectName(QStringLiteral("cl"));
     m_cl->hide();

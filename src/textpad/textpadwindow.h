@@ -10,7 +10,6 @@
 #include "textpad/documentcontroller.h"
 #include "textpad/popupmenucontroller.h"
 
-class ChangeMonitor;
 class EditCommands;
 class FontProperties;
 class Launcher;
@@ -56,13 +55,11 @@ private:
 
     RichTextControl *m_tb;
     RichTextControl *m_tbtemp2; // scratch control the context menu reads the clipboard through
-    QWidget *m_piclines; // a strip beside the text that is never shown
     QLineEdit *m_cl; // close-all signal box: "a" asks to save, then closes
     QLabel *m_panel1;
     QLabel *m_panel2;
     std::unique_ptr<PadMenus> m_menus;
     DocumentController *m_documentController;
-    ChangeMonitor *m_monitor;
     EditCommands *m_commands;
     PopupMenuController *m_popup;
     FontProperties *m_fontProperties;
