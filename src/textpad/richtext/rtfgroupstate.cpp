@@ -20,7 +20,7 @@ void RtfGroupState::resetCharacter()
 {
     const QString link = format.link; // a field result stays a link through \plain
     format = CharFormat();
-    format.halfPoints = 24;
+    format.halfPoints = defaultHalfPoints;
     format.link = link;
     fontIndex = -1;
     hiddenText = false;
@@ -45,7 +45,7 @@ bool RtfGroupState::applyCharacterWord(RtfWord word, int param, bool hasParam,
         fontIndex = param;
         return true;
     case RtfWord::FontSize:
-        format.halfPoints = hasParam ? qBound(2, param, 3276) : 24;
+        format.halfPoints = hasParam ? qBound(2, param, 3276) : defaultHalfPoints;
         return true;
     case RtfWord::Bold:
         format.bold = on;

@@ -45,7 +45,10 @@ struct RtfGroupState
     ParagraphFormat paragraph;
     RtfListState list;
 
-    RtfGroupState() { format.halfPoints = 24; }
+    // \fs without a value and \plain go back to 12 pt.
+    static constexpr int defaultHalfPoints = 24;
+
+    RtfGroupState() { format.halfPoints = defaultHalfPoints; }
 
     void resetCharacter();
     void resetParagraph();
