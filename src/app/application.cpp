@@ -13,6 +13,16 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+namespace {
+// Shows a single-instance window, or brings it forward when it is already open.
+void bringToFront(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+}
+
 Application::Application(const QString &applicationDirectory, QWebEngineProfile *profile)
     : m_applicationDirectory(applicationDirectory)
     , m_profile(profile ? profile : createApplicationProfile(this))
@@ -81,18 +91,14 @@ void Application::showFavourites(const QString &name, const QString &address)
                                             m_applicationDirectory + QStringLiteral("favourites.dat"));
     }
     m_favourites->fill(name, address);
-    m_favourites->show();
-    m_favourites->raise();
-    m_favourites->activateWindow();
+    bringToFront(m_favourites);
 }
 
 void Application::showAbout()
 {
     if (!m_about)
         m_about = std::make_unique<AboutWindow>(*this);
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
+    bringToFront(m_about.get());
 }
 
 QWidget *Application::openTextPad(const QString &text)
