@@ -10,7 +10,6 @@
 
 #include <QComboBox>
 #include <QLayout>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QProgressBar>
 #include <QStatusBar>
