@@ -14,7 +14,6 @@
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
-#include <QTextList>
 
 RichTextControl::RichTextControl(QWidget *parent)
     : QTextEdit(parent)
@@ -81,19 +80,28 @@ void RichTextControl::setSelText(const QString &text)
     setTextCursor(cursor);
 }
 
-std::optional<bool> RichTextControl::selBullet() const
+QList<QTextBlock> RichTextControl::selectedBlocks() const
 {
     const QTextCursor cursor = textCursor();
     const QTextBlock last = document()->findBlock(cursor.selectionEnd());
-    std::optional<bool> bullet;
+    QList<QTextBlock> blocks;
     for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid();
          block = block.next()) {
+        blocks.append(block);
+        if (block == last)
+            break;
+    }
+    return blocks;
+}
+
+std::optional<bool> RichTextControl::selBullet() const
+{
+    std::optional<bool> bullet;
+    for (const QTextBlock &block : selectedBlocks()) {
         const bool inList = block.textList() != nullptr;
         if (bullet && *bullet != inList)
             return std::nullopt;
         bullet = inList;
-        if (block == last)
-            break;
     }
     return bullet.value_or(false);
 }
@@ -105,16 +113,12 @@ void RichTextControl::setSelBullet(bool bullet)
     if (bullet) {
         cursor.createList(QTextListFormat::ListDisc);
     } else {
-        const QTextBlock last = document()->findBlock(cursor.selectionEnd());
-        for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid();
-             block = block.next()) {
+        for (const QTextBlock &block : selectedBlocks()) {
             if (block.textList()) {
                 QTextBlockFormat format = block.blockFormat();
                 format.setObjectIndex(-1);
                 QTextCursor(block).setBlockFormat(format);
             }
-            if (block == last)
-                break;
         }
     }
     cursor.endEditBlock();

@@ -81,6 +81,8 @@ protected:
 private:
     void loadRichText(const QString &path, const QByteArray &bytes);
     void useDocument(QTextDocument *document);
+    // The paragraphs the selection touches; the caret's paragraph when nothing is selected.
+    QList<QTextBlock> selectedBlocks() const;
     template<typename T, typename Read>
     std::optional<T> selectionFormat(Read read) const;
 
