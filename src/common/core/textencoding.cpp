@@ -19,6 +19,8 @@ char16_t windows1252ToUnicode(unsigned char byte)
     return byte;
 }
 
+}
+
 std::optional<char> unicodeToWindows1252(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
@@ -28,7 +30,6 @@ std::optional<char> unicodeToWindows1252(char16_t c)
             return char(0x80 + i);
     }
     return std::nullopt;
-}
 }
 
 QString decodeWindows1252(const QByteArray &bytes)

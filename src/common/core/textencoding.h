@@ -21,3 +21,4 @@ DecodedText decodeEightBitText(const QByteArray &bytes);
 QString decodeWindows1252(const QByteArray &bytes);
 // Nothing when a character has no Windows-1252 byte.
 std::optional<QByteArray> encodeWindows1252(QStringView text);
+std::optional<char> unicodeToWindows1252(char16_t c);

@@ -1,26 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textpad/richtext/rtftextencoder.h"
 
+#include "common/core/textencoding.h"
+
 namespace textpad::richtext {
 
 namespace {
 
-// Unicode of the bytes 0x80..0x9F in Windows-1252; 0 where the code page has no character.
-constexpr char16_t cp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
+// The Windows-1252 byte of a character from U+00A0 on; -1 when it has none. Below U+00A0 the
+// writer keeps printable ASCII as it is and never writes a C1 control as a byte.
 int cp1252Byte(char16_t c)
 {
-    if (c >= 0xA0 && c <= 0xFF)
-        return c;
-    for (int i = 0; i < 32; ++i) {
-        if (cp1252High[i] == c && c != 0)
-            return 0x80 + i;
-    }
-    return -1;
+    if (c < 0xA0)
+        return -1;
+    const std::optional<char> byte = unicodeToWindows1252(c);
+    return byte ? int(uchar(*byte)) : -1;
 }
 
 void appendHexByte(QByteArray &out, int byte)
