@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/searchbox.h"
 
+#include "common/editboxpalette.h"
+
 #include <QMouseEvent>
 
 SearchBox::SearchBox(QWidget *parent)
@@ -13,10 +15,7 @@ SearchBox::SearchBox(QWidget *parent)
     arial.setFamilies({ QStringLiteral("Arial") });
     setFont(arial);
 
-    QPalette colours = palette();
-    colours.setColor(QPalette::Text, QColor(0, 0, 255));
-    colours.setColor(QPalette::Base, QColor(255, 250, 238));
-    setPalette(colours);
+    paintAsEditBox(this);
 }
 
 void SearchBox::mouseReleaseEvent(QMouseEvent *event)

@@ -3,6 +3,7 @@
 
 #include "common/core/twips.h"
 #include "common/dialogs.h"
+#include "common/editboxpalette.h"
 #include "common/workspace.h"
 
 #include <QCloseEvent>
@@ -17,16 +18,6 @@
 namespace {
 
 const QSizeF clientTwips(5310, 5610);
-const QColor boxText(0, 0, 255);
-const QColor boxBackground(255, 250, 238);
-
-void paintAsEditBox(QWidget *widget)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, boxText);
-    palette.setColor(QPalette::Base, boxBackground);
-    widget->setPalette(palette);
-}
 
 QString nothingSelected()
 {
