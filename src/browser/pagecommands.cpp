@@ -107,17 +107,16 @@ void PageCommands::save()
     m_web->requestMarkup([self = QPointer<PageCommands>(this)](const QString &markup) {
         if (!self)
             return;
-        self->m_tb = markup;
         const auto path = self->m_dialogs.saveFile(self->m_window, allFiles);
         if (path && !path->isEmpty())
-            self->writeMarkup(*path);
+            self->writeMarkup(*path, markup);
     });
 }
 
-void PageCommands::writeMarkup(const QString &path)
+void PageCommands::writeMarkup(const QString &path, const QString &markup)
 {
     QString reason;
-    if (DataFile::replace(path, PageMarkup::fileContents(m_tb), &reason))
+    if (DataFile::replace(path, PageMarkup::fileContents(markup), &reason))
         return;
     // The one failure of these commands that is reported: the user would think the page saved.
     m_dialogs.error(m_window, QStringLiteral("The page could not be saved to %1.\n%2")

@@ -32,7 +32,7 @@ private:
 
     void open();
     void save();
-    void writeMarkup(const QString &path);
+    void writeMarkup(const QString &path, const QString &markup);
     void saveWithImages();
     void printSetup();
     void print();
@@ -47,7 +47,6 @@ private:
     Workspace &m_workspace;
     QWidget *m_window;
     FindBar *m_findBar;
-    QString m_tb; // the markup of the page last saved
     // This window's printer: Print Setup changes it, Print uses it. Made on first use, since
     // asking the system for its printers takes a while.
     std::unique_ptr<QPrinter> m_printer;
