@@ -35,14 +35,13 @@ BrowserWindow::BrowserWindow(WebControl *web, Dialogs &dialogs, Workspace &works
     , m_web(web)
     , m_dialogs(dialogs)
     , m_workspace(workspace)
-    , m_applicationDirectory(applicationDirectory)
     , m_menus(this)
 {
     setObjectName(QStringLiteral("frmb"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(PageEvents::productName);
     m_web->setParent(this);
-    createControls();
+    createControls(applicationDirectory + QStringLiteral("history.txt"));
     connectWebControl();
     connectMenus();
     connectPopupSignals();
@@ -64,14 +63,14 @@ QSize BrowserWindow::sizeHint() const
     return { Twips::toPixels(initialWidthTwips, dpi), Twips::toPixels(initialHeightTwips, dpi) };
 }
 
-void BrowserWindow::createControls()
+void BrowserWindow::createControls(const QString &historyFilePath)
 {
     const double dpi = logicalDpiX();
     m_web->widget()->setParent(this);
 
     m_tbar = new NavigationToolbar(this);
     m_tbar2 = new ToolsToolbar(m_web, m_dialogs, m_workspace, m_menus.h, this);
-    m_addressBar = new AddressBar(m_web, m_applicationDirectory + QStringLiteral("history.txt"), m_tbar);
+    m_addressBar = new AddressBar(m_web, historyFilePath, m_tbar);
     new PageCommands(m_web, m_dialogs, m_workspace, m_menus, this); // owned by this window
 
     m_sbar = new QStatusBar(this);
@@ -152,7 +151,8 @@ void BrowserWindow::connectMenus()
     connect(m_menus.cas, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(0); });
     connect(m_menus.hon, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(1); });
     connect(m_menus.ver, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(2); });
-    connect(m_menus.fuller, &QAction::triggered, this, &BrowserWindow::toggleFullScreen);
+    // The entry's own toggle has already moved the check mark the layout reads.
+    connect(m_menus.fuller, &QAction::triggered, this, &BrowserWindow::layOut);
     connect(m_menus.clearhist, &QAction::triggered, m_addressBar, &AddressBar::clearAllHistory);
     connect(m_menus.sel, &QMenu::aboutToShow, this, &BrowserWindow::fillWindowList);
 }
@@ -321,12 +321,6 @@ void BrowserWindow::onCloseSignal(const QString &text)
     m_text1->clear();
     frameWidget()->hide();
     m_web->stop();
-}
-
-void BrowserWindow::toggleFullScreen()
-{
-    // The action's own toggle has already moved the check mark.
-    layOut();
 }
 
 void BrowserWindow::leaveFullScreen()

@@ -53,7 +53,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void createControls();
+    void createControls(const QString &historyFilePath);
     void connectWebControl();
     void connectMenus();
     void connectPopupSignals();
@@ -73,7 +73,6 @@ private:
     void onPopupSignal(const QString &text);
     void onCloseSignal(const QString &text);
 
-    void toggleFullScreen();
     void leaveFullScreen();
     void applyMenuVisibility(bool visible);
     void setProgressBarBorder(bool border);
@@ -83,7 +82,6 @@ private:
     WebControl *m_web;
     Dialogs &m_dialogs;
     Workspace &m_workspace;
-    QString m_applicationDirectory;
     BrowserMenus m_menus;
 
     NavigationToolbar *m_tbar = nullptr;
