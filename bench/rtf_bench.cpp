@@ -114,7 +114,7 @@ private:
             || h->second.second <= 0)
             return;
         std::printf("RTF %s / HTML %s: %.2f wall, %.2f CPU (target <= 1.00)\n", what, what,
-                    r->second.first / h->second.first, r->second.second / h->second.second);
+            r->second.first / h->second.first, r->second.second / h->second.second);
     }
 
     std::map<std::string, std::pair<double, double>> m_times; // wall and CPU time per benchmark

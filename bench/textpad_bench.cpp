@@ -37,7 +37,8 @@ public:
 private:
     PlainFile()
     {
-        const QByteArray line = "The quick brown fox jumps over the lazy dog; caf\xC3\xA9 na\xC3\xAFve 0123456789.\n";
+        const QByteArray line
+            = "The quick brown fox jumps over the lazy dog; caf\xC3\xA9 na\xC3\xAFve 0123456789.\n";
         QByteArray bytes;
         bytes.reserve(10 * 1024 * 1024 + line.size());
         while (bytes.size() < 10 * 1024 * 1024)

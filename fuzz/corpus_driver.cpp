@@ -22,8 +22,8 @@ int main(int argc, char **argv)
             if (!file.open(QIODevice::ReadOnly))
                 continue;
             const QByteArray data = file.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(data.constData()),
-                                   size_t(data.size()));
+            LLVMFuzzerTestOneInput(
+                reinterpret_cast<const uint8_t *>(data.constData()), size_t(data.size()));
             ++files;
         }
     }

@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins qt6-webengine-dev libqt6opengl6-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2 libgl1-mesa-dri
-    poppler-utils desktop-file-utils appstream
+    poppler-utils desktop-file-utils appstream clang-format
 )
 
 missing=()
@@ -31,5 +31,10 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$here" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+launcher=()
+if command -v ccache >/dev/null; then
+    # Rebuilds after small changes are much faster; the build does not need it.
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$here" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
 cmake --build "$build_dir"

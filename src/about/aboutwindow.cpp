@@ -48,8 +48,8 @@ QIcon programIcon(const QStyle *style)
     const QIcon installed = QApplication::windowIcon();
     if (!installed.isNull())
         return installed;
-    return QIcon::fromTheme(QStringLiteral("web-browser"),
-                            style->standardIcon(QStyle::SP_ComputerIcon));
+    return QIcon::fromTheme(
+        QStringLiteral("web-browser"), style->standardIcon(QStyle::SP_ComputerIcon));
 }
 
 } // namespace
@@ -63,7 +63,7 @@ AboutWindow::AboutWindow(Workspace &workspace, QWidget *parent)
     // A utility window: task bars leave it out whether or not it has a parent, and with only a
     // title and a close button it can be neither minimized nor maximized.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(toPixels(clientArea.width()), toPixels(clientArea.height()));
 
     addProgramPanel();
@@ -105,7 +105,7 @@ void AboutWindow::addProgramPanel()
         ->setGeometry(toPixels({ 1050, 780, 3885, 225 }));
     newLabel(QStringLiteral("A web browser for IE lovers with the nosense of IE removed and many "
                             "useful features added in."),
-             "lblDescription", this)
+        "lblDescription", this)
         ->setGeometry(toPixels({ 1080, 1125, 3885, 570 }));
 }
 
@@ -137,5 +137,5 @@ void AboutWindow::addCompanionFrame()
     download->setObjectName(QStringLiteral("Command1"));
     download->setGeometry(toPixels({ 120, 2160, 5295, 375 }));
     connect(download, &QPushButton::clicked, this,
-            [this] { m_workspace.openBrowserWindow(QString::fromLatin1(downloadAddress)); });
+        [this] { m_workspace.openBrowserWindow(QString::fromLatin1(downloadAddress)); });
 }

@@ -21,7 +21,7 @@ void bringToFront(QWidget *window)
     window->raise();
     window->activateWindow();
 }
-}
+} // namespace
 
 Application::Application(const QString &applicationDirectory, QWebEngineProfile *profile)
     : m_applicationDirectory(applicationDirectory)
@@ -45,7 +45,7 @@ void Application::start()
     m_frame->show();
     showFirstBrowserWindow();
     connect(m_firstBrowserWindow->webControl(), &WebControl::documentComplete, this,
-            &Application::firstPageLoaded, Qt::SingleShotConnection);
+        &Application::firstPageLoaded, Qt::SingleShotConnection);
 }
 
 BrowserWindow *Application::createBrowserWindow()
@@ -87,8 +87,8 @@ void Application::arrangeBrowserWindows(int arrangeCode)
 void Application::showFavourites(const QString &name, const QString &address)
 {
     if (!m_favourites) {
-        m_favourites = new FavouritesWindow(m_dialogs, *this,
-                                            m_applicationDirectory + QStringLiteral("favourites.dat"));
+        m_favourites = new FavouritesWindow(
+            m_dialogs, *this, m_applicationDirectory + QStringLiteral("favourites.dat"));
     }
     m_favourites->fill(name, address);
     bringToFront(m_favourites);

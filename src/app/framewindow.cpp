@@ -18,7 +18,7 @@ constexpr double clientWidthTwips = 8790;
 constexpr double clientHeightTwips = 7095;
 constexpr double leftTwips = 60;
 constexpr double topTwips = 630;
-}
+} // namespace
 
 FrameWindow::FrameWindow(Dialogs &dialogs, Workspace &workspace, QWidget *parent)
     : QMainWindow(parent)
@@ -36,7 +36,7 @@ FrameWindow::FrameWindow(Dialogs &dialogs, Workspace &workspace, QWidget *parent
 
     const double dpi = logicalDpiX();
     setGeometry(Twips::toPixels(leftTwips, dpi), Twips::toPixels(topTwips, dpi),
-                Twips::toPixels(clientWidthTwips, dpi), Twips::toPixels(clientHeightTwips, dpi));
+        Twips::toPixels(clientWidthTwips, dpi), Twips::toPixels(clientHeightTwips, dpi));
     updateMenuBar();
 }
 
@@ -74,7 +74,8 @@ QMdiSubWindow *FrameWindow::addBrowserWindow(BrowserWindow *window)
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     subWindow->installEventFilter(this);
     connect(window, &BrowserWindow::menusChanged, this, &FrameWindow::updateMenuBar);
-    connect(subWindow, &QObject::destroyed, this, &FrameWindow::updateMenuBar, Qt::QueuedConnection);
+    connect(
+        subWindow, &QObject::destroyed, this, &FrameWindow::updateMenuBar, Qt::QueuedConnection);
     return subWindow;
 }
 
@@ -157,10 +158,9 @@ void FrameWindow::tile(Qt::Orientation stacking)
 
 void FrameWindow::closeEvent(QCloseEvent *event)
 {
-    const auto answer = m_dialogs.message(this,
-                                          QStringLiteral("Are you sure you want to close all windows?"),
-                                          QStringLiteral("Are you sure?"), Dialogs::Buttons::YesNo,
-                                          Dialogs::Icon::None);
+    const auto answer
+        = m_dialogs.message(this, QStringLiteral("Are you sure you want to close all windows?"),
+            QStringLiteral("Are you sure?"), Dialogs::Buttons::YesNo, Dialogs::Icon::None);
     event->ignore();
     if (answer == Dialogs::Answer::Yes)
         m_endProgram();

@@ -11,8 +11,8 @@ class QMdiSubWindow;
 class QMenu;
 class Workspace;
 
-// The frame mdi: holds every browser window, shows the active one's menus in its menu bar (or its own
-// File menu when no browser window shows menus), and ends the program after a confirmation.
+// The frame mdi: holds every browser window, shows the active one's menus in its menu bar (or its
+// own File menu when no browser window shows menus), and ends the program after a confirmation.
 class FrameWindow : public QMainWindow
 {
     Q_OBJECT

@@ -15,7 +15,7 @@ QMenu *addMenu(QWidget *window, const char *name, const QString &title)
 }
 
 QAction *addEntry(QMenu *menu, const char *name, const QString &caption,
-                  const QKeySequence &shortcut = {}, bool checkable = false)
+    const QKeySequence &shortcut = {}, bool checkable = false)
 {
     QWidget *window = menu->parentWidget();
     auto *action = new QAction(caption, window);
@@ -42,13 +42,14 @@ BrowserMenus::BrowserMenus(QWidget *window)
     addSeparator(op1);
     opener = addEntry(op1, "opener", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
     sav = addEntry(op1, "sav", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_I));
-    savi = addEntry(op1, "savi", QStringLiteral("&Save with image"),
-                    QKeySequence(Qt::CTRL | Qt::Key_W));
+    savi = addEntry(
+        op1, "savi", QStringLiteral("&Save with image"), QKeySequence(Qt::CTRL | Qt::Key_W));
     addSeparator(op1);
     editm = addEntry(op1, "editm", QStringLiteral("&Edit Mode"), {}, true);
     addSeparator(op1);
     printerset = addEntry(op1, "printerset", QStringLiteral("Print &Setup"));
-    printer = addEntry(op1, "printer", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    printer
+        = addEntry(op1, "printer", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
     addSeparator(op1);
     printer2 = addEntry(op1, "printer2", QStringLiteral("&Print source code"));
     printer2->setVisible(false);
@@ -58,7 +59,8 @@ BrowserMenus::BrowserMenus(QWidget *window)
     exiter = addEntry(op1, "exiter", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     op8 = addMenu(window, "op8", QStringLiteral("&View"));
-    fuller = addEntry(op8, "fuller", QStringLiteral("&Full Screen"), QKeySequence(Qt::Key_F11), true);
+    fuller
+        = addEntry(op8, "fuller", QStringLiteral("&Full Screen"), QKeySequence(Qt::Key_F11), true);
     ss = addEntry(op8, "ss", QStringLiteral("Source &Code"));
 
     editer = addMenu(window, "editer", QStringLiteral("&Edit"));
@@ -81,9 +83,8 @@ BrowserMenus::BrowserMenus(QWidget *window)
     };
     for (const auto &entry : editEntries) {
         const QString caption = QString::fromLatin1(entry.caption);
-        QAction *action = caption == u"-"
-            ? addSeparator(editer)
-            : addEntry(editer, "mnuedit", caption, entry.shortcut);
+        QAction *action = caption == u"-" ? addSeparator(editer)
+                                          : addEntry(editer, "mnuedit", caption, entry.shortcut);
         action->setData(int(mnuedit.size()));
         mnuedit.append(action);
     }

@@ -27,10 +27,10 @@ constexpr int watchdogInterval = 2000;
 constexpr double initialWidthTwips = 10350;
 constexpr double initialHeightTwips = 7305;
 constexpr double squareButtonTwips = 375; // Go and leave-full-screen buttons
-}
+} // namespace
 
 BrowserWindow::BrowserWindow(WebControl *web, Dialogs &dialogs, Workspace &workspace,
-                             const QString &applicationDirectory, QWidget *parent)
+    const QString &applicationDirectory, QWidget *parent)
     : QWidget(parent)
     , m_web(web)
     , m_dialogs(dialogs)
@@ -90,8 +90,8 @@ void BrowserWindow::createControls(const QString &historyFilePath)
 
     m_command2 = new QToolButton(this);
     m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command2->setIcon(QIcon::fromTheme(QStringLiteral("view-restore"),
-                                         style()->standardIcon(QStyle::SP_TitleBarNormalButton)));
+    m_command2->setIcon(QIcon::fromTheme(
+        QStringLiteral("view-restore"), style()->standardIcon(QStyle::SP_TitleBarNormalButton)));
     m_command2->setToolTip(QStringLiteral("Leave full screen"));
     m_command2->setAccessibleName(QStringLiteral("Leave full screen"));
     const int square = Twips::toPixels(squareButtonTwips, dpi);
@@ -132,11 +132,11 @@ void BrowserWindow::connectWebControl()
     connect(m_web, &WebControl::navigationStarting, this, &BrowserWindow::onNavigationStarting);
     connect(m_web, &WebControl::documentComplete, this, &BrowserWindow::onDocumentComplete);
     connect(m_web, &WebControl::newWindowRequested, this, &BrowserWindow::onNewWindowRequested,
-            Qt::DirectConnection);
+        Qt::DirectConnection);
     connect(m_web, &WebControl::widthRequested, this,
-            [this](int width) { m_web->widget()->resize(width, m_web->widget()->height()); });
+        [this](int width) { m_web->widget()->resize(width, m_web->widget()->height()); });
     connect(m_web, &WebControl::heightRequested, this,
-            [this](int height) { m_web->widget()->resize(m_web->widget()->width(), height); });
+        [this](int height) { m_web->widget()->resize(m_web->widget()->width(), height); });
     connect(m_web, &WebControl::closeRequested, this, &BrowserWindow::unload);
     connect(m_tbar, &NavigationToolbar::buttonClicked, this, &BrowserWindow::onNavigationButton);
     connect(m_timer1, &QTimer::timeout, this, &BrowserWindow::onWatchdogTick);
@@ -148,9 +148,12 @@ void BrowserWindow::connectMenus()
     connect(m_menus.newer, &QAction::triggered, this, [this] { m_workspace.openBrowserWindow(); });
     connect(m_menus.exiter, &QAction::triggered, this, [this] { frameWidget()->hide(); });
     connect(m_menus.abt, &QAction::triggered, this, [this] { m_workspace.showAbout(); });
-    connect(m_menus.cas, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(0); });
-    connect(m_menus.hon, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(1); });
-    connect(m_menus.ver, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(2); });
+    connect(
+        m_menus.cas, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(0); });
+    connect(
+        m_menus.hon, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(1); });
+    connect(
+        m_menus.ver, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(2); });
     // The entry's own toggle has already moved the check mark the layout reads.
     connect(m_menus.fuller, &QAction::triggered, this, &BrowserWindow::layOut);
     connect(m_menus.clearhist, &QAction::triggered, m_addressBar, &AddressBar::clearAllHistory);
@@ -276,8 +279,8 @@ void BrowserWindow::onDocumentComplete()
 void BrowserWindow::onWatchdogTick()
 {
     layOut();
-    const auto outcome = PageEvents::watchdogTick(m_progress, m_probar->isVisible(), m_lastProgress,
-                                                  isFullScreen());
+    const auto outcome = PageEvents::watchdogTick(
+        m_progress, m_probar->isVisible(), m_lastProgress, isFullScreen());
     if (outcome.showAddressView)
         showAddressView();
     if (outcome.lastProgress) {
@@ -294,7 +297,8 @@ void BrowserWindow::onNewWindowRequested(WebControl::NewWindowRequest &request)
     request.target = window->webControl();
     if (m_menus.opnewb->isChecked()) {
         QWidget *opener = frameWidget();
-        if (auto *subWindow = qobject_cast<QMdiSubWindow *>(opener); subWindow && subWindow->mdiArea())
+        if (auto *subWindow = qobject_cast<QMdiSubWindow *>(opener);
+            subWindow && subWindow->mdiArea())
             subWindow->mdiArea()->setActiveSubWindow(subWindow);
         opener->activateWindow();
     }

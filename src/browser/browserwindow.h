@@ -26,9 +26,10 @@ class BrowserWindow : public QWidget
     Q_OBJECT
 
 public:
-    // Takes ownership of `web`. `applicationDirectory` ends in a separator; history.txt lives there.
+    // Takes ownership of `web`. `applicationDirectory` ends in a separator; history.txt lives
+    // there.
     BrowserWindow(WebControl *web, Dialogs &dialogs, Workspace &workspace,
-                  const QString &applicationDirectory, QWidget *parent = nullptr);
+        const QString &applicationDirectory, QWidget *parent = nullptr);
     ~BrowserWindow() override;
 
     WebControl *webControl() const { return m_web; }

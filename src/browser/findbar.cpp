@@ -62,9 +62,8 @@ void FindBar::createControls()
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
-    for (QWidget *widget : std::initializer_list<QWidget *> { m_text, m_previous, m_next,
-                                                              m_matchCase, m_wrap, m_status,
-                                                              m_close })
+    for (QWidget *widget : std::initializer_list<QWidget *> {
+             m_text, m_previous, m_next, m_matchCase, m_wrap, m_status, m_close })
         layout->addWidget(widget);
 }
 
@@ -117,8 +116,8 @@ void FindBar::search(FindProgress::Direction direction)
         return;
     }
     m_direction = direction;
-    m_web->findText(m_text->text(), direction == FindProgress::Direction::Backward,
-                    m_matchCase->isChecked());
+    m_web->findText(
+        m_text->text(), direction == FindProgress::Direction::Backward, m_matchCase->isChecked());
 }
 
 void FindBar::restart()
@@ -136,7 +135,7 @@ void FindBar::onFindFinished(int matches, int activeMatch)
     m_status->setText(outcome.status);
     if (outcome.stepBack) {
         m_web->findText(m_text->text(), m_direction == FindProgress::Direction::Forward,
-                        m_matchCase->isChecked());
+            m_matchCase->isChecked());
     }
 }
 
@@ -152,6 +151,6 @@ void FindBar::place()
     // The page is a child of the window, as this bar is.
     const QRect page = m_web->widget()->geometry();
     const int width = qMin(sizeHint().width(), qMax(page.width(), minimumSizeHint().width()));
-    setGeometry(qMax(page.left(), page.right() + 1 - width), page.top(), width,
-                sizeHint().height());
+    setGeometry(
+        qMax(page.left(), page.right() + 1 - width), page.top(), width, sizeHint().height());
 }

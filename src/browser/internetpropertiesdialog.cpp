@@ -27,8 +27,8 @@ QPushButton *addButton(QGroupBox *group, QHBoxLayout *row, const char *name, con
 
 } // namespace
 
-InternetPropertiesDialog::InternetPropertiesDialog(EngineSettings &settings,
-                                                   const QString &currentAddress, QWidget *parent)
+InternetPropertiesDialog::InternetPropertiesDialog(
+    EngineSettings &settings, const QString &currentAddress, QWidget *parent)
     : QDialog(parent)
     , m_settings(settings)
 {
@@ -55,7 +55,7 @@ QWidget *InternetPropertiesDialog::createHomePageGroup(const QString &currentAdd
     QPushButton *current = addButton(group, row, "useCurrent", QStringLiteral("Use &Current"));
     current->setEnabled(!currentAddress.isEmpty());
     connect(current, &QPushButton::clicked, this,
-            [this, currentAddress] { m_homePage->setText(currentAddress); });
+        [this, currentAddress] { m_homePage->setText(currentAddress); });
     QPushButton *blank = addButton(group, row, "useBlank", QStringLiteral("Use &Blank"));
     connect(blank, &QPushButton::clicked, this, [this] { m_homePage->setText(blankPage); });
     auto *layout = new QVBoxLayout(group);

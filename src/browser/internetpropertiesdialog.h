@@ -9,16 +9,16 @@ class QLabel;
 class QLineEdit;
 
 // The program's Internet Properties: the web engine's home page (used by Home), clearing its cache
-// and cookies, and its JavaScript and pictures switches. Clearing happens at once; the home page and
-// the switches change on OK.
+// and cookies, and its JavaScript and pictures switches. Clearing happens at once; the home page
+// and the switches change on OK.
 class InternetPropertiesDialog : public QDialog
 {
     Q_OBJECT
 
 public:
     // `currentAddress` is what "Use Current" puts in the home page box.
-    InternetPropertiesDialog(EngineSettings &settings, const QString &currentAddress,
-                             QWidget *parent = nullptr);
+    InternetPropertiesDialog(
+        EngineSettings &settings, const QString &currentAddress, QWidget *parent = nullptr);
 
     void accept() override;
 

@@ -8,9 +8,8 @@
 // Qt Gui's own entry to its shortcut map for a key that did not come from the window system; the
 // same one Qt Test uses for simulated keys. Without it a sent key event never reaches shortcuts.
 Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject *o, ulong timestamp, int k,
-                                               Qt::KeyboardModifiers mods,
-                                               const QString &text = QString(),
-                                               bool autorep = false, ushort count = 1);
+    Qt::KeyboardModifiers mods, const QString &text = QString(), bool autorep = false,
+    ushort count = 1);
 
 namespace Keystroke {
 

@@ -28,21 +28,22 @@ NavigationToolbar::NavigationToolbar(QWidget *parent)
 
     m_entries.append(addSeparator());
     for (const auto &button : buttons) {
-        m_entries.append(ToolbarButtons::addButton(
-            this, ToolbarButtons::icon(this, button.themeIcon, button.fallback),
+        m_entries.append(ToolbarButtons::addButton(this,
+            ToolbarButtons::icon(this, button.themeIcon, button.fallback),
             QString::fromLatin1(button.caption), QString::fromLatin1(button.toolTip)));
     }
     m_entries.append(addSeparator());
     // The Address button has no tool tip.
-    m_entries.append(ToolbarButtons::addButton(
-        this, ToolbarButtons::icon(this, "go-jump", QStyle::SP_DriveNetIcon),
-        QStringLiteral("Address"), QString()));
+    m_entries.append(ToolbarButtons::addButton(this,
+        ToolbarButtons::icon(this, "go-jump", QStyle::SP_DriveNetIcon), QStringLiteral("Address"),
+        QString()));
 
     for (int index = 1; index <= buttonCount; ++index) {
         QAction *action = m_entries.at(index - 1);
         action->setObjectName(QStringLiteral("tbar_%1").arg(index));
         if (!action->isSeparator())
-            connect(action, &QAction::triggered, this, [this, index] { emit buttonClicked(index); });
+            connect(
+                action, &QAction::triggered, this, [this, index] { emit buttonClicked(index); });
     }
 }
 

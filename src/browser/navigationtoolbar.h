@@ -3,8 +3,8 @@
 
 #include <QToolBar>
 
-// The navigation toolbar tbar: eight entries numbered from 1, the separators at 1 and 7 included, so
-// Back is 2 and the Address button 8.
+// The navigation toolbar tbar: eight entries numbered from 1, the separators at 1 and 7 included,
+// so Back is 2 and the Address button 8.
 class NavigationToolbar : public QToolBar
 {
     Q_OBJECT

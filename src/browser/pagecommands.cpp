@@ -33,9 +33,12 @@ struct EditCommand
 };
 
 constexpr EditCommand editCommands[] = {
-    { 0, WebControl::Command::Undo },  { 1, WebControl::Command::Redo },
-    { 3, WebControl::Command::Cut },   { 4, WebControl::Command::Copy },
-    { 5, WebControl::Command::Paste }, { 6, WebControl::Command::Delete },
+    { 0, WebControl::Command::Undo },
+    { 1, WebControl::Command::Redo },
+    { 3, WebControl::Command::Cut },
+    { 4, WebControl::Command::Copy },
+    { 5, WebControl::Command::Paste },
+    { 6, WebControl::Command::Delete },
     { 8, WebControl::Command::SelectAll },
 };
 constexpr int searchIndex = 10;
@@ -51,7 +54,7 @@ void showDialog(QDialog *dialog)
 } // namespace
 
 PageCommands::PageCommands(WebControl *web, Dialogs &dialogs, Workspace &workspace,
-                           const BrowserMenus &menus, QWidget *window)
+    const BrowserMenus &menus, QWidget *window)
     : QObject(window)
     , m_web(web)
     , m_dialogs(dialogs)
@@ -86,7 +89,7 @@ void PageCommands::connectOtherMenus(const BrowserMenus &menus)
     for (QAction *entry : menus.mnuedit) {
         if (!entry->isSeparator()) {
             connect(entry, &QAction::triggered, this,
-                    [this, entry] { runEditCommand(entry->data().toInt()); });
+                [this, entry] { runEditCommand(entry->data().toInt()); });
         }
     }
     auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), m_window);
@@ -119,8 +122,9 @@ void PageCommands::writeMarkup(const QString &path, const QString &markup)
     if (DataFile::replace(path, PageMarkup::fileContents(markup), &reason))
         return;
     // The one failure of these commands that is reported: the user would think the page saved.
-    m_dialogs.error(m_window, QStringLiteral("The page could not be saved to %1.\n%2")
-                                      .arg(QDir::toNativeSeparators(path), reason));
+    m_dialogs.error(m_window,
+        QStringLiteral("The page could not be saved to %1.\n%2")
+            .arg(QDir::toNativeSeparators(path), reason));
 }
 
 void PageCommands::saveWithImages()
@@ -156,13 +160,13 @@ void PageCommands::print()
 void PageCommands::showProperties()
 {
     m_web->requestProperties(
-            [self = QPointer<PageCommands>(this)](const WebControl::PageProperties &page) {
-                if (!self)
-                    return;
-                const PageInfo::Facts facts { page.title, page.url, page.contentType,
-                                              page.lastModified, page.size };
-                showDialog(new PagePropertiesDialog(PageInfo::lines(facts), self->m_window));
-            });
+        [self = QPointer<PageCommands>(this)](const WebControl::PageProperties &page) {
+            if (!self)
+                return;
+            const PageInfo::Facts facts { page.title, page.url, page.contentType, page.lastModified,
+                page.size };
+            showDialog(new PagePropertiesDialog(PageInfo::lines(facts), self->m_window));
+        });
 }
 
 void PageCommands::viewSource()
@@ -175,8 +179,8 @@ void PageCommands::viewSource()
 
 void PageCommands::showInternetProperties()
 {
-    showDialog(new InternetPropertiesDialog(m_web->engineSettings(), m_web->locationUrl(),
-                                            m_window));
+    showDialog(
+        new InternetPropertiesDialog(m_web->engineSettings(), m_web->locationUrl(), m_window));
 }
 
 void PageCommands::runEditCommand(int index)

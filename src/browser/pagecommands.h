@@ -23,7 +23,7 @@ class PageCommands : public QObject
 
 public:
     PageCommands(WebControl *web, Dialogs &dialogs, Workspace &workspace, const BrowserMenus &menus,
-                 QWidget *window);
+        QWidget *window);
     ~PageCommands() override;
 
 private:

@@ -36,8 +36,8 @@ QAction *addButton(QToolBar *bar, const QIcon &icon, const QString &caption, con
         // An action without a tool tip lends its button its caption as one; the button takes it
         // again whenever the action changes, so it is cleared after every change.
         button->setToolTip(QString());
-        QObject::connect(action, &QAction::changed, button,
-                         [button] { button->setToolTip(QString()); });
+        QObject::connect(
+            action, &QAction::changed, button, [button] { button->setToolTip(QString()); });
     }
     return action;
 }

@@ -20,6 +20,7 @@ QIcon icon(const QToolBar *bar, const char *themeName, QStyle::StandardPixmap fa
 
 // Adds a button showing `caption` as stored, trailing spaces included. An empty `toolTip` means
 // the button shows none, rather than repeating its caption.
-QAction *addButton(QToolBar *bar, const QIcon &icon, const QString &caption, const QString &toolTip);
+QAction *addButton(
+    QToolBar *bar, const QIcon &icon, const QString &caption, const QString &toolTip);
 
 } // namespace ToolbarButtons

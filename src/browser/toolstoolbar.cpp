@@ -22,8 +22,8 @@ constexpr int blankEntries = 3;
 
 } // namespace
 
-ToolsToolbar::ToolsToolbar(WebControl *web, Dialogs &dialogs, Workspace &workspace,
-                           QMenu *historyMenu, QWidget *parent)
+ToolsToolbar::ToolsToolbar(
+    WebControl *web, Dialogs &dialogs, Workspace &workspace, QMenu *historyMenu, QWidget *parent)
     : QToolBar(parent)
     , m_web(web)
     , m_dialogs(dialogs)
@@ -61,14 +61,14 @@ void ToolsToolbar::addEntries()
         { Kind::Blank },
         { Kind::Blank },
         { Kind::Push, "Search Engine", "Search the web", "system-search",
-          QStyle::SP_FileDialogContentsView },
+            QStyle::SP_FileDialogContentsView },
         { Kind::Push, "Find  ", "Find" },
         { Kind::Push, "Favourites   ", "Favourites", "bookmarks", QStyle::SP_DirLinkIcon },
         { Kind::Push, "History     ", "History", "document-open-recent",
-          QStyle::SP_FileDialogDetailedView },
+            QStyle::SP_FileDialogDetailedView },
         { Kind::Separator },
         { Kind::Check, "Anti-Popups", "Block pop-up windows", "dialog-cancel",
-          QStyle::SP_DialogCancelButton },
+            QStyle::SP_DialogCancelButton },
         { Kind::Separator },
     };
 
@@ -80,8 +80,8 @@ void ToolsToolbar::addEntries()
         const QIcon icon = entry.themeIcon
             ? ToolbarButtons::icon(this, entry.themeIcon, entry.fallbackIcon)
             : QIcon();
-        QAction *action = ToolbarButtons::addButton(this, icon, QString::fromLatin1(entry.caption),
-                                                    QString::fromLatin1(entry.toolTip));
+        QAction *action = ToolbarButtons::addButton(
+            this, icon, QString::fromLatin1(entry.caption), QString::fromLatin1(entry.toolTip));
         action->setEnabled(entry.kind != Kind::Blank);
         if (entry.kind == Kind::Blank)
             widgetForAction(action)->setAccessibleName(QStringLiteral("Blank"));
@@ -96,9 +96,9 @@ void ToolsToolbar::addEntries()
 void ToolsToolbar::placeSearchBox()
 {
     const QRect place(Twips::toPixels(searchBoxPlace.left(), logicalDpiX()),
-                      Twips::toPixels(searchBoxPlace.top(), logicalDpiY()),
-                      Twips::toPixels(searchBoxPlace.width(), logicalDpiX()),
-                      Twips::toPixels(searchBoxPlace.height(), logicalDpiY()));
+        Twips::toPixels(searchBoxPlace.top(), logicalDpiY()),
+        Twips::toPixels(searchBoxPlace.width(), logicalDpiX()),
+        Twips::toPixels(searchBoxPlace.height(), logicalDpiY()));
     m_searchBox->setGeometry(place);
 
     // The blank entries together reach at least to the box's right edge, so "Search Engine" and

@@ -24,7 +24,7 @@ public:
 
     // `historyMenu` is the window's History menu h; it is only popped up, never owned.
     ToolsToolbar(WebControl *web, Dialogs &dialogs, Workspace &workspace, QMenu *historyMenu,
-                 QWidget *parent = nullptr);
+        QWidget *parent = nullptr);
 
     // The entry at a 1-based index (a separator's action for 8 and 10), or null.
     QAction *entry(int index) const;

@@ -58,10 +58,10 @@ std::optional<QString> chosenPath(const QString &path)
         return std::nullopt;
     return path;
 }
-}
+} // namespace
 
-Dialogs::Answer QtDialogs::message(QWidget *parent, const QString &text, const QString &title,
-                                   Buttons buttons, Icon icon)
+Dialogs::Answer QtDialogs::message(
+    QWidget *parent, const QString &text, const QString &title, Buttons buttons, Icon icon)
 {
     QMessageBox box(messageIcon(icon), title, text, standardButtons(buttons), parent);
     // Closing a Yes/No box with Esc or its close box counts as No; with Cancel, as Cancel.

@@ -24,11 +24,12 @@ public:
 
     virtual ~Dialogs() = default;
 
-    virtual Answer message(QWidget *parent, const QString &text, const QString &title,
-                           Buttons buttons, Icon icon)
+    virtual Answer message(
+        QWidget *parent, const QString &text, const QString &title, Buttons buttons, Icon icon)
         = 0;
 
-    // The chosen path, or nothing when the user cancels. The filter uses Qt's "Name (*.ext);;..." form.
+    // The chosen path, or nothing when the user cancels. The filter uses Qt's "Name (*.ext);;..."
+    // form.
     virtual std::optional<QString> openFile(QWidget *parent, const QString &filter) = 0;
     virtual std::optional<QString> saveFile(QWidget *parent, const QString &filter) = 0;
 
@@ -51,7 +52,7 @@ class QtDialogs : public Dialogs
 {
 public:
     Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
-                   Icon icon) override;
+        Icon icon) override;
     std::optional<QString> openFile(QWidget *parent, const QString &filter) override;
     std::optional<QString> saveFile(QWidget *parent, const QString &filter) override;
     FontChoice chooseFont(QWidget *parent, const QFont &initial) override;

@@ -3,7 +3,8 @@
 
 #include <QString>
 
-// Starts programs outside this one. Addresses are handed over as one argument, never through a shell.
+// Starts programs outside this one. Addresses are handed over as one argument, never through a
+// shell.
 class Launcher
 {
 public:

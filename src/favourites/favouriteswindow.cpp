@@ -26,8 +26,8 @@ QString nothingSelected()
 
 } // namespace
 
-FavouritesWindow::FavouritesWindow(Dialogs &dialogs, Workspace &workspace,
-                                   const QString &dataFilePath, QWidget *parent)
+FavouritesWindow::FavouritesWindow(
+    Dialogs &dialogs, Workspace &workspace, const QString &dataFilePath, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_dialogs(dialogs)
     , m_workspace(workspace)
@@ -109,8 +109,8 @@ void FavouritesWindow::createControls()
     connect(m_command3, &QPushButton::clicked, this, &FavouritesWindow::rename);
     connect(m_command4, &QPushButton::clicked, this, &FavouritesWindow::openSelected);
     connect(m_namelist, &QListWidget::itemDoubleClicked, this, &FavouritesWindow::openSelected);
-    connect(m_namelist, &QListWidget::itemSelectionChanged, this,
-            &FavouritesWindow::followSelection);
+    connect(
+        m_namelist, &QListWidget::itemSelectionChanged, this, &FavouritesWindow::followSelection);
     m_namelist->installEventFilter(this);
 }
 
@@ -126,24 +126,29 @@ void FavouritesWindow::placeControls()
 {
     const double dpi = logicalDpiX();
     const QList<QPair<QWidget *, QRectF>> placements {
-        { m_label1, { 120, 120, 1455, 495 } },   { m_label2, { 240, 480, 975, 375 } },
-        { m_txtname, { 720, 120, 4455, 285 } },  { m_txturl, { 720, 480, 4455, 285 } },
-        { m_command1, { 4200, 960, 975, 375 } }, { m_namelist, { 120, 960, 3975, 4530 } },
-        { m_urllist, { 2760, 960, 1335, 3210 } }, { m_command2, { 4200, 1440, 975, 375 } },
-        { m_command3, { 4200, 1920, 975, 375 } }, { m_command4, { 4200, 2400, 975, 375 } },
+        { m_label1, { 120, 120, 1455, 495 } },
+        { m_label2, { 240, 480, 975, 375 } },
+        { m_txtname, { 720, 120, 4455, 285 } },
+        { m_txturl, { 720, 480, 4455, 285 } },
+        { m_command1, { 4200, 960, 975, 375 } },
+        { m_namelist, { 120, 960, 3975, 4530 } },
+        { m_urllist, { 2760, 960, 1335, 3210 } },
+        { m_command2, { 4200, 1440, 975, 375 } },
+        { m_command3, { 4200, 1920, 975, 375 } },
+        { m_command4, { 4200, 2400, 975, 375 } },
     };
     for (const auto &[widget, twips] : placements)
         widget->setGeometry(Twips::toPixels(twips, dpi));
     // A one-pixel rule from (0, 840) to (5280, 840).
     m_line1->setGeometry(0, Twips::toPixels(840, dpi), Twips::toPixels(5280, dpi), 1);
-    setFixedSize(Twips::toPixels(clientTwips.width(), dpi),
-                 Twips::toPixels(clientTwips.height(), dpi));
+    setFixedSize(
+        Twips::toPixels(clientTwips.width(), dpi), Twips::toPixels(clientTwips.height(), dpi));
 }
 
 void FavouritesWindow::setTabOrderAndNames()
 {
-    const QList<QWidget *> order { m_txtname,  m_txturl,   m_command1, m_namelist,
-                                   m_command2, m_command3, m_command4 };
+    const QList<QWidget *> order { m_txtname, m_txturl, m_command1, m_namelist, m_command2,
+        m_command3, m_command4 };
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 

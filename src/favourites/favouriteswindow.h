@@ -23,7 +23,7 @@ class FavouritesWindow : public QWidget
 
 public:
     FavouritesWindow(Dialogs &dialogs, Workspace &workspace, const QString &dataFilePath,
-                     QWidget *parent = nullptr);
+        QWidget *parent = nullptr);
 
     // Puts a page's title and address into the edit boxes, ready to be added.
     void fill(const QString &name, const QString &address);

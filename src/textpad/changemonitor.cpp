@@ -6,8 +6,8 @@
 
 #include <QLabel>
 
-ChangeMonitor::ChangeMonitor(RichTextControl *tb, std::function<bool()> saved, QLabel *panel,
-                             QObject *parent)
+ChangeMonitor::ChangeMonitor(
+    RichTextControl *tb, std::function<bool()> saved, QLabel *panel, QObject *parent)
     : QObject(parent)
     , m_tb(tb)
     , m_saved(std::move(saved))

@@ -11,7 +11,8 @@
 using textpad::PadTitle;
 
 namespace {
-const QString fileFilter = QStringLiteral("Text Files (*.txt);;Rich Text Format (*.rtf);;All Files (*)");
+const QString fileFilter
+    = QStringLiteral("Text Files (*.txt);;Rich Text Format (*.rtf);;All Files (*)");
 const QString saveChanges = QStringLiteral("Do you want to save changes made to your file?");
 
 std::unique_ptr<QPrinter> defaultPrinter()
@@ -21,10 +22,10 @@ std::unique_ptr<QPrinter> defaultPrinter()
         return nullptr;
     return std::make_unique<QPrinter>(info);
 }
-}
+} // namespace
 
-DocumentController::DocumentController(QWidget *window, RichTextControl *tb, Dialogs &dialogs,
-                                       QObject *parent)
+DocumentController::DocumentController(
+    QWidget *window, RichTextControl *tb, Dialogs &dialogs, QObject *parent)
     : QObject(parent)
     , m_window(window)
     , m_tb(tb)
@@ -38,7 +39,7 @@ DocumentController::DocumentController(QWidget *window, RichTextControl *tb, Dia
 Dialogs::Answer DocumentController::askToSave(const QString &question)
 {
     return m_dialogs.message(m_window, question, QStringLiteral("Save file?"),
-                             Dialogs::Buttons::YesNoCancel, Dialogs::Icon::Question);
+        Dialogs::Buttons::YesNoCancel, Dialogs::Icon::Question);
 }
 
 void DocumentController::setTitle(PadTitle title)
@@ -113,8 +114,8 @@ bool DocumentController::write(const QString &path)
         else
             m_tb->savePlainFile(path);
     } catch (const FileError &error) {
-        m_dialogs.error(m_window, tr("The document could not be saved to %1.\n%2")
-                                      .arg(error.path(), error.reason()));
+        m_dialogs.error(m_window,
+            tr("The document could not be saved to %1.\n%2").arg(error.path(), error.reason()));
         m_window->setWindowTitle(previousTitle);
         return false;
     }
@@ -146,7 +147,7 @@ void DocumentController::saveAs()
     setTitle(PadTitle::File);
     m_saved = true;
     m_dialogs.message(m_window, QStringLiteral("File Saved."), QStringLiteral("Saved"),
-                      Dialogs::Buttons::Ok, Dialogs::Icon::Information);
+        Dialogs::Buttons::Ok, Dialogs::Icon::Information);
 }
 
 void DocumentController::print()
@@ -158,8 +159,8 @@ void DocumentController::print()
     }
     m_tb->selPrint(printer.get());
     if (printer->printerState() == QPrinter::Error)
-        m_dialogs.error(m_window, tr("The document could not be printed on %1.")
-                                      .arg(printer->printerName()));
+        m_dialogs.error(
+            m_window, tr("The document could not be printed on %1.").arg(printer->printerName()));
 }
 
 void DocumentController::exit()
@@ -191,7 +192,8 @@ void DocumentController::closeAllSignal(const QString &text)
     if (text != QLatin1String("a") || m_saved)
         return;
     m_window->show();
-    m_window->setWindowState(m_window->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    m_window->setWindowState(
+        m_window->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     m_window->show();
     if (askToSave(QStringLiteral("Do you want to save unsaved file in Orbello's Quillstep?"))
         == Dialogs::Answer::Yes)

@@ -13,7 +13,7 @@
 #include <QWidget>
 
 EditCommands::EditCommands(QWidget *window, RichTextControl *tb, QAction *bul, Launcher &launcher,
-                           Workspace &workspace, QObject *parent)
+    Workspace &workspace, QObject *parent)
     : QObject(parent)
     , m_window(window)
     , m_tb(tb)

@@ -18,7 +18,7 @@ class EditCommands : public QObject
     Q_OBJECT
 public:
     EditCommands(QWidget *window, RichTextControl *tb, QAction *bul, Launcher &launcher,
-                 Workspace &workspace, QObject *parent);
+        Workspace &workspace, QObject *parent);
 
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
@@ -30,7 +30,8 @@ public:
     void insertDateTime();
     // Bullets on or off for the whole document, as the paragraph at the caret decides.
     void toggleBullets();
-    // Opens the selected address in the user's default browser, or else in the first browser window.
+    // Opens the selected address in the user's default browser, or else in the first browser
+    // window.
     void browse();
 
 private:

@@ -4,8 +4,8 @@
 #include "common/dialogs.h"
 #include "textpad/richtext/richtextcontrol.h"
 
-FontProperties::FontProperties(QWidget *window, RichTextControl *tb, Dialogs &dialogs,
-                               QObject *parent)
+FontProperties::FontProperties(
+    QWidget *window, RichTextControl *tb, Dialogs &dialogs, QObject *parent)
     : QObject(parent)
     , m_window(window)
     , m_tb(tb)

@@ -10,9 +10,9 @@ class QWidget;
 class RichTextControl;
 
 // Font Properties: the font dialog filled from the selection's format and applied back to it, after
-// OK and after Cancel alike. A property mixed over the selection leaves the dialog's previous value,
-// which this window remembers. The dialog does not offer colour, strikethrough and underline, so
-// those pass through as they were filled in.
+// OK and after Cancel alike. A property mixed over the selection leaves the dialog's previous
+// value, which this window remembers. The dialog does not offer colour, strikethrough and
+// underline, so those pass through as they were filled in.
 class FontProperties : public QObject
 {
     Q_OBJECT

@@ -13,8 +13,8 @@ QMenu *menu(QMainWindow *window, const char *name, const QString &caption)
     return m;
 }
 
-QAction *entry(QMenu *menu, const char *name, const QString &caption,
-               const QKeySequence &shortcut = {})
+QAction *entry(
+    QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {})
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
@@ -28,7 +28,7 @@ QAction *separator(QMenu *menu, const char *name)
     action->setObjectName(QLatin1String(name));
     return action;
 }
-}
+} // namespace
 
 PadMenus::PadMenus(QMainWindow *window)
     : ext(menu(window, "ext", QStringLiteral("&File")))

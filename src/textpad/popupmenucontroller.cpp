@@ -10,8 +10,8 @@
 #include <QGuiApplication>
 #include <QMenu>
 
-PopupMenuController::PopupMenuController(PadMenus &menus, RichTextControl *tb,
-                                         RichTextControl *tbtemp2, QObject *parent)
+PopupMenuController::PopupMenuController(
+    PadMenus &menus, RichTextControl *tb, RichTextControl *tbtemp2, QObject *parent)
     : QObject(parent)
     , m_menus(menus)
     , m_tb(tb)
@@ -36,9 +36,15 @@ void PopupMenuController::popUp()
     const textpad::PopupVisibility v
         = textpad::popupVisibility(m_tb->selText(), m_tb->text(), clipboardText());
     const std::pair<QAction *, bool> entries[] = {
-        { m_menus.selall, v.selall }, { m_menus.op55, v.op55 },   { m_menus.cop, v.cop },
-        { m_menus.cu, v.cu },         { m_menus.pas, v.pas },     { m_menus.op66, v.op66 },
-        { m_menus.brows, v.brows },   { m_menus.sear, v.sear },   { m_menus.op77, v.op77 },
+        { m_menus.selall, v.selall },
+        { m_menus.op55, v.op55 },
+        { m_menus.cop, v.cop },
+        { m_menus.cu, v.cu },
+        { m_menus.pas, v.pas },
+        { m_menus.op66, v.op66 },
+        { m_menus.brows, v.brows },
+        { m_menus.sear, v.sear },
+        { m_menus.op77, v.op77 },
         { m_menus.clclip, v.clclip },
     };
     for (const auto &[action, visible] : entries)

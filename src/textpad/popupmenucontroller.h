@@ -16,8 +16,8 @@ class PopupMenuController : public QObject
 public:
     using Presenter = std::function<void(QMenu *)>;
 
-    PopupMenuController(PadMenus &menus, RichTextControl *tb, RichTextControl *tbtemp2,
-                        QObject *parent);
+    PopupMenuController(
+        PadMenus &menus, RichTextControl *tb, RichTextControl *tbtemp2, QObject *parent);
 
     void popUp();
     // How the prepared menu is shown; a modal menu at the pointer unless a test says otherwise.

@@ -26,14 +26,13 @@ constexpr double clientHeightTwips = 5835;
 QRect padUnitsToPixels(const QRectF &units, double dpi)
 {
     const double across = textpad::twipsPerPadUnit;
-    return Twips::toPixels(QRectF(units.left() * across, units.top(), units.width() * across,
-                                  units.height()),
-                           dpi);
+    return Twips::toPixels(
+        QRectF(units.left() * across, units.top(), units.width() * across, units.height()), dpi);
 }
-}
+} // namespace
 
-TextPadWindow::TextPadWindow(Dialogs &dialogs, Workspace &workspace, Launcher &launcher,
-                             QWidget *parent)
+TextPadWindow::TextPadWindow(
+    Dialogs &dialogs, Workspace &workspace, Launcher &launcher, QWidget *parent)
     : QMainWindow(parent)
     , m_menus(std::make_unique<PadMenus>(this))
     , m_textPlace(600 / textpad::twipsPerPadUnit, 360, 4335 / textpad::twipsPerPadUnit, 2535)
@@ -42,8 +41,9 @@ TextPadWindow::TextPadWindow(Dialogs &dialogs, Workspace &workspace, Launcher &l
     setWindowFlag(Qt::Window);
     createControls();
     m_documentController = new DocumentController(this, m_tb, dialogs, this);
-    new ChangeMonitor(m_tb, [this] { return m_documentController->isSaved(); }, m_panel1,
-                      this); // owned by this window
+    new ChangeMonitor(
+        m_tb, [this] { return m_documentController->isSaved(); }, m_panel1,
+        this); // owned by this window
     m_commands = new EditCommands(this, m_tb, m_menus->bul, launcher, workspace, this);
     m_popup = new PopupMenuController(*m_menus, m_tb, m_tbtemp2, this);
     m_fontProperties = new FontProperties(this, m_tb, dialogs, this);
@@ -52,7 +52,7 @@ TextPadWindow::TextPadWindow(Dialogs &dialogs, Workspace &workspace, Launcher &l
 
     const double dpi = logicalDpiX();
     resize(Twips::toPixels(clientWidthTwips, dpi),
-           Twips::toPixels(clientHeightTwips, dpi) + menuBar()->sizeHint().height());
+        Twips::toPixels(clientHeightTwips, dpi) + menuBar()->sizeHint().height());
     applyLayout();
 }
 
@@ -76,7 +76,8 @@ void TextPadWindow::createControls()
     palette.setColor(QPalette::Base, QColor(255, 250, 238));
     m_tb->setPalette(palette);
     // Lines wrap at the window's width: without wrapping, the editor lays the whole document out
-    // again on every keystroke, which large documents cannot afford. The scroll bars show as needed.
+    // again on every keystroke, which large documents cannot afford. The scroll bars show as
+    // needed.
     m_tb->setFocus();
 
     m_tbtemp2 = new RichTextControl(client);

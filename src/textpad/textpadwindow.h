@@ -27,8 +27,8 @@ class TextPadWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    TextPadWindow(Dialogs &dialogs, Workspace &workspace, Launcher &launcher,
-                  QWidget *parent = nullptr);
+    TextPadWindow(
+        Dialogs &dialogs, Workspace &workspace, Launcher &launcher, QWidget *parent = nullptr);
     ~TextPadWindow() override;
 
     RichTextControl *document() const { return m_tb; }

@@ -7,8 +7,8 @@
 
 #include <QAction>
 
-WordCompletion::WordCompletion(QWidget *window, RichTextControl *tb, QAction *autoword,
-                               Dialogs &dialogs, QObject *parent)
+WordCompletion::WordCompletion(
+    QWidget *window, RichTextControl *tb, QAction *autoword, Dialogs &dialogs, QObject *parent)
     : QObject(parent)
     , m_window(window)
     , m_tb(tb)

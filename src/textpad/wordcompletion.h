@@ -16,8 +16,8 @@ class WordCompletion : public QObject
 {
     Q_OBJECT
 public:
-    WordCompletion(QWidget *window, RichTextControl *tb, QAction *autoword, Dialogs &dialogs,
-                   QObject *parent);
+    WordCompletion(
+        QWidget *window, RichTextControl *tb, QAction *autoword, Dialogs &dialogs, QObject *parent);
 
     void setWordListWindow(WordListWindow *wordList) { m_wordList = wordList; }
 

@@ -69,19 +69,19 @@ void TestBrowserJourneys::initTestCase()
 {
     QVERIFY(m_server.listen());
     m_server.serveHtml(QStringLiteral("/news.html"),
-                       QStringLiteral("<html><head><title>News</title></head>"
-                                      "<body><p>Today</p><img src='/slow.png'></body></html>"));
+        QStringLiteral("<html><head><title>News</title></head>"
+                       "<body><p>Today</p><img src='/slow.png'></body></html>"));
     m_server.serve(QStringLiteral("/slow.png"), "image/png", QByteArray(), 1500);
     m_server.serveHtml(QStringLiteral("/popup.html"),
-                       QStringLiteral("<html><head><title>Popup</title></head><body>pop</body></html>"));
+        QStringLiteral("<html><head><title>Popup</title></head><body>pop</body></html>"));
     m_server.serveHtml(QStringLiteral("/opener.html"),
-                       QStringLiteral("<html><head><title>Opener</title></head><body>"
-                                      "<a id='link' href='/popup.html' target='_blank'>new</a>"
-                                      "</body></html>"));
+        QStringLiteral("<html><head><title>Opener</title></head><body>"
+                       "<a id='link' href='/popup.html' target='_blank'>new</a>"
+                       "</body></html>"));
     m_server.serveHtml(QStringLiteral("/closer.html"),
-                       QStringLiteral("<html><head><title>Closer</title></head><body>"
-                                      "<script>setTimeout(function(){ window.close(); }, 100);</script>"
-                                      "</body></html>"));
+        QStringLiteral("<html><head><title>Closer</title></head><body>"
+                       "<script>setTimeout(function(){ window.close(); }, 100);</script>"
+                       "</body></html>"));
 }
 
 void TestBrowserJourneys::init()
@@ -120,10 +120,10 @@ void TestBrowserJourneys::pageTitleAndLoadingViews()
     // The slow picture keeps the page loading long enough to see the progress view.
     QTRY_VERIFY_WITH_TIMEOUT(bar->isVisible() && !box->isVisible(), enginetest::loadTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(m_first->windowTitle(), QStringLiteral("News - Orbello's Web Viewer"),
-                              enginetest::loadTimeoutMs);
+        enginetest::loadTimeoutMs);
     // The address comes into the box when the page completes.
-    QTRY_COMPARE_WITH_TIMEOUT(box->currentText(), m_server.url(QStringLiteral("/news.html")).toString(),
-                              enginetest::loadTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(box->currentText(),
+        m_server.url(QStringLiteral("/news.html")).toString(), enginetest::loadTimeoutMs);
     QVERIFY(!bar->isVisible() && box->isVisible());
 }
 
@@ -146,8 +146,8 @@ void TestBrowserJourneys::pageOpensWindow()
     QFETCH(QString, how);
     QFETCH(bool, background);
     QFETCH(bool, blocking);
-    QVERIFY(enginetest::navigateAndWait(*m_first->webControl(),
-                                        m_server.url(QStringLiteral("/opener.html")).toString()));
+    QVERIFY(enginetest::navigateAndWait(
+        *m_first->webControl(), m_server.url(QStringLiteral("/opener.html")).toString()));
     if (background)
         m_first->menus().opnewb->trigger();
     if (blocking)
@@ -159,39 +159,43 @@ void TestBrowserJourneys::pageOpensWindow()
     QTRY_COMPARE_WITH_TIMEOUT(browserWindows().size(), 2, enginetest::loadTimeoutMs);
     BrowserWindow *popup = browserWindows().at(1);
     // The page loads in the new window whatever happens to the window itself.
-    QTRY_COMPARE_WITH_TIMEOUT(popup->webControl()->locationName(), QStringLiteral("Popup"),
-                              enginetest::loadTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        popup->webControl()->locationName(), QStringLiteral("Popup"), enginetest::loadTimeoutMs);
     QCOMPARE(popup->frameWidget()->isVisible(), !blocking);
     if (!blocking)
         QCOMPARE(activeWindow(), background ? m_first : popup);
     // The opener's own navigations are not affected by its blocking.
-    QVERIFY(enginetest::navigateAndWait(*m_first->webControl(),
-                                        m_server.url(QStringLiteral("/news.html")).toString()));
+    QVERIFY(enginetest::navigateAndWait(
+        *m_first->webControl(), m_server.url(QStringLiteral("/news.html")).toString()));
     QVERIFY(m_first->frameWidget()->isVisible());
 }
 
 void TestBrowserJourneys::windowOpenedByBlockingOpenerDoesNotBlock()
 {
-    QVERIFY(enginetest::navigateAndWait(*m_first->webControl(),
-                                        m_server.url(QStringLiteral("/opener.html")).toString()));
-    m_first->findChild<ToolsToolbar *>(QStringLiteral("tbar2"))->entry(ToolsToolbar::AntiPopups)->trigger();
-    enginetest::evaluate(engine(m_first)->page(),
-                         QStringLiteral("window.open('/opener.html'); true"));
+    QVERIFY(enginetest::navigateAndWait(
+        *m_first->webControl(), m_server.url(QStringLiteral("/opener.html")).toString()));
+    m_first->findChild<ToolsToolbar *>(QStringLiteral("tbar2"))
+        ->entry(ToolsToolbar::AntiPopups)
+        ->trigger();
+    enginetest::evaluate(
+        engine(m_first)->page(), QStringLiteral("window.open('/opener.html'); true"));
     QTRY_COMPARE_WITH_TIMEOUT(browserWindows().size(), 2, enginetest::loadTimeoutMs);
     BrowserWindow *blocked = browserWindows().at(1);
     QVERIFY(!blocked->popupBlocking());
-    QTRY_COMPARE_WITH_TIMEOUT(blocked->webControl()->locationName(), QStringLiteral("Opener"),
-                              enginetest::loadTimeoutMs);
-    enginetest::evaluate(engine(blocked)->page(), QStringLiteral("window.open('/popup.html'); true"));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        blocked->webControl()->locationName(), QStringLiteral("Opener"), enginetest::loadTimeoutMs);
+    enginetest::evaluate(
+        engine(blocked)->page(), QStringLiteral("window.open('/popup.html'); true"));
     QTRY_COMPARE_WITH_TIMEOUT(browserWindows().size(), 3, enginetest::loadTimeoutMs);
     QVERIFY(browserWindows().at(2)->frameWidget()->isVisible());
 }
 
 void TestBrowserJourneys::pageClosesItsWindow()
 {
-    QVERIFY(enginetest::navigateAndWait(*m_first->webControl(),
-                                        m_server.url(QStringLiteral("/opener.html")).toString()));
-    enginetest::evaluate(engine(m_first)->page(), QStringLiteral("window.open('/closer.html'); true"));
+    QVERIFY(enginetest::navigateAndWait(
+        *m_first->webControl(), m_server.url(QStringLiteral("/opener.html")).toString()));
+    enginetest::evaluate(
+        engine(m_first)->page(), QStringLiteral("window.open('/closer.html'); true"));
     QTRY_COMPARE_WITH_TIMEOUT(browserWindows().size(), 2, enginetest::loadTimeoutMs);
     QPointer<BrowserWindow> closer = browserWindows().at(1);
     // window.close() from the page unloads its window.

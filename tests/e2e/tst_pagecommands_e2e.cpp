@@ -123,14 +123,14 @@ bool TestPageCommandsEndToEnd::load(const QString &path)
     m_web->navigate(url.toString());
     // The window's own about:blank may still complete first.
     return QTest::qWaitFor(
-            [&] {
-                for (const auto &arguments : complete) {
-                    if (arguments.first().toUrl() == url)
-                        return true;
-                }
-                return false;
-            },
-            loadTimeoutMs);
+        [&] {
+            for (const auto &arguments : complete) {
+                if (arguments.first().toUrl() == url)
+                    return true;
+            }
+            return false;
+        },
+        loadTimeoutMs);
 }
 
 void TestPageCommandsEndToEnd::saveWritesTheInnerMarkupAndCrLf_data()
@@ -145,8 +145,8 @@ void TestPageCommandsEndToEnd::saveWritesTheInnerMarkupAndCrLf()
 {
     QFETCH(bool, javaScript);
     m_server->serveHtml(QStringLiteral("/save"),
-                        QStringLiteral("<html><head><title>Saved</title></head>\n<body>\n"
-                                       "<p>Line one</p>\n<p>caf\u00e9</p>\n</body></html>"));
+        QStringLiteral("<html><head><title>Saved</title></head>\n<body>\n"
+                       "<p>Line one</p>\n<p>caf\u00e9</p>\n</body></html>"));
     QVERIFY(load(QStringLiteral("/save")));
     const QString markup = evaluate(page(), markupScript).toString();
     QVERIFY2(markup.contains(QStringLiteral("</p>\n<p>caf\u00e9</p>")), qPrintable(markup));
@@ -166,7 +166,7 @@ void TestPageCommandsEndToEnd::saveWritesTheInnerMarkupAndCrLf()
 void TestPageCommandsEndToEnd::sourceCodeOpensOneChangedPadPerClick()
 {
     m_server->serveHtml(QStringLiteral("/source"),
-                        QStringLiteral("<title>Source</title>\n<body><b>bold</b>\nwords</body>"));
+        QStringLiteral("<title>Source</title>\n<body><b>bold</b>\nwords</body>"));
     QVERIFY(load(QStringLiteral("/source")));
     const QString markup = evaluate(page(), markupScript).toString();
     QVERIFY(!markup.isEmpty());
@@ -189,17 +189,17 @@ void TestPageCommandsEndToEnd::editModeTwiceSwitchesDesignModeOnThenOff()
 {
     m_server->serveHtml(QStringLiteral("/edit"), QStringLiteral("<body><p>Edit me</p></body>"));
     QVERIFY(load(QStringLiteral("/edit")));
-    QCOMPARE(evaluate(page(), QStringLiteral("document.designMode")).toString(),
-             QStringLiteral("off"));
+    QCOMPARE(
+        evaluate(page(), QStringLiteral("document.designMode")).toString(), QStringLiteral("off"));
 
     m_window->menus().editm->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(evaluate(page(), QStringLiteral("document.designMode")).toString(),
-                              QStringLiteral("on"), loadTimeoutMs);
+        QStringLiteral("on"), loadTimeoutMs);
     QVERIFY(m_window->menus().editm->isChecked());
 
     m_window->menus().editm->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(evaluate(page(), QStringLiteral("document.designMode")).toString(),
-                              QStringLiteral("off"), loadTimeoutMs);
+        QStringLiteral("off"), loadTimeoutMs);
     QVERIFY(!m_window->menus().editm->isChecked());
 }
 
@@ -225,7 +225,7 @@ void TestPageCommandsEndToEnd::printToPdfFileHoldsThePageText()
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed to read the PDF");
     m_server->serveHtml(QStringLiteral("/print"),
-                        QStringLiteral("<body><h1>Printed words</h1><p>second line</p></body>"));
+        QStringLiteral("<body><h1>Printed words</h1><p>second line</p></body>"));
     QVERIFY(load(QStringLiteral("/print")));
     m_dialogs.pdfPath = m_dir->filePath(QStringLiteral("page.pdf"));
     QSignalSpy finished(m_web, &WebControl::printFinished);
@@ -246,7 +246,7 @@ void TestPageCommandsEndToEnd::printToPdfFileHoldsThePageText()
 void TestPageCommandsEndToEnd::findBarFindsAndReportsNotFound()
 {
     m_server->serveHtml(QStringLiteral("/find"),
-                        QStringLiteral("<body><p>apple banana</p><p>Apple cherry</p></body>"));
+        QStringLiteral("<body><p>apple banana</p><p>Apple cherry</p></body>"));
     QVERIFY(load(QStringLiteral("/find")));
     m_web->widget()->setFocus();
     QTRY_VERIFY(QApplication::focusWidget());

@@ -5,7 +5,8 @@
 
 #include <QStringList>
 
-// Records the addresses handed to the default browser; `canStart` false simulates a missing launcher.
+// Records the addresses handed to the default browser; `canStart` false simulates a missing
+// launcher.
 class FakeLauncher : public Launcher
 {
 public:

@@ -59,7 +59,7 @@ void FakeWebControl::findText(const QString &text, bool backward, bool caseSensi
 {
     calls.append(QStringLiteral("find %1 %2 %3")
                      .arg(text, backward ? QStringLiteral("backward") : QStringLiteral("forward"),
-                          caseSensitive ? QStringLiteral("case") : QStringLiteral("nocase")));
+                         caseSensitive ? QStringLiteral("case") : QStringLiteral("nocase")));
 }
 
 void FakeWebControl::execute(Command command)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/scripteddialogs.h"
 
-Dialogs::Answer ScriptedDialogs::message(QWidget *, const QString &text, const QString &title,
-                                         Buttons buttons, Icon icon)
+Dialogs::Answer ScriptedDialogs::message(
+    QWidget *, const QString &text, const QString &title, Buttons buttons, Icon icon)
 {
     messages.append({ text, title, buttons, icon });
     if (!answers.isEmpty())

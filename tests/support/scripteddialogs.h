@@ -34,7 +34,7 @@ public:
     int pageSetupRequests = 0;
 
     Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
-                   Icon icon) override;
+        Icon icon) override;
     std::optional<QString> openFile(QWidget *parent, const QString &filter) override;
     std::optional<QString> saveFile(QWidget *parent, const QString &filter) override;
     FontChoice chooseFont(QWidget *parent, const QFont &initial) override;

@@ -11,8 +11,8 @@
 
 namespace {
 
-// Hooks for the start-up benchmark and the headless preview of ./run: report when the first page has
-// loaded, or photograph the screen then, and quit.
+// Hooks for the start-up benchmark and the headless preview of ./run: report when the first page
+// has loaded, or photograph the screen then, and quit.
 void watchFirstPage(Application &application)
 {
     const QString screenshot = qEnvironmentVariable("WEBVIEWER_SCREENSHOT");

@@ -5,9 +5,9 @@
 #include <functional>
 #include <optional>
 
-// The arithmetic that places a browser window's bars, address box, Go button, progress bar and page,
-// in twips. The window gathers the sizes, calls layOutBrowser and applies the result; a field left
-// empty means "keep what the control has", which is how a step that cannot run leaves it.
+// The arithmetic that places a browser window's bars, address box, Go button, progress bar and
+// page, in twips. The window gathers the sizes, calls layOutBrowser and applies the result; a field
+// left empty means "keep what the control has", which is how a step that cannot run leaves it.
 struct BrowserLayoutInput
 {
     float innerWidth = 0; // W: the window's client area

@@ -9,8 +9,8 @@ void FindProgress::restart()
     m_pendingStatus.clear();
 }
 
-FindProgress::Outcome FindProgress::result(int matches, int activeMatch, Direction direction,
-                                           bool wrap)
+FindProgress::Outcome FindProgress::result(
+    int matches, int activeMatch, Direction direction, bool wrap)
 {
     if (matches <= 0) {
         restart();
@@ -22,8 +22,8 @@ FindProgress::Outcome FindProgress::result(int matches, int activeMatch, Directi
         return { std::exchange(m_pendingStatus, QString()), false };
     }
     const bool forward = direction == Direction::Forward;
-    const bool wrapped = m_lastActive > 0
-        && (forward ? activeMatch <= m_lastActive : activeMatch >= m_lastActive);
+    const bool wrapped
+        = m_lastActive > 0 && (forward ? activeMatch <= m_lastActive : activeMatch >= m_lastActive);
     if (wrapped && !wrap) {
         m_pendingStatus = forward ? reachedEnd : reachedTop;
         return { m_pendingStatus, true };

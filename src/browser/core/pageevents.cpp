@@ -32,7 +32,8 @@ std::optional<float> progressValue(int progress, int progressMax)
     return value;
 }
 
-WatchdogOutcome watchdogTick(float value, bool progressBarVisible, int lastProgress, bool fullScreen)
+WatchdogOutcome watchdogTick(
+    float value, bool progressBarVisible, int lastProgress, bool fullScreen)
 {
     WatchdogOutcome outcome;
     if (value == 100.0f && progressBarVisible)

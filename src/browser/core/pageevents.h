@@ -20,7 +20,8 @@ struct StatusOutcome
 
 StatusOutcome statusText(const QString &text, bool fullScreen, const QString &locationName);
 
-// P of M as the bar's value (0 to 100), or nothing when it cannot be computed or the bar would refuse it.
+// P of M as the bar's value (0 to 100), or nothing when it cannot be computed or the bar would
+// refuse it.
 std::optional<float> progressValue(int progress, int progressMax);
 
 struct WatchdogOutcome
@@ -29,8 +30,10 @@ struct WatchdogOutcome
     std::optional<int> lastProgress; // the new stored value, when the tick stores one
 };
 
-// One tick of the 2-second watch over a loading page. `value` is the bar's value, `lastProgress` the
-// whole number the previous tick stored; a load that stalls or reaches 100 gives the address box back.
-WatchdogOutcome watchdogTick(float value, bool progressBarVisible, int lastProgress, bool fullScreen);
+// One tick of the 2-second watch over a loading page. `value` is the bar's value, `lastProgress`
+// the whole number the previous tick stored; a load that stalls or reaches 100 gives the address
+// box back.
+WatchdogOutcome watchdogTick(
+    float value, bool progressBarVisible, int lastProgress, bool fullScreen);
 
 } // namespace PageEvents

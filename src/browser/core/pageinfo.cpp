@@ -31,8 +31,7 @@ constexpr Name types[] = {
     { "text/xml", "XML Document" },
 };
 
-template<size_t N>
-const char *lookUp(const Name (&table)[N], const QString &key)
+template <size_t N> const char *lookUp(const Name (&table)[N], const QString &key)
 {
     for (const Name &entry : table) {
         if (key == QLatin1String(entry.key))

@@ -19,8 +19,8 @@ std::optional<QString> readText(const QString &path)
 bool replace(const QString &path, const QByteArray &contents, QString *errorString)
 {
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly)
-        && file.write(contents) == contents.size() && file.commit();
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size()
+        && file.commit();
     if (!written && errorString)
         *errorString = file.errorString();
     return written;

@@ -6,7 +6,7 @@ constexpr QChar quote = u'"';
 constexpr QChar comma = u',';
 constexpr QChar cr = u'\r';
 constexpr QChar lf = u'\n';
-}
+} // namespace
 
 ListFieldReader::ListFieldReader(QStringView text)
     : m_text(text)

@@ -6,11 +6,11 @@
 #include <optional>
 
 // Reads comma- and line-separated fields, the format of history.txt and favourites.dat.
-// A field ends at a comma, a line end (CR LF, LF or CR) or the end of the text; spaces before it are
-// skipped. A field opening with a double quote runs to the closing quote (two quotes inside stand for
-// one, so writers can store a quote) and whatever follows up to the next separator is dropped; an
-// unquoted field loses its trailing spaces. A blank line is one empty field; a field that looks like a
-// number is kept as the text it is.
+// A field ends at a comma, a line end (CR LF, LF or CR) or the end of the text; spaces before it
+// are skipped. A field opening with a double quote runs to the closing quote (two quotes inside
+// stand for one, so writers can store a quote) and whatever follows up to the next separator is
+// dropped; an unquoted field loses its trailing spaces. A blank line is one empty field; a field
+// that looks like a number is kept as the text it is.
 class ListFieldReader
 {
 public:

@@ -5,8 +5,8 @@
 #include <QString>
 #include <optional>
 
-// The 8-bit text of data files and plain documents: UTF-8 where the bytes are valid UTF-8, otherwise
-// Windows-1252, so files written on other systems still load.
+// The 8-bit text of data files and plain documents: UTF-8 where the bytes are valid UTF-8,
+// otherwise Windows-1252, so files written on other systems still load.
 enum class TextEncoding { Utf8, Windows1252 };
 
 struct DecodedText

@@ -36,8 +36,8 @@ bool savesAsRichText(const QString &path)
 
 QString monitorLine(bool saved, qint64 plainSize)
 {
-    const QString word = saved ? QStringLiteral("No change detected")
-                               : QStringLiteral("Change detected");
+    const QString word
+        = saved ? QStringLiteral("No change detected") : QStringLiteral("Change detected");
     return word + QStringLiteral(" with ") + QString::number(plainSize) + QStringLiteral(" bytes.");
 }
 

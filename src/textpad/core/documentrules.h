@@ -16,10 +16,12 @@ QString padTitle(PadTitle title, const QString &fileTitle = {});
 // The name of the file without its directory, as the file dialog reports it.
 QString fileTitle(const QString &path);
 
-// A path holding ".rtf" anywhere, in exactly that case, is saved as rich text; any other as plain text.
+// A path holding ".rtf" anywhere, in exactly that case, is saved as rich text; any other as plain
+// text.
 bool savesAsRichText(const QString &path);
 
-// The first status panel: whether the document has unsaved changes and what a plain save would write.
+// The first status panel: whether the document has unsaved changes and what a plain save would
+// write.
 QString monitorLine(bool saved, qint64 plainSize);
 
 // The short date, a space and the long time of `locale`, without the time zone name.

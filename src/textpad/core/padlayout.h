@@ -24,8 +24,9 @@ struct PadLayout
     double panel1Width = 0;
 };
 
-// The document fills the window above the status bar with 10 units of margin at each side; the first
-// status panel takes the width the second leaves. A size that would be negative keeps its last value.
+// The document fills the window above the status bar with 10 units of margin at each side; the
+// first status panel takes the width the second leaves. A size that would be negative keeps its
+// last value.
 PadLayout layoutPad(const PadLayoutInput &input);
 
 } // namespace textpad

@@ -79,7 +79,7 @@ QString withLineBreaks(QStringView text, const PlainTextFormat &format)
 {
     const QStringView lineBreak = format.lineBreak == LineBreak::CrLf ? QStringView(u"\r\n")
         : format.lineBreak == LineBreak::Lf                           ? QStringView(u"\n")
-                                                                       : QStringView(u"\r");
+                                                                      : QStringView(u"\r");
     QString out = replaceLineBreaks(text, lineBreak);
     if (format.finalBreak)
         out.append(lineBreak);
@@ -110,7 +110,7 @@ PlainTextFile decodePlainText(const QByteArray &bytes)
         const bool little = bytes.startsWith("\xFF\xFE");
         QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
         return fromDecoded(decoder.decode(QByteArrayView(bytes).sliced(2)),
-                           little ? PlainEncoding::Utf16LE : PlainEncoding::Utf16BE);
+            little ? PlainEncoding::Utf16LE : PlainEncoding::Utf16BE);
     }
     DecodedText decoded = decodeEightBitText(bytes);
     const PlainEncoding encoding = decoded.encoding == TextEncoding::Windows1252

@@ -12,7 +12,7 @@ bool containsAnyOf(QStringView text, QStringView characters)
     }
     return false;
 }
-}
+} // namespace
 
 bool PopupVisibility::anyVisible() const
 {

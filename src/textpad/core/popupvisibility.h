@@ -23,7 +23,8 @@ struct PopupVisibility
     bool operator==(const PopupVisibility &o) const;
 };
 
-// A selection free of brackets, braces, '#', ';', slashes, backslashes and quotes reads as a phrase.
+// A selection free of brackets, braces, '#', ';', slashes, backslashes and quotes reads as a
+// phrase.
 bool isPlainPhrase(QStringView selection);
 
 // A selection holding "http://" (exact case) and none of the characters that end an address in

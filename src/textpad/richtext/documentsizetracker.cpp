@@ -28,7 +28,7 @@ public:
 private:
     std::shared_ptr<textpad::PlainTextStats> m_totals;
 };
-}
+} // namespace
 
 DocumentSizeTracker::DocumentSizeTracker(QTextDocument *document)
     : QObject(document)
@@ -49,7 +49,8 @@ textpad::PlainTextStats DocumentSizeTracker::stats() const
 void DocumentSizeTracker::onContentsChange(int position, int, int charsAdded)
 {
     const QTextBlock last = m_document->findBlock(position + charsAdded);
-    for (QTextBlock block = m_document->findBlock(position); block.isValid(); block = block.next()) {
+    for (QTextBlock block = m_document->findBlock(position); block.isValid();
+         block = block.next()) {
         measure(block);
         if (block == last)
             break;

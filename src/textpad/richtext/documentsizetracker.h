@@ -10,8 +10,8 @@ class QTextBlock;
 class QTextDocument;
 
 // Keeps what a plain save of the document would weigh up to date edit by edit, so reading the size
-// never walks a large document. Each paragraph carries its own counts; the totals follow every change
-// and every removed paragraph. It is a child of the document it measures.
+// never walks a large document. Each paragraph carries its own counts; the totals follow every
+// change and every removed paragraph. It is a child of the document it measures.
 class DocumentSizeTracker : public QObject
 {
     Q_OBJECT

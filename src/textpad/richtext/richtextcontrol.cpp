@@ -126,7 +126,7 @@ void RichTextControl::setSelBullet(bool bullet)
 
 // The value `read` gives for the format of text typed next, or for every piece of the selection
 // when they agree.
-template<typename T, typename Read>
+template <typename T, typename Read>
 std::optional<T> RichTextControl::selectionFormat(Read read) const
 {
     const QTextCursor cursor = textCursor();
@@ -153,7 +153,7 @@ QFont effectiveFont(const QTextCharFormat &format, const QTextDocument *document
 {
     return format.font().resolve(document->defaultFont());
 }
-}
+} // namespace
 
 std::optional<QString> RichTextControl::selFontName() const
 {

@@ -83,8 +83,7 @@ private:
     void useDocument(QTextDocument *document);
     // The paragraphs the selection touches; the caret's paragraph when nothing is selected.
     QList<QTextBlock> selectedBlocks() const;
-    template<typename T, typename Read>
-    std::optional<T> selectionFormat(Read read) const;
+    template <typename T, typename Read> std::optional<T> selectionFormat(Read read) const;
 
     textpad::PlainTextFormat m_plainFormat;
     DocumentSizeTracker *m_sizeTracker = nullptr;

@@ -60,12 +60,12 @@ void RtfDocumentBuilder::endCell(const ParagraphFormat &format)
     m_current.format = format;
     m_cell.append(std::move(m_current));
     m_current = Paragraph();
-    const bool hasText = std::any_of(m_cell.cbegin(), m_cell.cend(),
-                                     [](const Paragraph &p) { return !p.isEmpty(); });
+    const bool hasText = std::any_of(
+        m_cell.cbegin(), m_cell.cend(), [](const Paragraph &p) { return !p.isEmpty(); });
     if (hasText) {
         m_cell.erase(std::remove_if(m_cell.begin(), m_cell.end(),
-                                    [](const Paragraph &p) { return p.isEmpty(); }),
-                     m_cell.end());
+                         [](const Paragraph &p) { return p.isEmpty(); }),
+            m_cell.end());
     } else {
         m_cell.resize(1);
     }

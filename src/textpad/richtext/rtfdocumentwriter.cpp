@@ -110,8 +110,8 @@ void RtfDocumentWriter::writeHeader()
     for (int i = 1; i < m_colors.size(); ++i) {
         const QColor &color = m_colors.at(i);
         m_out.append("\\red" + QByteArray::number(color.red()) + "\\green"
-                     + QByteArray::number(color.green()) + "\\blue"
-                     + QByteArray::number(color.blue()) + ';');
+            + QByteArray::number(color.green()) + "\\blue" + QByteArray::number(color.blue())
+            + ';');
     }
     m_out.append("}\r\n");
     writeListTables();
@@ -128,7 +128,7 @@ void RtfDocumentWriter::writeListTables()
         m_out.append("\r\n{\\list\\listtemplateid" + QByteArray::number(i + 1) + "\\listhybrid");
         for (int level = 1; level <= 9; ++level) {
             m_out.append("{\\listlevel\\levelnfc" + QByteArray::number(levelNfc(format))
-                         + "\\leveljc0\\levelstartat1\\levelfollow0");
+                + "\\leveljc0\\levelstartat1\\levelfollow0");
             if (format.list == ListKind::Bullet) {
                 m_out.append("{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}");
             } else {
@@ -137,14 +137,14 @@ void RtfDocumentWriter::writeListTables()
                 m_out.append("{\\leveltext\\'02" + number + ".;}{\\levelnumbers\\'01;}");
             }
             m_out.append("\\fi-" + QByteArray::number(listIndentStep) + "\\li"
-                         + QByteArray::number(listIndentStep * 2 * level) + '}');
+                + QByteArray::number(listIndentStep * 2 * level) + '}');
         }
         m_out.append("\\listid" + QByteArray::number(i + 1) + '}');
     }
     m_out.append("}\r\n{\\*\\listoverridetable");
     for (int i = 1; i <= m_lists.size(); ++i) {
         m_out.append("{\\listoverride\\listid" + QByteArray::number(i) + "\\listoverridecount0\\ls"
-                     + QByteArray::number(i) + '}');
+            + QByteArray::number(i) + '}');
     }
     m_out.append("}\r\n");
 }

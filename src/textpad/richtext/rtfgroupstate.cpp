@@ -33,8 +33,8 @@ void RtfGroupState::resetParagraph()
     inTable = false;
 }
 
-bool RtfGroupState::applyCharacterWord(RtfWord word, int param, bool hasParam,
-                                       const RtfColorTable &colors)
+bool RtfGroupState::applyCharacterWord(
+    RtfWord word, int param, bool hasParam, const RtfColorTable &colors)
 {
     const bool on = !hasParam || param != 0;
     switch (word) {

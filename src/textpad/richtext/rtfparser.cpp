@@ -196,8 +196,8 @@ void RtfParser::handleWord(const RtfToken &token)
         return;
     case RtfDestination::ListTable:
     case RtfDestination::ListOverrideTable:
-        m_tables.applyTableWord(control.word, token.param,
-                                current.destination == RtfDestination::ListOverrideTable);
+        m_tables.applyTableWord(
+            control.word, token.param, current.destination == RtfDestination::ListOverrideTable);
         return;
     case RtfDestination::Picture:
         m_picture.applyWord(control.word, token.param);
@@ -411,8 +411,8 @@ void RtfParser::recoverFromUnclosedTable()
 {
     size_t depth = m_stack.size();
     while (depth > 1
-           && (m_stack[depth - 1].destination == RtfDestination::FontTable
-               || m_stack[depth - 1].destination == RtfDestination::ColorTable)) {
+        && (m_stack[depth - 1].destination == RtfDestination::FontTable
+            || m_stack[depth - 1].destination == RtfDestination::ColorTable)) {
         --depth;
     }
     m_excessDepth = 0;

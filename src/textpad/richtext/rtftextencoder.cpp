@@ -56,8 +56,8 @@ QByteArray romanNumber(int number)
         int value;
         const char *text;
     } numerals[] = { { 1000, "m" }, { 900, "cm" }, { 500, "d" }, { 400, "cd" }, { 100, "c" },
-                     { 90, "xc" },  { 50, "l" },   { 40, "xl" }, { 10, "x" },   { 9, "ix" },
-                     { 5, "v" },    { 4, "iv" },   { 1, "i" } };
+        { 90, "xc" }, { 50, "l" }, { 40, "xl" }, { 10, "x" }, { 9, "ix" }, { 5, "v" }, { 4, "iv" },
+        { 1, "i" } };
     QByteArray text;
     for (const auto &numeral : numerals) {
         for (; number >= numeral.value; number -= numeral.value)

@@ -18,7 +18,6 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-
 } // namespace
 
 int hexDigitValue(char c)

@@ -131,9 +131,9 @@ void TestAboutWindow::etchedSeparator()
 
     const QPoint start(pixels(120), pixels(2160));
     QCOMPARE(QRect(grey->mapTo(m_about.get(), QPoint()), grey->size()),
-             QRect(start, QPoint(pixels(5684) - 1, start.y())));
+        QRect(start, QPoint(pixels(5684) - 1, start.y())));
     QCOMPARE(QRect(white->mapTo(m_about.get(), QPoint()), white->size()),
-             QRect(start, QPoint(pixels(5669) - 1, start.y() + 1)));
+        QRect(start, QPoint(pixels(5669) - 1, start.y() + 1)));
     QCOMPARE(grey->palette().color(QPalette::Window), QColor(128, 128, 128));
     QCOMPARE(white->palette().color(QPalette::Window), QColor(Qt::white));
 
@@ -141,8 +141,8 @@ void TestAboutWindow::etchedSeparator()
     const QImage image = m_about->grab().toImage();
     const QPoint middle(pixels(2800), start.y());
     QCOMPARE(image.pixelColor(middle * m_about->devicePixelRatio()), QColor(128, 128, 128));
-    QCOMPARE(image.pixelColor((middle + QPoint(0, 1)) * m_about->devicePixelRatio()),
-             QColor(Qt::white));
+    QCOMPARE(
+        image.pixelColor((middle + QPoint(0, 1)) * m_about->devicePixelRatio()), QColor(Qt::white));
 }
 
 void TestAboutWindow::texts_data()
@@ -189,13 +189,13 @@ void TestAboutWindow::companionDescription()
     const QString text = label->text();
     QVERIFY(text.contains(QStringLiteral("Orbello's Surfkin")));
     for (const char *part : { "mini web browser", "html editor", "searches all search engines",
-                              "system locker", "locks your computer" })
+             "system locker", "locks your computer" })
         QVERIFY2(text.contains(QLatin1String(part)), part);
     QCOMPARE(text.count(QRegularExpression(QStringLiteral("[.!?](\\s|$)"))), 2);
 
     showAndActivate();
     QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-             "the description does not fit its label");
+        "the description does not fit its label");
 }
 
 void TestAboutWindow::programIcon()
@@ -219,9 +219,9 @@ void TestAboutWindow::programIcon()
         }
     }
     QVERIFY2(right - left + 1 > shown.width() / 2,
-             qPrintable(QStringLiteral("picture spans %1 of %2 pixels")
-                            .arg(right - left + 1)
-                            .arg(shown.width())));
+        qPrintable(QStringLiteral("picture spans %1 of %2 pixels")
+                       .arg(right - left + 1)
+                       .arg(shown.width())));
 }
 
 void TestAboutWindow::hidesAndStaysLoaded_data()
@@ -246,8 +246,8 @@ void TestAboutWindow::hidesAndStaysLoaded()
     if (key)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     else
-        QTest::mouseClick(m_about->findChild<QPushButton *>(QStringLiteral("cmdOK")),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            m_about->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
     QTRY_VERIFY(!m_about->isVisible());
     QVERIFY(m_workspace->openedBrowserAddresses.isEmpty());
 

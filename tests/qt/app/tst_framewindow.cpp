@@ -44,7 +44,8 @@ private:
 
 BrowserWindow *TestFrameWindow::addWindow()
 {
-    auto *window = new BrowserWindow(new FakeWebControl, m_dialogs, m_workspace, m_dir->path() + u'/');
+    auto *window
+        = new BrowserWindow(new FakeWebControl, m_dialogs, m_workspace, m_dir->path() + u'/');
     m_frame->addBrowserWindow(window)->show();
     return window;
 }
@@ -83,7 +84,8 @@ void TestFrameWindow::closeAnsweredNoKeepsEverything()
     m_dialogs.answers.enqueue(Dialogs::Answer::No);
     QVERIFY(!m_frame->close());
     QCOMPARE(m_dialogs.messages.size(), 1);
-    QCOMPARE(m_dialogs.messages[0].text, QStringLiteral("Are you sure you want to close all windows?"));
+    QCOMPARE(
+        m_dialogs.messages[0].text, QStringLiteral("Are you sure you want to close all windows?"));
     QCOMPARE(m_dialogs.messages[0].title, QStringLiteral("Are you sure?"));
     QCOMPARE(m_dialogs.messages[0].buttons, Dialogs::Buttons::YesNo);
     QCOMPARE(m_dialogs.messages[0].icon, Dialogs::Icon::None);
@@ -112,7 +114,8 @@ void TestFrameWindow::menuBarFollowsTheActiveWindow()
     QCOMPARE(menuBarTitles(), QStringList { QStringLiteral("&File") });
     BrowserWindow *window = addWindow();
     m_frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(window->frameWidget()));
-    const QStringList browserMenus { "&File", "&View", "&Edit", "&Options", "&Windows", "&Select", "&Help" };
+    const QStringList browserMenus { "&File", "&View", "&Edit", "&Options", "&Windows", "&Select",
+        "&Help" };
     QCOMPARE(menuBarTitles(), browserMenus);
     window->menus().exiter->trigger();
     QCOMPARE(menuBarTitles(), QStringList { QStringLiteral("&File") });
@@ -131,7 +134,8 @@ void TestFrameWindow::ctrlTOpensAWindowInBothStates()
     QWidget *target = m_frame.get();
     if (withBrowserWindow) {
         BrowserWindow *window = addWindow();
-        m_frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(window->frameWidget()));
+        m_frame->mdiArea()->setActiveSubWindow(
+            qobject_cast<QMdiSubWindow *>(window->frameWidget()));
         window->webControl()->widget()->setFocus();
         target = window->webControl()->widget();
     }

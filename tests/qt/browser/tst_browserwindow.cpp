@@ -140,13 +140,17 @@ void TestBrowserWindow::statusText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("panel");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("done in full screen") << true << "Done" << "Done"
+    QTest::newRow("done in full screen") << true << "Done"
+                                         << "Done"
                                          << "News - Orbello's Web Viewer [ Done ] ";
-    QTest::newRow("empty in full screen") << true << "" << "Orbello's Web Viewer"
+    QTest::newRow("empty in full screen") << true << ""
+                                          << "Orbello's Web Viewer"
                                           << "News - Orbello's Web Viewer";
-    QTest::newRow("done outside full screen leaves caption") << false << "Done" << "Done"
+    QTest::newRow("done outside full screen leaves caption") << false << "Done"
+                                                             << "Done"
                                                              << "Orbello's Web Viewer";
-    QTest::newRow("empty outside full screen") << false << "" << "Orbello's Web Viewer"
+    QTest::newRow("empty outside full screen") << false << ""
+                                               << "Orbello's Web Viewer"
                                                << "Orbello's Web Viewer";
 }
 
@@ -263,11 +267,21 @@ void TestBrowserWindow::navigationButtonsCallTheControl_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<QString>("call");
-    QTest::newRow("2 back") << 2 << "Back  " << "Back" << "goBack";
-    QTest::newRow("3 forward") << 3 << "Forward" << "Forward" << "goForward";
-    QTest::newRow("4 home") << 4 << "Home " << "Home" << "goHome";
-    QTest::newRow("5 stop") << 5 << "Stop  " << "Stop" << "stop";
-    QTest::newRow("6 refresh") << 6 << "Refresh" << "Refresh" << "refresh";
+    QTest::newRow("2 back") << 2 << "Back  "
+                            << "Back"
+                            << "goBack";
+    QTest::newRow("3 forward") << 3 << "Forward"
+                               << "Forward"
+                               << "goForward";
+    QTest::newRow("4 home") << 4 << "Home "
+                            << "Home"
+                            << "goHome";
+    QTest::newRow("5 stop") << 5 << "Stop  "
+                            << "Stop"
+                            << "stop";
+    QTest::newRow("6 refresh") << 6 << "Refresh"
+                               << "Refresh"
+                               << "refresh";
 }
 
 void TestBrowserWindow::navigationButtonsCallTheControl()
@@ -309,7 +323,7 @@ void TestBrowserWindow::tabReachesEveryButton()
     }
     for (QWidget *widget : expected) {
         QVERIFY2(reached.contains(widget),
-                 qPrintable(widget->objectName() + u' ' + widget->property("text").toString()));
+            qPrintable(widget->objectName() + u' ' + widget->property("text").toString()));
     }
 }
 
@@ -350,25 +364,44 @@ void TestBrowserWindow::menusCarryTheirCaptionsAndShortcuts_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QKeySequence>("shortcut");
-    QTest::newRow("newer") << "newer" << "&New" << QKeySequence(QStringLiteral("Ctrl+T"));
-    QTest::newRow("opener") << "opener" << "&Open" << QKeySequence(QStringLiteral("Ctrl+O"));
-    QTest::newRow("sav") << "sav" << "&Save" << QKeySequence(QStringLiteral("Ctrl+I"));
-    QTest::newRow("savi") << "savi" << "&Save with image" << QKeySequence(QStringLiteral("Ctrl+W"));
-    QTest::newRow("editm") << "editm" << "&Edit Mode" << QKeySequence();
-    QTest::newRow("printerset") << "printerset" << "Print &Setup" << QKeySequence();
-    QTest::newRow("printer") << "printer" << "&Print" << QKeySequence(QStringLiteral("Ctrl+P"));
-    QTest::newRow("proper") << "proper" << "&Properties" << QKeySequence();
-    QTest::newRow("wkoff") << "wkoff" << "&Work Offline" << QKeySequence();
-    QTest::newRow("exiter") << "exiter" << "&Exit" << QKeySequence(QStringLiteral("Ctrl+Q"));
-    QTest::newRow("fuller") << "fuller" << "&Full Screen" << QKeySequence(QStringLiteral("F11"));
-    QTest::newRow("ss") << "ss" << "Source &Code" << QKeySequence();
-    QTest::newRow("intpro") << "intpro" << "&Internet Properties" << QKeySequence();
-    QTest::newRow("opnewb") << "opnewb" << "&Open new windows in background" << QKeySequence();
-    QTest::newRow("clearhist") << "clearhist" << "Clear All History" << QKeySequence();
-    QTest::newRow("cas") << "cas" << "&Cascade Windows" << QKeySequence();
-    QTest::newRow("ver") << "ver" << "&Tile Vertical" << QKeySequence();
-    QTest::newRow("hon") << "hon" << "&Tile Horizontal" << QKeySequence();
-    QTest::newRow("abt") << "abt" << "&About" << QKeySequence();
+    QTest::newRow("newer") << "newer"
+                           << "&New" << QKeySequence(QStringLiteral("Ctrl+T"));
+    QTest::newRow("opener") << "opener"
+                            << "&Open" << QKeySequence(QStringLiteral("Ctrl+O"));
+    QTest::newRow("sav") << "sav"
+                         << "&Save" << QKeySequence(QStringLiteral("Ctrl+I"));
+    QTest::newRow("savi") << "savi"
+                          << "&Save with image" << QKeySequence(QStringLiteral("Ctrl+W"));
+    QTest::newRow("editm") << "editm"
+                           << "&Edit Mode" << QKeySequence();
+    QTest::newRow("printerset") << "printerset"
+                                << "Print &Setup" << QKeySequence();
+    QTest::newRow("printer") << "printer"
+                             << "&Print" << QKeySequence(QStringLiteral("Ctrl+P"));
+    QTest::newRow("proper") << "proper"
+                            << "&Properties" << QKeySequence();
+    QTest::newRow("wkoff") << "wkoff"
+                           << "&Work Offline" << QKeySequence();
+    QTest::newRow("exiter") << "exiter"
+                            << "&Exit" << QKeySequence(QStringLiteral("Ctrl+Q"));
+    QTest::newRow("fuller") << "fuller"
+                            << "&Full Screen" << QKeySequence(QStringLiteral("F11"));
+    QTest::newRow("ss") << "ss"
+                        << "Source &Code" << QKeySequence();
+    QTest::newRow("intpro") << "intpro"
+                            << "&Internet Properties" << QKeySequence();
+    QTest::newRow("opnewb") << "opnewb"
+                            << "&Open new windows in background" << QKeySequence();
+    QTest::newRow("clearhist") << "clearhist"
+                               << "Clear All History" << QKeySequence();
+    QTest::newRow("cas") << "cas"
+                         << "&Cascade Windows" << QKeySequence();
+    QTest::newRow("ver") << "ver"
+                         << "&Tile Vertical" << QKeySequence();
+    QTest::newRow("hon") << "hon"
+                         << "&Tile Horizontal" << QKeySequence();
+    QTest::newRow("abt") << "abt"
+                         << "&About" << QKeySequence();
 }
 
 void TestBrowserWindow::menusCarryTheirCaptionsAndShortcuts()
@@ -432,7 +465,8 @@ void TestBrowserWindow::leavingFullScreenRestoresBarsAndCaption()
     // The page fills the window and the progress bar runs beside the leave button.
     QCOMPARE(m_web->widget()->geometry(), m_window->rect());
     auto *bar = m_window->findChild<QProgressBar *>(QStringLiteral("probar"));
-    QCOMPARE(bar->geometry(), QRect(leave->width(), 0, m_window->width() - leave->width(), leave->height()));
+    QCOMPARE(bar->geometry(),
+        QRect(leave->width(), 0, m_window->width() - leave->width(), leave->height()));
     bar->show();
     QVERIFY2(!hasFrame(bar), "the bar has no border in full screen");
 

@@ -104,14 +104,13 @@ private slots:
 private:
     QAction *editEntry(int index) const { return m_window->menus().mnuedit.at(index); }
     FindBar *findBar() const { return m_window->findChild<FindBar *>(QStringLiteral("findBar")); }
-    QLineEdit *findText() const { return findBar()->findChild<QLineEdit *>(QStringLiteral("findText")); }
-    QString findStatus() const
+    QLineEdit *findText() const
     {
-        return labelText(findBar(), QStringLiteral("findStatus"));
+        return findBar()->findChild<QLineEdit *>(QStringLiteral("findText"));
     }
+    QString findStatus() const { return labelText(findBar(), QStringLiteral("findStatus")); }
     void openFindBar();
-    template<typename Dialog>
-    Dialog *openedDialog(const char *name) const;
+    template <typename Dialog> Dialog *openedDialog(const char *name) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
     PrinterDialogs m_dialogs;
@@ -143,8 +142,7 @@ void TestPageCommands::cleanup()
     m_web = nullptr;
 }
 
-template<typename Dialog>
-Dialog *TestPageCommands::openedDialog(const char *name) const
+template <typename Dialog> Dialog *TestPageCommands::openedDialog(const char *name) const
 {
     const auto dialogs = m_window->findChildren<Dialog *>(QLatin1String(name));
     return dialogs.size() == 1 && dialogs.first()->isVisible() ? dialogs.first() : nullptr;
@@ -179,10 +177,10 @@ void TestPageCommands::saveWritesTheMarkupAndCrLf_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("fileExists");
     QTest::newRow("several lines, one CR LF added at the end")
-            << QStringLiteral("<head><title>T</title></head>\n<body>\n<p>a</p>\n</body>")
-            << QByteArray("<head><title>T</title></head>\n<body>\n<p>a</p>\n</body>\r\n") << false;
-    QTest::newRow("replaces an older file") << QStringLiteral("<body>new</body>")
-                                            << QByteArray("<body>new</body>\r\n") << true;
+        << QStringLiteral("<head><title>T</title></head>\n<body>\n<p>a</p>\n</body>")
+        << QByteArray("<head><title>T</title></head>\n<body>\n<p>a</p>\n</body>\r\n") << false;
+    QTest::newRow("replaces an older file")
+        << QStringLiteral("<body>new</body>") << QByteArray("<body>new</body>\r\n") << true;
 }
 
 void TestPageCommands::saveWritesTheMarkupAndCrLf()
@@ -234,7 +232,8 @@ void TestPageCommands::unwritableSaveSaysSoAndKeepsNothingHalfWritten()
     QCOMPARE(message.icon, Dialogs::Icon::Critical);
     QCOMPARE(message.buttons, Dialogs::Buttons::Ok);
     QVERIFY2(message.text.contains(path), qPrintable(message.text));
-    QVERIFY(QDir(m_dir->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+    QVERIFY(
+        QDir(m_dir->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
 }
 
 void TestPageCommands::saveWithImage_data()
@@ -245,10 +244,10 @@ void TestPageCommands::saveWithImage_data()
     QTest::addColumn<QStringList>("calls");
     const QString path = QStringLiteral("/tmp/page.html");
     QTest::newRow("no address: nothing")
-            << QString() << std::optional<QString>(path) << 0 << QStringList {};
+        << QString() << std::optional<QString>(path) << 0 << QStringList {};
     QTest::newRow("saved through the control")
-            << QStringLiteral("http://127.0.0.1/") << std::optional<QString>(path) << 1
-            << QStringList { QStringLiteral("savePage ") + path };
+        << QStringLiteral("http://127.0.0.1/") << std::optional<QString>(path) << 1
+        << QStringList { QStringLiteral("savePage ") + path };
     QTest::newRow("cancelled") << QStringLiteral("http://127.0.0.1/") << std::optional<QString>()
                                << 1 << QStringList {};
 }
@@ -342,8 +341,7 @@ void TestPageCommands::printWaitsForThePreviousJob()
 void TestPageCommands::propertiesShowWhatThePageTells()
 {
     m_web->properties = { QStringLiteral("News"), QStringLiteral("https://127.0.0.1/news"),
-                          QStringLiteral("text/html"), QStringLiteral("01/02/2024 10:00:00"),
-                          1536 };
+        QStringLiteral("text/html"), QStringLiteral("01/02/2024 10:00:00"), 1536 };
 
     m_window->menus().proper->trigger();
 
@@ -351,10 +349,12 @@ void TestPageCommands::propertiesShowWhatThePageTells()
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Properties"));
     QCOMPARE(labelText(dialog, QStringLiteral("Title")), QStringLiteral("News"));
-    QCOMPARE(labelText(dialog, QStringLiteral("Address")), QStringLiteral("https://127.0.0.1/news"));
+    QCOMPARE(
+        labelText(dialog, QStringLiteral("Address")), QStringLiteral("https://127.0.0.1/news"));
     QCOMPARE(labelText(dialog, QStringLiteral("Protocol")),
-             QStringLiteral("HyperText Transfer Protocol with Privacy (HTTPS)"));
-    QCOMPARE(labelText(dialog, QStringLiteral("Type")), QStringLiteral("HTML Document (text/html)"));
+        QStringLiteral("HyperText Transfer Protocol with Privacy (HTTPS)"));
+    QCOMPARE(
+        labelText(dialog, QStringLiteral("Type")), QStringLiteral("HTML Document (text/html)"));
     QCOMPARE(labelText(dialog, QStringLiteral("Size")), QStringLiteral("1,536 bytes"));
     QCOMPARE(labelText(dialog, QStringLiteral("Modified")), QStringLiteral("01/02/2024 10:00:00"));
 
@@ -371,9 +371,9 @@ void TestPageCommands::sourceCodeOpensOnePadPerClick()
     m_window->menus().ss->trigger();
 
     QCOMPARE(m_workspace.textPads,
-             (QStringList { QStringLiteral("<head></head><body>one</body>"),
-                            QStringLiteral("<head></head><body>one</body>"),
-                            QStringLiteral("<head></head>\n<body>two</body>") }));
+        (QStringList { QStringLiteral("<head></head><body>one</body>"),
+            QStringLiteral("<head></head><body>one</body>"),
+            QStringLiteral("<head></head>\n<body>two</body>") }));
 }
 
 void TestPageCommands::internetPropertiesChangeTheEngineOnOk_data()
@@ -509,8 +509,9 @@ void TestPageCommands::findBarSearchesAndReports()
     openFindBar();
 
     QTest::keyClicks(findText(), QStringLiteral("ab"));
-    QCOMPARE(m_web->calls, (QStringList { QStringLiteral("find a forward nocase"),
-                                          QStringLiteral("find ab forward nocase") }));
+    QCOMPARE(m_web->calls,
+        (QStringList {
+            QStringLiteral("find a forward nocase"), QStringLiteral("find ab forward nocase") }));
     emit m_web->findFinished(0, 0);
     QCOMPARE(findStatus(), QStringLiteral("Not found"));
     emit m_web->findFinished(3, 1);
@@ -522,11 +523,10 @@ void TestPageCommands::findBarSearchesAndReports()
     findBar()->findChild<QToolButton *>(QStringLiteral("findNext"))->click();
     findBar()->findChild<QToolButton *>(QStringLiteral("findPrevious"))->click();
     findBar()->findChild<QCheckBox *>(QStringLiteral("findMatchCase"))->click();
-    QCOMPARE(m_web->calls, (QStringList { QStringLiteral("find ab forward nocase"),
-                                          QStringLiteral("find ab backward nocase"),
-                                          QStringLiteral("find ab forward nocase"),
-                                          QStringLiteral("find ab backward nocase"),
-                                          QStringLiteral("find ab forward case") }));
+    QCOMPARE(m_web->calls,
+        (QStringList { QStringLiteral("find ab forward nocase"),
+            QStringLiteral("find ab backward nocase"), QStringLiteral("find ab forward nocase"),
+            QStringLiteral("find ab backward nocase"), QStringLiteral("find ab forward case") }));
 }
 
 void TestPageCommands::findBarWithoutWrapStepsBackAtTheEnd()
@@ -542,8 +542,9 @@ void TestPageCommands::findBarWithoutWrapStepsBackAtTheEnd()
     QTest::keyClick(findText(), Qt::Key_Return);
     emit m_web->findFinished(2, 1); // the engine went round to the first match
 
-    QCOMPARE(m_web->calls, (QStringList { QStringLiteral("find x forward nocase"),
-                                          QStringLiteral("find x backward nocase") }));
+    QCOMPARE(m_web->calls,
+        (QStringList {
+            QStringLiteral("find x forward nocase"), QStringLiteral("find x backward nocase") }));
     QCOMPARE(findStatus(), QStringLiteral("Reached the end of the page"));
     emit m_web->findFinished(2, 2);
     QCOMPARE(findStatus(), QStringLiteral("Reached the end of the page"));

@@ -120,9 +120,9 @@ void TestToolsToolbar::searchBoxPlaceAndLook()
     QCOMPARE(box->objectName(), QStringLiteral("searchbar"));
     QCOMPARE(box->parentWidget(), m_bar.get());
     QCOMPARE(box->accessibleName(), QStringLiteral("Search"));
-    const QRect expected(
-        Twips::toPixels(1560, box->logicalDpiX()), Twips::toPixels(5, box->logicalDpiY()),
-        Twips::toPixels(2175, box->logicalDpiX()), Twips::toPixels(285, box->logicalDpiY()));
+    const QRect expected(Twips::toPixels(1560, box->logicalDpiX()),
+        Twips::toPixels(5, box->logicalDpiY()), Twips::toPixels(2175, box->logicalDpiX()),
+        Twips::toPixels(285, box->logicalDpiY()));
     QCOMPARE(box->geometry(), expected);
 
     QCOMPARE(box->font().families().value(0), QStringLiteral("Arial"));
@@ -132,9 +132,9 @@ void TestToolsToolbar::searchBoxPlaceAndLook()
     // The box lies over the blank entries and leaves "Search Engine" free to click.
     QCOMPARE(m_bar->childAt(box->geometry().center()), box);
     QVERIFY2(button(ToolsToolbar::SearchEngine)->x() > box->geometry().right(),
-             qPrintable(QStringLiteral("Search Engine at %1, box ends at %2")
-                            .arg(button(ToolsToolbar::SearchEngine)->x())
-                            .arg(box->geometry().right())));
+        qPrintable(QStringLiteral("Search Engine at %1, box ends at %2")
+                       .arg(button(ToolsToolbar::SearchEngine)->x())
+                       .arg(box->geometry().right())));
 }
 
 void TestToolsToolbar::search_data()

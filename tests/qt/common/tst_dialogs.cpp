@@ -53,8 +53,8 @@ private:
         QPointer<QMessageBox> box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return; // nothing to answer: message() did not show a modal box
-        seen = Seen { box->text(),          box->windowTitle(), box->icon(), box->standardButtons(),
-                      box->parentWidget(), box->isModal(),     false };
+        seen = Seen { box->text(), box->windowTitle(), box->icon(), box->standardButtons(),
+            box->parentWidget(), box->isModal(), false };
         act(box);
         if (box && box->isVisible()) {
             seen->stayedOpen = true;
@@ -124,18 +124,18 @@ void TestDialogs::message_data()
 
     QTest::newRow("ok box, OK clicked")
         << B::Ok << I::Critical << Action::Click << M::Ok << ok << M::Critical << A::Ok;
-    QTest::newRow("ok box, Esc")
-        << B::Ok << I::Information << Action::Escape << M::NoButton << ok << M::Information << A::Ok;
-    QTest::newRow("ok box, close box")
-        << B::Ok << I::Information << Action::CloseBox << M::NoButton << ok << M::Information << A::Ok;
+    QTest::newRow("ok box, Esc") << B::Ok << I::Information << Action::Escape << M::NoButton << ok
+                                 << M::Information << A::Ok;
+    QTest::newRow("ok box, close box") << B::Ok << I::Information << Action::CloseBox << M::NoButton
+                                       << ok << M::Information << A::Ok;
     QTest::newRow("yes/no, Yes clicked")
         << B::YesNo << I::None << Action::Click << M::Yes << yesNo << M::NoIcon << A::Yes;
     QTest::newRow("yes/no, No clicked")
         << B::YesNo << I::None << Action::Click << M::No << yesNo << M::NoIcon << A::No;
     QTest::newRow("yes/no, Esc answers No")
         << B::YesNo << I::None << Action::Escape << M::NoButton << yesNo << M::NoIcon << A::No;
-    QTest::newRow("yes/no, close box answers No")
-        << B::YesNo << I::Question << Action::CloseBox << M::NoButton << yesNo << M::Question << A::No;
+    QTest::newRow("yes/no, close box answers No") << B::YesNo << I::Question << Action::CloseBox
+                                                  << M::NoButton << yesNo << M::Question << A::No;
     QTest::newRow("yes/no/cancel, Yes clicked") << B::YesNoCancel << I::Question << Action::Click
                                                 << M::Yes << yesNoCancel << M::Question << A::Yes;
     QTest::newRow("yes/no/cancel, No clicked") << B::YesNoCancel << I::Question << Action::Click

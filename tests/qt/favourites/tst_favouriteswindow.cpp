@@ -67,8 +67,7 @@ private:
     FavouritesWindow *openWindow(const QByteArray &file);
     void clickRow(int row);
 
-    template<typename T>
-    T *child(const char *name) const
+    template <typename T> T *child(const char *name) const
     {
         T *found = m_window->findChild<T *>(QLatin1String(name));
         if (!found)
@@ -213,8 +212,8 @@ void TestFavouritesWindow::tabsThroughTheControlsInOrder()
         widget = widget->nextInFocusChain();
     } while (widget != nameBox());
     QCOMPARE(visited,
-             QStringList({ "txtname", "txturl", "Command1", "namelist", "Command2", "Command3",
-                           "Command4" }));
+        QStringList(
+            { "txtname", "txturl", "Command1", "namelist", "Command2", "Command3", "Command4" }));
 }
 
 void TestFavouritesWindow::everyInteractiveControlHasAName()
@@ -229,8 +228,7 @@ void TestFavouritesWindow::loadsTheFileWithNothingSelected()
     openWindow(threeFavourites + "\"Lone name\"\r\n");
     QCOMPARE(texts(names()), QStringList({ "Alpha", "Beta", "Gamma" }));
     QCOMPARE(texts(child<QListWidget>("urllist")),
-             QStringList({ "http://alpha.example/", "http://beta.example/",
-                           "http://gamma.example/" }));
+        QStringList({ "http://alpha.example/", "http://beta.example/", "http://gamma.example/" }));
     QVERIFY(names()->selectedItems().isEmpty());
 }
 
@@ -248,11 +246,14 @@ void TestFavouritesWindow::addAppendsTheBoxesUnchecked_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("address");
     QTest::addColumn<QByteArray>("line");
-    QTest::newRow("empty boxes") << "" << "" << QByteArray("\"\",\"\"\r\n");
-    QTest::newRow("duplicate") << "Beta" << "http://beta.example/"
+    QTest::newRow("empty boxes") << ""
+                                 << "" << QByteArray("\"\",\"\"\r\n");
+    QTest::newRow("duplicate") << "Beta"
+                               << "http://beta.example/"
                                << QByteArray("\"Beta\",\"http://beta.example/\"\r\n");
-    QTest::newRow("no prefix added") << "Bare" << "bare.example"
-                                     << QByteArray("\"Bare\",\"bare.example\"\r\n");
+    QTest::newRow("no prefix added")
+        << "Bare"
+        << "bare.example" << QByteArray("\"Bare\",\"bare.example\"\r\n");
 }
 
 void TestFavouritesWindow::addAppendsTheBoxesUnchecked()
@@ -290,9 +291,9 @@ void TestFavouritesWindow::renameThenAddMovesTheEntryToTheEnd()
 
     QCOMPARE(texts(names()), QStringList({ "Beta", "Gamma", "Alpha, renamed" }));
     QCOMPARE(fileBytes(),
-             QByteArray("\"Beta\",\"http://beta.example/\"\r\n"
-                        "\"Gamma\",\"http://gamma.example/\"\r\n"
-                        "\"Alpha, renamed\",\"http://alpha.example/\"\r\n"));
+        QByteArray("\"Beta\",\"http://beta.example/\"\r\n"
+                   "\"Gamma\",\"http://gamma.example/\"\r\n"
+                   "\"Alpha, renamed\",\"http://alpha.example/\"\r\n"));
 }
 
 void TestFavouritesWindow::renameThenCloseDropsTheEntry()
@@ -304,8 +305,8 @@ void TestFavouritesWindow::renameThenCloseDropsTheEntry()
     QVERIFY(m_window->close());
 
     QCOMPARE(fileBytes(),
-             QByteArray("\"Alpha\",\"http://alpha.example/\"\r\n"
-                        "\"Gamma\",\"http://gamma.example/\"\r\n"));
+        QByteArray("\"Alpha\",\"http://alpha.example/\"\r\n"
+                   "\"Gamma\",\"http://gamma.example/\"\r\n"));
     // Closed means gone; the next use loads the file afresh.
     QTRY_VERIFY(m_window.isNull());
 }

@@ -32,7 +32,7 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 }
 
 enum class State { UntitledSaved, UntitledChanged, FileSaved, FileChanged };
-}
+} // namespace
 Q_DECLARE_METATYPE(State)
 
 class TestDocumentLifecycle : public QObject
@@ -127,9 +127,9 @@ void TestDocumentLifecycle::commandsFromEachState_data()
                                              << true << plainTitle << true << true << QString();
     QTest::newRow("new/untitledChanged/no") << State::UntitledChanged << "newer" << no << false
                                             << true << plainTitle << false << true << QString();
-    QTest::newRow("new/untitledChanged/cancel") << State::UntitledChanged << "newer" << cancel
-                                                << false << true << plainTitle << false << true
-                                                << typed;
+    QTest::newRow("new/untitledChanged/cancel")
+        << State::UntitledChanged << "newer" << cancel << false << true << plainTitle << false
+        << true << typed;
     QTest::newRow("new/fileSaved") << State::FileSaved << "newer" << none << false << false
                                    << plainTitle << true << true << QString();
     QTest::newRow("new/fileChanged/yes") << State::FileChanged << "newer" << yes << false << true
@@ -139,9 +139,9 @@ void TestDocumentLifecycle::commandsFromEachState_data()
 
     QTest::newRow("save/untitledChanged") << State::UntitledChanged << "sav" << none << true
                                           << false << savedAsTitle << true << true << typed;
-    QTest::newRow("save/untitledChangedCancelled") << State::UntitledChanged << "sav" << none
-                                                   << false << false << plainTitle << false << true
-                                                   << typed;
+    QTest::newRow("save/untitledChangedCancelled")
+        << State::UntitledChanged << "sav" << none << false << false << plainTitle << false << true
+        << typed;
     QTest::newRow("save/fileChanged") << State::FileChanged << "sav" << none << false << false
                                       << fileTitle << true << true << typedOnDisk;
     QTest::newRow("saveAs/fileSaved") << State::FileSaved << "sav2" << none << true << false
@@ -160,9 +160,9 @@ void TestDocumentLifecycle::commandsFromEachState_data()
     QTest::newRow("exit/untitledChanged/no") << State::UntitledChanged << "bye" << no << false
                                              << true << plainTitle << true << false << QString();
 
-    QTest::newRow("open/untitledChanged/cancel") << State::UntitledChanged << "op" << cancel
-                                                 << false << true << plainTitle << false << true
-                                                 << typed;
+    QTest::newRow("open/untitledChanged/cancel")
+        << State::UntitledChanged << "op" << cancel << false << true << plainTitle << false << true
+        << typed;
     QTest::newRow("open/untitledChanged/no") << State::UntitledChanged << "op" << no << false
                                              << true << fileTitle << true << true << onDisk;
     QTest::newRow("open/fileSaved") << State::FileSaved << "op" << none << false << false
@@ -185,7 +185,8 @@ void TestDocumentLifecycle::commandsFromEachState()
         m_dialogs->openAnswers.enqueue(m_file);
     m_pad->findChild<QAction *>(command)->trigger();
 
-    const bool asked = !m_dialogs->messages.isEmpty() && m_dialogs->messages.first().text == savePrompt;
+    const bool asked
+        = !m_dialogs->messages.isEmpty() && m_dialogs->messages.first().text == savePrompt;
     QCOMPARE(asked, prompted);
     if (asked) {
         QCOMPARE(m_dialogs->messages.first().title, QStringLiteral("Save file?"));
@@ -285,7 +286,8 @@ void TestDocumentLifecycle::writingRuleFollowsThePath()
     if (!richText)
         QCOMPARE(written, QByteArray("hello\r\n"));
     QCOMPARE(m_pad->fileName(), path);
-    QCOMPARE(m_pad->windowTitle(), QStringLiteral("Orbello's Quillstep - ") + QFileInfo(path).fileName());
+    QCOMPARE(m_pad->windowTitle(),
+        QStringLiteral("Orbello's Quillstep - ") + QFileInfo(path).fileName());
 }
 
 void TestDocumentLifecycle::plainSaveAlwaysEndsWithCrLf()
@@ -300,8 +302,8 @@ void TestDocumentLifecycle::plainSaveAlwaysEndsWithCrLf()
 void TestDocumentLifecycle::openedFilesSaveBackByteForByte_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *name : { "lf.txt", "crlf.txt", "nofinalbreak.txt", "windows1252.txt",
-                              "utf8bom.txt", "cr.txt" })
+    for (const char *name :
+        { "lf.txt", "crlf.txt", "nofinalbreak.txt", "windows1252.txt", "utf8bom.txt", "cr.txt" })
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -440,7 +442,7 @@ void TestDocumentLifecycle::closeAllSignalAsksOnlyForTheWordAWithUnsavedChanges(
     QCOMPARE(m_dialogs->messages.size(), asked ? 1 : 0);
     if (asked) {
         QCOMPARE(m_dialogs->messages.first().text,
-                 QStringLiteral("Do you want to save unsaved file in Orbello's Quillstep?"));
+            QStringLiteral("Do you want to save unsaved file in Orbello's Quillstep?"));
         QCOMPARE(m_dialogs->messages.first().title, QStringLiteral("Save file?"));
         QTEST(m_pad->isVisible(), "visible");
     }

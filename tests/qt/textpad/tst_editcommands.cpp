@@ -37,7 +37,7 @@ QStringList visibleEntries(const QMenu *menu)
     }
     return entries;
 }
-}
+} // namespace
 
 class TestEditCommands : public QObject
 {
@@ -67,10 +67,7 @@ private slots:
 
 private:
     RichTextControl *tb() const { return m_pad->document(); }
-    void trigger(const char *name)
-    {
-        m_pad->findChild<QAction *>(QLatin1String(name))->trigger();
-    }
+    void trigger(const char *name) { m_pad->findChild<QAction *>(QLatin1String(name))->trigger(); }
 
     ScriptedDialogs *m_dialogs = nullptr;
     FakeWorkspace *m_workspace = nullptr;
@@ -137,7 +134,8 @@ void TestEditCommands::pasteTakesOnlyThePlainText_data()
     QTest::addColumn<QString>("plain");
     QTest::addColumn<bool>("image");
     QTest::addColumn<QString>("result");
-    QTest::newRow("formattedText") << "<b>bold</b>" << "bold" << false << "[bold]";
+    QTest::newRow("formattedText") << "<b>bold</b>"
+                                   << "bold" << false << "[bold]";
     QTest::newRow("richWithoutPlain") << "<b>bold</b>" << QString() << false << "[]";
     QTest::newRow("onlyAnImage") << QString() << QString() << true << "[sel]";
     QTest::newRow("plainWithLines") << QString() << "a\nb" << false << "[a\r\nb]";
@@ -249,7 +247,8 @@ void TestEditCommands::browseFallsBackToTheFirstBrowserWindow()
     trigger("selall");
     trigger("brows");
     QCOMPARE(m_launcher->addresses.size(), 1);
-    QCOMPARE(m_workspace->firstWindowAddresses, QStringList { QStringLiteral("http://example.org/") });
+    QCOMPARE(
+        m_workspace->firstWindowAddresses, QStringList { QStringLiteral("http://example.org/") });
     QTRY_VERIFY(m_pad->isMinimized());
 }
 
@@ -259,18 +258,18 @@ void TestEditCommands::popupFollowsSelectionDocumentAndClipboard_data()
     QTest::addColumn<int>("selLength"); // from the start
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QStringList>("entries");
-    QTest::newRow("textNoSelectionEmptyClipboard") << "some text" << 0 << QString()
-                                                   << QStringList { "selall" };
-    QTest::newRow("emptyDocumentClipboardText") << QString() << 0 << "x"
-                                                << QStringList { "pas", "-", "clclip" };
+    QTest::newRow("textNoSelectionEmptyClipboard")
+        << "some text" << 0 << QString() << QStringList { "selall" };
+    QTest::newRow("emptyDocumentClipboardText")
+        << QString() << 0 << "x" << QStringList { "pas", "-", "clclip" };
     QTest::newRow("textNoSelectionClipboardText")
         << "some text" << 0 << "x" << QStringList { "selall", "-", "pas", "-", "clclip" };
     QTest::newRow("phrase") << "some text" << 9 << QString()
                             << QStringList { "selall", "-", "cop", "cu", "-", "sear" };
     QTest::newRow("address") << "http://example.org/x" << 20 << QString()
                              << QStringList { "selall", "-", "cop", "cu", "-", "brows" };
-    QTest::newRow("dateWithSlashes") << "1/2/2024" << 8 << QString()
-                                     << QStringList { "selall", "-", "cop", "cu" };
+    QTest::newRow("dateWithSlashes")
+        << "1/2/2024" << 8 << QString() << QStringList { "selall", "-", "cop", "cu" };
 }
 
 void TestEditCommands::popupFollowsSelectionDocumentAndClipboard()

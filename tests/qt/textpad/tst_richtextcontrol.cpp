@@ -29,7 +29,7 @@ void select(RichTextControl &control, int start, int length)
     control.setSelStart(start);
     control.setSelLength(length);
 }
-}
+} // namespace
 
 class TestRichTextControl : public QObject
 {
@@ -183,8 +183,8 @@ void TestRichTextControl::plainFilesComeBackByteForByte_data()
     QTest::newRow("cr") << dataFile("cr.txt") << QStringLiteral("old\r\nmac\r\nbreaks");
     QTest::newRow("noFinalBreak") << dataFile("nofinalbreak.txt")
                                   << QStringLiteral("no final break\r\nhere");
-    QTest::newRow("windows1252") << dataFile("windows1252.txt")
-                                 << QStringLiteral("caf\u00E9 \u20AC \u201Cquoted\u201D\r\nna\u00EFve");
+    QTest::newRow("windows1252") << dataFile(
+        "windows1252.txt") << QStringLiteral("caf\u00E9 \u20AC \u201Cquoted\u201D\r\nna\u00EFve");
     QTest::newRow("utf8WithBom") << dataFile("utf8bom.txt")
                                  << QStringLiteral("caf\u00E9 \u20AC\r\n")
             + QString::fromUtf8("\xF0\x9F\x98\x80");
@@ -269,8 +269,9 @@ void TestRichTextControl::sizeFollowsEveryEditWithoutMeasuringTheText()
 {
     RichTextControl control;
     control.setText(QStringLiteral("caf\u00E9\nline two\n\u20AC"));
-    const QString pieces[] = { QStringLiteral("x"), QStringLiteral("\n"), QStringLiteral("\u00E9\u00E9"),
-                               QStringLiteral("a\nb\nc"), QStringLiteral("\u20AC\n"), QString() };
+    const QString pieces[]
+        = { QStringLiteral("x"), QStringLiteral("\n"), QStringLiteral("\u00E9\u00E9"),
+              QStringLiteral("a\nb\nc"), QStringLiteral("\u20AC\n"), QString() };
     auto *random = QRandomGenerator::global();
     for (int step = 0; step < 200; ++step) {
         const int length = control.document()->characterCount() - 1;
@@ -279,9 +280,9 @@ void TestRichTextControl::sizeFollowsEveryEditWithoutMeasuringTheText()
             control.undo();
         else
             control.setSelText(pieces[random->bounded(int(std::size(pieces)))]);
-        const QByteArray saved = textpad::encodePlainText(control.document()->toRawText(),
-                                                          control.plainTextFormat())
-                                     .bytes;
+        const QByteArray saved
+            = textpad::encodePlainText(control.document()->toRawText(), control.plainTextFormat())
+                  .bytes;
         QCOMPARE(control.plainTextSize(), saved.size());
     }
     control.setText(QString());

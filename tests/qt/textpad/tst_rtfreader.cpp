@@ -98,7 +98,7 @@ void TestRtfReader::fixtureFacts()
         for (int i = 0; i < links.size(); ++i) {
             const QJsonObject link = expectedLinks.at(i).toObject();
             QCOMPARE(QString(links.at(i).first).replace(QChar::LineSeparator, u'\n'),
-                     link.value(u"text").toString());
+                link.value(u"text").toString());
             QCOMPARE(links.at(i).second, link.value(u"url").toString());
         }
     }
@@ -125,7 +125,7 @@ void TestRtfReader::checkParagraph(const QTextDocument &document, const QJsonObj
     const QByteArray where = "paragraph " + QByteArray::number(para);
     if (fact.contains(u"align"))
         QVERIFY2(alignmentName(block.blockFormat().alignment()) == fact.value(u"align").toString(),
-                 where);
+            where);
     if (fact.contains(u"list")) {
         const QString kind = fact.value(u"list").isNull() ? QStringLiteral("none")
                                                           : fact.value(u"list").toString();
@@ -154,20 +154,20 @@ void TestRtfReader::checkRun(const QTextDocument &document, const QJsonObject &r
             = QStringLiteral("'%1' at %2:%3").arg(expected).arg(para).arg(i).toUtf8();
         if (run.contains(u"bold"))
             QVERIFY2((format.fontWeight() >= QFont::DemiBold) == run.value(u"bold").toBool(),
-                     where + " bold");
+                where + " bold");
         if (run.contains(u"italic"))
             QVERIFY2(format.fontItalic() == run.value(u"italic").toBool(), where + " italic");
         if (run.contains(u"underline"))
-            QVERIFY2(format.fontUnderline() == run.value(u"underline").toBool(),
-                     where + " underline");
+            QVERIFY2(
+                format.fontUnderline() == run.value(u"underline").toBool(), where + " underline");
         if (run.contains(u"strike"))
             QVERIFY2(format.fontStrikeOut() == run.value(u"strike").toBool(), where + " strike");
         if (run.contains(u"font"))
             QVERIFY2(fontFamily(format) == run.value(u"font").toString(),
-                     where + " font " + fontFamily(format).toUtf8());
+                where + " font " + fontFamily(format).toUtf8());
         if (run.contains(u"size_pt"))
             QVERIFY2(qFuzzyCompare(format.fontPointSize(), run.value(u"size_pt").toDouble()),
-                     where + " size");
+                where + " size");
         if (run.contains(u"link"))
             QVERIFY2(format.anchorHref() == run.value(u"link").toString(), where + " link");
         if (run.contains(u"color")) {
@@ -178,8 +178,8 @@ void TestRtfReader::checkRun(const QTextDocument &document, const QJsonObject &r
                 QVERIFY2(automatic, where + " colour");
             else
                 QVERIFY2(format.foreground().color()
-                             == QColor(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt()),
-                         where + " colour " + format.foreground().color().name().toUtf8());
+                        == QColor(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt()),
+                    where + " colour " + format.foreground().color().name().toUtf8());
         }
     }
     actual.replace(QChar::LineSeparator, u'\n');

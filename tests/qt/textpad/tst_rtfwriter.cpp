@@ -44,8 +44,8 @@ QStringList describeDocument(const QTextDocument &document)
                          .arg(list ? list->itemNumber(block) : -1));
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            lines.append(fragment.text() + QStringLiteral(" | ")
-                         + describeFormat(fragment.charFormat()));
+            lines.append(
+                fragment.text() + QStringLiteral(" | ") + describeFormat(fragment.charFormat()));
         }
     }
     return lines;
@@ -160,7 +160,7 @@ void TestRtfWriter::listsReadableByOldAndNewReaders()
     for (QTextBlock block = reduced.begin(); block.isValid(); block = block.next())
         kinds.append(listKind(block));
     QCOMPARE(kinds.join(u' '),
-             QStringLiteral("none bullet bullet bullet none number number number none"));
+        QStringLiteral("none bullet bullet bullet none number number number none"));
 }
 
 void TestRtfWriter::formatsSurvive()

@@ -10,8 +10,8 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -66,25 +66,44 @@ void TestTextPadWindow::menuEntriesHaveTheirCaptionsShortcutsAndVisibility_data(
     QTest::addColumn<QKeySequence>("shortcut");
     QTest::addColumn<bool>("visible");
     const QKeySequence none;
-    QTest::newRow("newer") << "newer" << "&New" << QKeySequence(Qt::CTRL | Qt::Key_N) << true;
-    QTest::newRow("op") << "op" << "&Open" << none << true;
-    QTest::newRow("sav") << "sav" << "&Save" << none << true;
-    QTest::newRow("sav2") << "sav2" << "Save &As" << none << true;
-    QTest::newRow("pri") << "pri" << "P&rint" << none << true;
-    QTest::newRow("bye") << "bye" << "&Exit" << none << true;
-    QTest::newRow("u2") << "u2" << "&Edit" << none << true;
-    QTest::newRow("selall") << "selall" << "&Select All" << none << true;
-    QTest::newRow("cop") << "cop" << "&Copy" << QKeySequence(Qt::CTRL | Qt::Key_C) << true;
-    QTest::newRow("cu") << "cu" << "&Cut" << none << true;
-    QTest::newRow("pas") << "pas" << "&Paste" << QKeySequence(Qt::CTRL | Qt::Key_P) << true;
-    QTest::newRow("brows") << "brows" << "&Browse This URL" << none << true;
-    QTest::newRow("sear") << "sear" << "S&earch This Phrase" << none << true;
-    QTest::newRow("clclip") << "clclip" << "&Clear Clipboard" << none << true;
-    QTest::newRow("td") << "td" << "Time/Date" << none << true;
-    QTest::newRow("bul") << "bul" << "&Bulltets" << none << true;
-    QTest::newRow("fp") << "fp" << "Font &Properties" << QKeySequence(Qt::CTRL | Qt::Key_F) << true;
-    QTest::newRow("autoword") << "autoword" << "&Auto Complete Word" << none << false;
-    QTest::newRow("scical") << "scical" << "&Scientific Calculator" << none << true;
+    QTest::newRow("newer") << "newer"
+                           << "&New" << QKeySequence(Qt::CTRL | Qt::Key_N) << true;
+    QTest::newRow("op") << "op"
+                        << "&Open" << none << true;
+    QTest::newRow("sav") << "sav"
+                         << "&Save" << none << true;
+    QTest::newRow("sav2") << "sav2"
+                          << "Save &As" << none << true;
+    QTest::newRow("pri") << "pri"
+                         << "P&rint" << none << true;
+    QTest::newRow("bye") << "bye"
+                         << "&Exit" << none << true;
+    QTest::newRow("u2") << "u2"
+                        << "&Edit" << none << true;
+    QTest::newRow("selall") << "selall"
+                            << "&Select All" << none << true;
+    QTest::newRow("cop") << "cop"
+                         << "&Copy" << QKeySequence(Qt::CTRL | Qt::Key_C) << true;
+    QTest::newRow("cu") << "cu"
+                        << "&Cut" << none << true;
+    QTest::newRow("pas") << "pas"
+                         << "&Paste" << QKeySequence(Qt::CTRL | Qt::Key_P) << true;
+    QTest::newRow("brows") << "brows"
+                           << "&Browse This URL" << none << true;
+    QTest::newRow("sear") << "sear"
+                          << "S&earch This Phrase" << none << true;
+    QTest::newRow("clclip") << "clclip"
+                            << "&Clear Clipboard" << none << true;
+    QTest::newRow("td") << "td"
+                        << "Time/Date" << none << true;
+    QTest::newRow("bul") << "bul"
+                         << "&Bulltets" << none << true;
+    QTest::newRow("fp") << "fp"
+                        << "Font &Properties" << QKeySequence(Qt::CTRL | Qt::Key_F) << true;
+    QTest::newRow("autoword") << "autoword"
+                              << "&Auto Complete Word" << none << false;
+    QTest::newRow("scical") << "scical"
+                            << "&Scientific Calculator" << none << true;
 }
 
 void TestTextPadWindow::menuEntriesHaveTheirCaptionsShortcutsAndVisibility()
@@ -109,9 +128,9 @@ void TestTextPadWindow::menuBarShowsFileEditInsertFormat()
     QStringList entries;
     for (QAction *action : po->actions())
         entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(entries, QStringList({ "&Select All", "-", "&Copy", "&Cut", "&Paste", "-",
-                                    "&Browse This URL", "S&earch This Phrase", "-",
-                                    "&Clear Clipboard" }));
+    QCOMPARE(entries,
+        QStringList({ "&Select All", "-", "&Copy", "&Cut", "&Paste", "-", "&Browse This URL",
+            "S&earch This Phrase", "-", "&Clear Clipboard" }));
     QVERIFY(!m_pad->findChild<QMenu *>(QStringLiteral("toa"))->menuAction()->isVisible());
     QVERIFY(!m_pad->findChild<QAction *>(QStringLiteral("bul"))->isChecked());
 }
@@ -132,7 +151,7 @@ void TestTextPadWindow::controlsStartAsDescribed()
         QVERIFY(m_pad->findChild<QWidget *>(QLatin1String(hidden))->isHidden());
     QCOMPARE(m_pad->findChild<QLabel *>(QStringLiteral("panel1"))->text(), QString());
     QCOMPARE(m_pad->findChild<QLabel *>(QStringLiteral("panel2"))->text(),
-             QStringLiteral("Orbello's Text Pad"));
+        QStringLiteral("Orbello's Text Pad"));
 }
 
 void TestTextPadWindow::initialSizeLaysTheDocumentOutAboveTheStatusBar()
@@ -172,7 +191,8 @@ void TestTextPadWindow::monitorReportsChangeAndPlainSize_data()
     QTest::addColumn<QString>("line");
     QTest::newRow("emptySaved") << QString() << false << "No change detected with 2 bytes.";
     QTest::newRow("sourceMarkup") << "<html></html>" << true << "Change detected with 15 bytes.";
-    QTest::newRow("threeOneLetterLines") << "a\r\nb\r\nc" << true << "Change detected with 9 bytes.";
+    QTest::newRow("threeOneLetterLines")
+        << "a\r\nb\r\nc" << true << "Change detected with 9 bytes.";
 }
 
 void TestTextPadWindow::monitorReportsChangeAndPlainSize()
@@ -188,7 +208,8 @@ void TestTextPadWindow::monitorReportsChangeAndPlainSize()
 void TestTextPadWindow::monitorTicksEverySecond()
 {
     auto *panel = m_pad->findChild<QLabel *>(QStringLiteral("panel1"));
-    QTRY_COMPARE_WITH_TIMEOUT(panel->text(), QStringLiteral("No change detected with 2 bytes."), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        panel->text(), QStringLiteral("No change detected with 2 bytes."), 3000);
     m_pad->hide(); // keeps ticking while hidden
     m_pad->document()->setText(QStringLiteral("x"));
     QTRY_COMPARE_WITH_TIMEOUT(panel->text(), QStringLiteral("Change detected with 3 bytes."), 3000);

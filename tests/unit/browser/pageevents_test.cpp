@@ -29,23 +29,22 @@ TEST_P(StatusTextTest, SetsPanelAndOnlyInFullScreenTheCaption)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PageEvents, StatusTextTest,
+INSTANTIATE_TEST_SUITE_P(PageEvents, StatusTextTest,
     testing::Values(
         StatusRow { "DoneInFullScreen", QStringLiteral("Done"), true, QStringLiteral("Done"),
-                    QStringLiteral("News - Orbello's Web Viewer [ Done ] ") },
+            QStringLiteral("News - Orbello's Web Viewer [ Done ] ") },
         StatusRow { "EmptyInFullScreen", QString(), true, QStringLiteral("Orbello's Web Viewer"),
-                    QStringLiteral("News - Orbello's Web Viewer") },
+            QStringLiteral("News - Orbello's Web Viewer") },
         StatusRow { "DoneInNormalView", QStringLiteral("Done"), false, QStringLiteral("Done"),
-                    std::nullopt },
+            std::nullopt },
         StatusRow { "EmptyInNormalView", QString(), false, QStringLiteral("Orbello's Web Viewer"),
-                    std::nullopt }),
+            std::nullopt }),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(PageEventsCaption, TitleIsFollowedByTheProductName)
 {
     EXPECT_EQ(PageEvents::captionForTitle(QStringLiteral("News")).toStdString(),
-              "News - Orbello's Web Viewer");
+        "News - Orbello's Web Viewer");
 }
 
 struct ProgressRow
@@ -66,15 +65,13 @@ TEST_P(ProgressTest, ComputesThePercentageOrRefuses)
     EXPECT_EQ(PageEvents::progressValue(row.progress, row.progressMax), row.value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PageEvents, ProgressTest,
+INSTANTIATE_TEST_SUITE_P(PageEvents, ProgressTest,
     testing::Values(ProgressRow { "Quarter", 256, 1024, 25.0f },
-                    ProgressRow { "EndOfDownloadIsMinusOne", -1, 1024, std::nullopt },
-                    ProgressRow { "DivisionByZero", 5, 0, std::nullopt },
-                    ProgressRow { "Complete", 100, 100, 100.0f },
-                    ProgressRow { "OverTheTop", 101, 100, std::nullopt },
-                    ProgressRow { "Fraction", 3, 8, 37.5f },
-                    ProgressRow { "ZeroOfZero", 0, 0, std::nullopt }),
+        ProgressRow { "EndOfDownloadIsMinusOne", -1, 1024, std::nullopt },
+        ProgressRow { "DivisionByZero", 5, 0, std::nullopt },
+        ProgressRow { "Complete", 100, 100, 100.0f },
+        ProgressRow { "OverTheTop", 101, 100, std::nullopt },
+        ProgressRow { "Fraction", 3, 8, 37.5f }, ProgressRow { "ZeroOfZero", 0, 0, std::nullopt }),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct WatchdogRow
@@ -101,8 +98,7 @@ TEST_P(WatchdogTest, DecidesTheAddressViewAndStoresTheRoundedValue)
     EXPECT_EQ(outcome.lastProgress, row.stored);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PageEvents, WatchdogTest,
+INSTANTIATE_TEST_SUITE_P(PageEvents, WatchdogTest,
     testing::Values(
         // 37.5 is stored as 38, so the same 37.5 on the next tick does not count as a stall.
         WatchdogRow { "HalfGoesToEvenUp", 37.5f, true, 0, false, false, 38 },
@@ -111,9 +107,11 @@ INSTANTIATE_TEST_SUITE_P(
         WatchdogRow { "StalledOnWholeValue", 40.0f, true, 40, false, true, 40 },
         WatchdogRow { "Moving", 55.0f, true, 40, false, false, 55 },
         WatchdogRow { "Complete", 100.0f, true, 80, false, true, 100 },
-        WatchdogRow { "CompleteWithBarHiddenOutsideFullScreen", 100.0f, false, 80, false, true, 100 },
+        WatchdogRow {
+            "CompleteWithBarHiddenOutsideFullScreen", 100.0f, false, 80, false, true, 100 },
         WatchdogRow { "CompleteInFullScreenWithBar", 100.0f, true, 80, true, true, std::nullopt },
-        WatchdogRow { "CompleteInFullScreenWithoutBar", 100.0f, false, 80, true, false, std::nullopt },
+        WatchdogRow {
+            "CompleteInFullScreenWithoutBar", 100.0f, false, 80, true, false, std::nullopt },
         WatchdogRow { "StalledInFullScreen", 40.0f, true, 40, true, true, std::nullopt },
         WatchdogRow { "IdleAtZero", 0.0f, false, 0, false, true, 0 }),
     [](const auto &info) { return std::string(info.param.name); });

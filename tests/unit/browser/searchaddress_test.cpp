@@ -55,10 +55,8 @@ TEST_P(SearchPhrase, ReachesTheEngineUnchangedInTheQField)
     EXPECT_EQ(decodedQueryField(address).toStdString(), GetParam().phrase.toStdString());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Phrases, SearchPhrase,
-    testing::Values(
-        PhraseRow { "OneWord", QStringLiteral("apple"), QStringLiteral("apple") },
+INSTANTIATE_TEST_SUITE_P(Phrases, SearchPhrase,
+    testing::Values(PhraseRow { "OneWord", QStringLiteral("apple"), QStringLiteral("apple") },
         PhraseRow { "TwoWords", QStringLiteral("red fox"), QStringLiteral("red+fox") },
         PhraseRow { "OneSpace", QStringLiteral(" "), QStringLiteral("+") },
         PhraseRow { "SpacesOnly", QStringLiteral("    "), QStringLiteral("++++") },
@@ -71,27 +69,27 @@ INSTANTIATE_TEST_SUITE_P(
         PhraseRow { "EqualsAndQuestion", QStringLiteral("x=1?"), QStringLiteral("x%3D1%3F") },
         PhraseRow { "AnotherField", QStringLiteral("a&btnG=x"), QStringLiteral("a%26btnG%3Dx") },
         PhraseRow { "AddressCharactersStay", QStringLiteral("site:a.example/b"),
-                    QStringLiteral("site:a.example/b") },
+            QStringLiteral("site:a.example/b") },
         PhraseRow { "Tab", QStringLiteral("a\tb"), QStringLiteral("a%09b") },
         PhraseRow { "Accented", QStringLiteral("caf\u00e9"), QStringLiteral("caf%C3%A9") },
         PhraseRow { "ThreeByteCharacters", QStringLiteral("\u65e5\u672c"),
-                    QStringLiteral("%E6%97%A5%E6%9C%AC") },
+            QStringLiteral("%E6%97%A5%E6%9C%AC") },
         PhraseRow { "OutsideTheBasicPlane", QString::fromUtf8("\xF0\x9F\x98\x80"),
-                    QStringLiteral("%F0%9F%98%80") }),
+            QStringLiteral("%F0%9F%98%80") }),
     [](const testing::TestParamInfo<PhraseRow> &info) { return std::string(info.param.name); });
 
 TEST(SearchAddress, PutsThePhraseInPlaceOfThePlaceholder)
 {
     EXPECT_EQ(searchAddress(QStringLiteral("red fox")).toStdString(),
-              "http://www.google.com/search?hl=en&lr=&ie=UTF-8&oe=UTF-8&q=red+fox"
-              "&btnG=Google+Search");
+        "http://www.google.com/search?hl=en&lr=&ie=UTF-8&oe=UTF-8&q=red+fox"
+        "&btnG=Google+Search");
 }
 
 TEST(SearchAddress, LeavesAPhraseWithThePlaceholderWordAlone)
 {
     EXPECT_EQ(searchAddress(QStringLiteral("apple pie")).toStdString(),
-              "http://www.google.com/search?hl=en&lr=&ie=UTF-8&oe=UTF-8&q=apple+pie"
-              "&btnG=Google+Search");
+        "http://www.google.com/search?hl=en&lr=&ie=UTF-8&oe=UTF-8&q=apple+pie"
+        "&btnG=Google+Search");
 }
 
 } // namespace

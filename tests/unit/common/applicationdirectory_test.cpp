@@ -23,7 +23,10 @@ struct DirectoryCase
     QString expected;
 };
 
-std::ostream &operator<<(std::ostream &os, const DirectoryCase &c) { return os << c.name; }
+std::ostream &operator<<(std::ostream &os, const DirectoryCase &c)
+{
+    return os << c.name;
+}
 
 class ChooseApplicationDirectory : public ::testing::TestWithParam<DirectoryCase>
 {
@@ -32,19 +35,19 @@ class ChooseApplicationDirectory : public ::testing::TestWithParam<DirectoryCase
 TEST_P(ChooseApplicationDirectory, GivesTheDirectoryWithASeparator)
 {
     const DirectoryCase &c = GetParam();
-    EXPECT_EQ(chooseApplicationDirectory({ c.programDirectory, c.programDirectoryWritable,
-                                           c.userDataDirectory }),
-              c.expected);
+    EXPECT_EQ(chooseApplicationDirectory(
+                  { c.programDirectory, c.programDirectoryWritable, c.userDataDirectory }),
+        c.expected);
 }
 
 const QString userData = u"/home/u/.local/share/webviewer"_s;
 
 const DirectoryCase directoryCases[] = {
     { "WritableProgramDirectory", u"/opt/webviewer/build"_s, true, userData,
-      u"/opt/webviewer/build/"_s },
+        u"/opt/webviewer/build/"_s },
     { "ReadOnlyProgramDirectoryUsesUserData", u"/usr/bin"_s, false, userData, userData + u'/' },
     { "ReadOnlyWithUserDataEndingInSeparator", u"/usr/bin"_s, false, userData + u'/',
-      userData + u'/' },
+        userData + u'/' },
     { "ReadOnlyWithoutUserDataKeepsProgramDirectory", u"/usr/bin"_s, false, u""_s, u"/usr/bin/"_s },
     { "ThreeCharacterDirectoryGetsSeparator", u"/ab"_s, true, userData, u"/ab/"_s },
     { "TwoCharacterDirectoryGetsSeparator", u"/a"_s, true, userData, u"/a/"_s },
@@ -53,9 +56,10 @@ const DirectoryCase directoryCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Rule, ChooseApplicationDirectory, ::testing::ValuesIn(directoryCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
-// The directory of this test program is writable (it is the build tree), so data files go beside it.
+// The directory of this test program is writable (it is the build tree), so data files go beside
+// it.
 TEST(ApplicationDirectory, BesideAWritableProgram)
 {
     int argc = 1;
@@ -64,7 +68,8 @@ TEST(ApplicationDirectory, BesideAWritableProgram)
     QCoreApplication app(argc, argv);
     const QString programDirectory = QCoreApplication::applicationDirPath();
     ASSERT_TRUE(QFileInfo(programDirectory).isWritable());
-    EXPECT_EQ(applicationDirectory(), QDir::toNativeSeparators(programDirectory) + QDir::separator());
+    EXPECT_EQ(
+        applicationDirectory(), QDir::toNativeSeparators(programDirectory) + QDir::separator());
 }
 
 // Data file names are appended directly, so the result must name a directory that files go into.

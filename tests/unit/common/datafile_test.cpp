@@ -90,16 +90,18 @@ TEST_F(DataFileTest, ReadingAnEmptyFileGivesEmptyText)
 // Line ends reach the list-field reader as stored; the byte order mark does not.
 TEST_F(DataFileTest, ReadingKeepsLineEndsAndDropsTheByteOrderMark)
 {
-    write(u"history.txt"_s, "\xEF\xBB\xBF" "caf\xC3\xA9\r\nb\rc\n");
+    write(u"history.txt"_s,
+        "\xEF\xBB\xBF"
+        "caf\xC3\xA9\r\nb\rc\n");
     EXPECT_EQ(DataFile::readText(path(u"history.txt"_s)),
-              std::optional<QString>(u"caf\u00e9\r\nb\rc\n"_s));
+        std::optional<QString>(u"caf\u00e9\r\nb\rc\n"_s));
 }
 
 TEST_F(DataFileTest, ReadingFallsBackToWindows1252)
 {
     write(u"favourites.dat"_s, "\"Caf\xE9\",\"\x93x\x94\"\r\n");
     EXPECT_EQ(DataFile::readText(path(u"favourites.dat"_s)),
-              std::optional<QString>(u"\"Caf\u00e9\",\"\u201cx\u201d\"\r\n"_s));
+        std::optional<QString>(u"\"Caf\u00e9\",\"\u201cx\u201d\"\r\n"_s));
 }
 
 TEST_F(DataFileTest, ReplaceCreatesTheFile)

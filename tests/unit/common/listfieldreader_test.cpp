@@ -16,7 +16,10 @@ struct ReadCase
     QStringList fields;
 };
 
-std::ostream &operator<<(std::ostream &os, const ReadCase &c) { return os << c.name; }
+std::ostream &operator<<(std::ostream &os, const ReadCase &c)
+{
+    return os << c.name;
+}
 
 class ListFieldReading : public ::testing::TestWithParam<ReadCase>
 {
@@ -37,7 +40,7 @@ const ReadCase readCases[] = {
     { "CommasSeparateFields", u"a,b,c\r\n"_s, { u"a"_s, u"b"_s, u"c"_s } },
     { "CommaInsideQuotesStays", u"\"a,b\",c\r\n"_s, { u"a,b"_s, u"c"_s } },
     { "AddressWithCommaSplitsWhenUnquoted", u"http://x/?q=1,2\r\n"_s,
-      { u"http://x/?q=1"_s, u"2"_s } },
+        { u"http://x/?q=1"_s, u"2"_s } },
     { "LeadingSpacesSkipped", u"   a,  b\r\n"_s, { u"a"_s, u"b"_s } },
     { "TrailingSpacesOfUnquotedDropped", u"a   ,b  \r\n"_s, { u"a"_s, u"b"_s } },
     { "InnerSpacesKept", u"a b  c\r\n"_s, { u"a b  c"_s } },
@@ -60,15 +63,15 @@ const ReadCase readCases[] = {
     { "EmptyFieldsBetweenCommas", u"a,,b\r\n"_s, { u"a"_s, u""_s, u"b"_s } },
     { "CommaBeforeLineEndEndsWithEmptyField", u"a,\r\nb\r\n"_s, { u"a"_s, u""_s, u"b"_s } },
     { "NumericFieldsKeptAsText", u"007, 1.50 ,1e3,-0\r\n"_s,
-      { u"007"_s, u"1.50"_s, u"1e3"_s, u"-0"_s } },
+        { u"007"_s, u"1.50"_s, u"1e3"_s, u"-0"_s } },
     { "TabsAreNotSpaces", u"\ta\t\r\n"_s, { u"\ta\t"_s } },
     { "FavouritesLines", u"\"Shop, Inc\",\"http://s/?a=1,2\"\r\n\"B\",\"http://b/\"\r\n"_s,
-      { u"Shop, Inc"_s, u"http://s/?a=1,2"_s, u"B"_s, u"http://b/"_s } },
+        { u"Shop, Inc"_s, u"http://s/?a=1,2"_s, u"B"_s, u"http://b/"_s } },
     { "NonAsciiText", u"caf\u00e9,\u20ac \u6f22\r\n"_s, { u"caf\u00e9"_s, u"\u20ac \u6f22"_s } },
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, ListFieldReading, ::testing::ValuesIn(readCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ListFieldReaderNext, StaysAtTheEndOnceThere)
 {
@@ -106,7 +109,10 @@ struct RoundTripCase
     QString field;
 };
 
-std::ostream &operator<<(std::ostream &os, const RoundTripCase &c) { return os << c.name; }
+std::ostream &operator<<(std::ostream &os, const RoundTripCase &c)
+{
+    return os << c.name;
+}
 
 class QuotedFieldRoundTrip : public ::testing::TestWithParam<RoundTripCase>
 {
@@ -139,10 +145,10 @@ const RoundTripCase roundTripCases[] = {
 TEST_P(QuotedFieldRoundTrip, OneFieldPerLine)
 {
     const QString field = GetParam().field;
-    const QString text = u"before\r\n"_s + quoteFieldIfNeeded(field) + u"\r\n"_s
-        + quoteField(field) + u"\r\nafter\r\n"_s;
-    EXPECT_EQ(ListFieldReader::readAll(text),
-              (QStringList { u"before"_s, field, field, u"after"_s }));
+    const QString text = u"before\r\n"_s + quoteFieldIfNeeded(field) + u"\r\n"_s + quoteField(field)
+        + u"\r\nafter\r\n"_s;
+    EXPECT_EQ(
+        ListFieldReader::readAll(text), (QStringList { u"before"_s, field, field, u"after"_s }));
 }
 
 // Written favourites-style: two fields on a line, separated by a comma.
@@ -155,7 +161,7 @@ TEST_P(QuotedFieldRoundTrip, PairsOnALine)
 }
 
 INSTANTIATE_TEST_SUITE_P(AwkwardFields, QuotedFieldRoundTrip, ::testing::ValuesIn(roundTripCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 // Text that reads the same unquoted is left alone, so files without quotes look as they always did.
 TEST(QuoteFieldIfNeeded, LeavesOrdinaryTextUnquoted)

@@ -18,7 +18,10 @@ struct ByteCase
     char16_t character;
 };
 
-std::ostream &operator<<(std::ostream &os, const ByteCase &c) { return os << c.name; }
+std::ostream &operator<<(std::ostream &os, const ByteCase &c)
+{
+    return os << c.name;
+}
 
 class Windows1252Byte : public ::testing::TestWithParam<ByteCase>
 {
@@ -33,7 +36,8 @@ TEST_P(Windows1252Byte, DecodesToItsCharacter)
 TEST_P(Windows1252Byte, EncodesBackToTheSameByte)
 {
     const QString text(QChar(GetParam().character));
-    EXPECT_EQ(encodeWindows1252(text), std::optional<QByteArray>(QByteArray(1, char(GetParam().byte))));
+    EXPECT_EQ(
+        encodeWindows1252(text), std::optional<QByteArray>(QByteArray(1, char(GetParam().byte))));
 }
 
 const ByteCase byteCases[] = {
@@ -61,7 +65,7 @@ const ByteCase byteCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, Windows1252Byte, ::testing::ValuesIn(byteCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 // Each of the 256 bytes has its own character, and that character encodes back to it.
 TEST(Windows1252, EveryByteRoundTrips)
@@ -81,7 +85,10 @@ struct UnfitCase
     QString text;
 };
 
-std::ostream &operator<<(std::ostream &os, const UnfitCase &c) { return os << c.name; }
+std::ostream &operator<<(std::ostream &os, const UnfitCase &c)
+{
+    return os << c.name;
+}
 
 class Windows1252Unfit : public ::testing::TestWithParam<UnfitCase>
 {
@@ -104,7 +111,7 @@ const UnfitCase unfitCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Characters, Windows1252Unfit, ::testing::ValuesIn(unfitCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Windows1252, EmptyTextEncodesToNoBytes)
 {
@@ -116,7 +123,9 @@ TEST(Windows1252, EmptyTextEncodesToNoBytes)
 TEST(Windows1252, MixedTextEncodesByteForByte)
 {
     EXPECT_EQ(encodeWindows1252(u"\u201ccaf\u00e9\u201d \u20ac5"_s),
-              std::optional<QByteArray>(QByteArray("\x93" "caf\xE9\x94 \x80" "5")));
+        std::optional<QByteArray>(QByteArray("\x93"
+                                             "caf\xE9\x94 \x80"
+                                             "5")));
 }
 
 struct DecodeCase
@@ -128,7 +137,10 @@ struct DecodeCase
     bool byteOrderMark;
 };
 
-std::ostream &operator<<(std::ostream &os, const DecodeCase &c) { return os << c.name; }
+std::ostream &operator<<(std::ostream &os, const DecodeCase &c)
+{
+    return os << c.name;
+}
 
 class EightBitDecoding : public ::testing::TestWithParam<DecodeCase>
 {
@@ -151,10 +163,19 @@ const DecodeCase decodeCases[] = {
     { "Utf8TwoByte", QByteArray("caf\xC3\xA9"), u"caf\u00e9"_s, utf8, false },
     { "Utf8ThreeByte", QByteArray("\xE2\x82\xAC"), u"\u20ac"_s, utf8, false },
     { "Utf8FourByte", QByteArray("\xF0\x9F\x98\x80"), u"\U0001F600"_s, utf8, false },
-    { "Utf8WithByteOrderMark", QByteArray("\xEF\xBB\xBF" "caf\xC3\xA9"), u"caf\u00e9"_s, utf8, true },
+    { "Utf8WithByteOrderMark",
+        QByteArray("\xEF\xBB\xBF"
+                   "caf\xC3\xA9"),
+        u"caf\u00e9"_s, utf8, true },
     { "ByteOrderMarkOnly", QByteArray("\xEF\xBB\xBF"), u""_s, utf8, true },
-    { "ByteOrderMarkInsideTextKept", QByteArray("a\xEF\xBB\xBF" "b"), u"a\ufeffb"_s, utf8, false },
-    { "SecondByteOrderMarkIsText", QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "x"), u"\ufeffx"_s, utf8, true },
+    { "ByteOrderMarkInsideTextKept",
+        QByteArray("a\xEF\xBB\xBF"
+                   "b"),
+        u"a\ufeffb"_s, utf8, false },
+    { "SecondByteOrderMarkIsText",
+        QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                   "x"),
+        u"\ufeffx"_s, utf8, true },
     { "NulBytesKept", QByteArray("a\0b", 3), QString::fromUtf16(u"a\0b", 3), utf8, false },
     { "Latin1ByteAtEnd", QByteArray("caf\xE9"), u"caf\u00e9"_s, cp1252, false },
     { "Latin1ByteInside", QByteArray("caf\xE9 au lait"), u"caf\u00e9 au lait"_s, cp1252, false },
@@ -163,12 +184,14 @@ const DecodeCase decodeCases[] = {
     { "LoneContinuationByte", QByteArray("a\xA9"), u"a\u00a9"_s, cp1252, false },
     { "OverlongSlash", QByteArray("\xC0\xAF"), u"\u00c0\u00af"_s, cp1252, false },
     { "EncodedSurrogate", QByteArray("\xED\xA0\x80"), u"\u00ed\u00a0\u20ac"_s, cp1252, false },
-    { "BeyondUnicode", QByteArray("\xF4\x90\x80\x80"), u"\u00f4\u0090\u20ac\u20ac"_s, cp1252, false },
+    { "BeyondUnicode", QByteArray("\xF4\x90\x80\x80"), u"\u00f4\u0090\u20ac\u20ac"_s, cp1252,
+        false },
     { "TruncatedSequenceAtEnd", QByteArray("ok\xE2\x82"), u"ok\u00e2\u201a"_s, cp1252, false },
-    { "ValidUtf8ThenInvalidByte", QByteArray("\xC3\xA9\xE9"), u"\u00c3\u00a9\u00e9"_s, cp1252, false },
+    { "ValidUtf8ThenInvalidByte", QByteArray("\xC3\xA9\xE9"), u"\u00c3\u00a9\u00e9"_s, cp1252,
+        false },
 };
 
 INSTANTIATE_TEST_SUITE_P(Bytes, EightBitDecoding, ::testing::ValuesIn(decodeCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

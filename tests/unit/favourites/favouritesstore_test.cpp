@@ -69,20 +69,19 @@ TEST_P(SaveFormat, WritesEachPairQuotedOnItsOwnLine)
     EXPECT_EQ(read(), GetParam().bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Favourites, SaveFormat,
+INSTANTIATE_TEST_SUITE_P(Favourites, SaveFormat,
     testing::Values(
         SaveRow { "TwoPairs",
-                  { { "Home", "http://home.example/" }, { "News", "http://news.example/a?b=c" } },
-                  "\"Home\",\"http://home.example/\"\r\n"
-                  "\"News\",\"http://news.example/a?b=c\"\r\n" },
+            { { "Home", "http://home.example/" }, { "News", "http://news.example/a?b=c" } },
+            "\"Home\",\"http://home.example/\"\r\n"
+            "\"News\",\"http://news.example/a?b=c\"\r\n" },
         SaveRow { "EmptyBoxes", { { "", "" } }, "\"\",\"\"\r\n" },
         SaveRow { "CommasStayInsideQuotes", { { "Smith, J.", "http://x.example/?a=1,2" } },
-                  "\"Smith, J.\",\"http://x.example/?a=1,2\"\r\n" },
+            "\"Smith, J.\",\"http://x.example/?a=1,2\"\r\n" },
         SaveRow { "QuotesAreDoubled", { { "The \"best\" page", "http://x.example/\"q\"" } },
-                  "\"The \"\"best\"\" page\",\"http://x.example/\"\"q\"\"\"\r\n" },
+            "\"The \"\"best\"\" page\",\"http://x.example/\"\"q\"\"\"\r\n" },
         SaveRow { "NonAsciiAsUtf8", { { QString::fromUtf8("Café"), "http://café.example/" } },
-                  "\"Caf\xc3\xa9\",\"http://caf\xc3\xa9.example/\"\r\n" },
+            "\"Caf\xc3\xa9\",\"http://caf\xc3\xa9.example/\"\r\n" },
         SaveRow { "EmptyList", {}, "" }),
     [](const testing::TestParamInfo<SaveRow> &info) { return info.param.name; });
 
@@ -109,23 +108,21 @@ TEST_P(LoadFormat, ReadsFieldsTwoAtATime)
     EXPECT_EQ(store.currentIndex(), -1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Favourites, LoadFormat,
-    testing::Values(
-        LoadRow { "EmptyFile", "", {}, {} },
+INSTANTIATE_TEST_SUITE_P(Favourites, LoadFormat,
+    testing::Values(LoadRow { "EmptyFile", "", {}, {} },
         LoadRow { "LoneTrailingNameDropped", "\"A\",\"http://a/\"\r\n\"B\"\r\n", { "A" },
-                  { "http://a/" } },
+            { "http://a/" } },
         LoadRow { "PairsAcrossLineBreaks", "\"A\"\r\n\"http://a/\",\"B\"\r\n\"http://b/\"\r\n",
-                  { "A", "B" }, { "http://a/", "http://b/" } },
+            { "A", "B" }, { "http://a/", "http://b/" } },
         LoadRow { "CommaInsideQuotes", "\"Smith, J.\",\"http://x/?a=1,2\"\r\n", { "Smith, J." },
-                  { "http://x/?a=1,2" } },
+            { "http://x/?a=1,2" } },
         LoadRow { "DoubledQuote", "\"The \"\"best\"\"\",\"http://x/\"\r\n", { "The \"best\"" },
-                  { "http://x/" } },
-        LoadRow { "UnquotedWithSpaces", "  My page  ,http://x/  \n", { "My page" },
-                  { "http://x/" } },
+            { "http://x/" } },
+        LoadRow {
+            "UnquotedWithSpaces", "  My page  ,http://x/  \n", { "My page" }, { "http://x/" } },
         LoadRow { "LfLineEnds", "\"A\",\"1\"\n\"B\",\"2\"\n", { "A", "B" }, { "1", "2" } },
         LoadRow { "EightBitLegacyText", "\"Caf\xe9\",\"http://x/\"\r\n",
-                  { QString::fromUtf8("Café") }, { "http://x/" } }),
+            { QString::fromUtf8("Café") }, { "http://x/" } }),
     [](const testing::TestParamInfo<LoadRow> &info) { return info.param.name; });
 
 // Texts that must come back from the file exactly as they went in.
@@ -152,13 +149,12 @@ TEST_P(RoundTrip, SaveThenLoadGivesThePairBack)
     EXPECT_EQ(reloaded.names()[2], "last");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Favourites, RoundTrip,
+INSTANTIATE_TEST_SUITE_P(Favourites, RoundTrip,
     testing::Values(RoundTripRow { "Commas", { "a, b, c", "http://x/?q=1,2,3" } },
-                    RoundTripRow { "Quotes", { "say \"hi\" twice", "http://x/\"" } },
-                    RoundTripRow { "OnlyQuotes", { "\"", "\"\"" } },
-                    RoundTripRow { "SurroundingSpaces", { "  padded  ", " http://x/ " } },
-                    RoundTripRow { "Empty", { "", "" } }),
+        RoundTripRow { "Quotes", { "say \"hi\" twice", "http://x/\"" } },
+        RoundTripRow { "OnlyQuotes", { "\"", "\"\"" } },
+        RoundTripRow { "SurroundingSpaces", { "  padded  ", " http://x/ " } },
+        RoundTripRow { "Empty", { "", "" } }),
     [](const testing::TestParamInfo<RoundTripRow> &info) { return info.param.name; });
 
 TEST_F(FavouritesFile, MissingFileLoadsNothing)
@@ -264,13 +260,12 @@ TEST_P(Removing, KeepsBothListsInStepAndTheCurrentEntryOnItsPair)
     EXPECT_EQ(store.currentIndex(), GetParam().currentAfter);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Favourites, Removing,
+INSTANTIATE_TEST_SUITE_P(Favourites, Removing,
     testing::Values(RemoveRow { "CurrentOneGoesNothingCurrent", 1, 1, -1, { "a", "c" } },
-                    RemoveRow { "EarlierOneShiftsCurrent", 2, 0, 1, { "b", "c" } },
-                    RemoveRow { "LaterOneKeepsCurrent", 0, 2, 0, { "a", "b" } },
-                    RemoveRow { "NothingSelectedChangesNothing", -1, -1, -1, { "a", "b", "c" } },
-                    RemoveRow { "PastTheEndChangesNothing", 1, 3, 1, { "a", "b", "c" } }),
+        RemoveRow { "EarlierOneShiftsCurrent", 2, 0, 1, { "b", "c" } },
+        RemoveRow { "LaterOneKeepsCurrent", 0, 2, 0, { "a", "b" } },
+        RemoveRow { "NothingSelectedChangesNothing", -1, -1, -1, { "a", "b", "c" } },
+        RemoveRow { "PastTheEndChangesNothing", 1, 3, 1, { "a", "b", "c" } }),
     [](const testing::TestParamInfo<RemoveRow> &info) { return info.param.name; });
 
 } // namespace

@@ -15,7 +15,10 @@ struct FileRow
     PlainTextFormat format;
 };
 
-void PrintTo(const FileRow &row, std::ostream *os) { *os << row.name; }
+void PrintTo(const FileRow &row, std::ostream *os)
+{
+    *os << row.name;
+}
 
 PlainTextFormat format(PlainEncoding encoding, LineBreak lineBreak, bool finalBreak)
 {
@@ -50,34 +53,34 @@ TEST_P(PlainTextFileTest, predictedSizeMatchesTheSavedBytes)
     EXPECT_EQ(plainTextSize(measurePlainText(file.text), file.format), GetParam().bytes.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, PlainTextFileTest,
-    testing::Values(
-        FileRow { "lf", "one\ntwo\n", "one\ntwo", format(PlainEncoding::Utf8, LineBreak::Lf, true) },
+INSTANTIATE_TEST_SUITE_P(Files, PlainTextFileTest,
+    testing::Values(FileRow { "lf", "one\ntwo\n", "one\ntwo",
+                        format(PlainEncoding::Utf8, LineBreak::Lf, true) },
         FileRow { "crlf", "one\r\ntwo\r\n", "one\ntwo",
-                  format(PlainEncoding::Utf8, LineBreak::CrLf, true) },
-        FileRow { "cr", "one\rtwo\r", "one\ntwo", format(PlainEncoding::Utf8, LineBreak::Cr, true) },
+            format(PlainEncoding::Utf8, LineBreak::CrLf, true) },
+        FileRow {
+            "cr", "one\rtwo\r", "one\ntwo", format(PlainEncoding::Utf8, LineBreak::Cr, true) },
         FileRow { "noFinalBreak", "one\ntwo", "one\ntwo",
-                  format(PlainEncoding::Utf8, LineBreak::Lf, false) },
-        FileRow { "blankLastLine", "one\n\n", "one\n",
-                  format(PlainEncoding::Utf8, LineBreak::Lf, true) },
+            format(PlainEncoding::Utf8, LineBreak::Lf, false) },
+        FileRow {
+            "blankLastLine", "one\n\n", "one\n", format(PlainEncoding::Utf8, LineBreak::Lf, true) },
         FileRow { "empty", "", "", format(PlainEncoding::Utf8, LineBreak::CrLf, false) },
         FileRow { "onlyABreak", "\r\n", "", format(PlainEncoding::Utf8, LineBreak::CrLf, true) },
         FileRow { "utf8", "caf\xC3\xA9 \xE2\x82\xAC\n", QStringLiteral("caf\u00E9 \u20AC"),
-                  format(PlainEncoding::Utf8, LineBreak::Lf, true) },
+            format(PlainEncoding::Utf8, LineBreak::Lf, true) },
         FileRow { "utf8Bom", "\xEF\xBB\xBFna\xC3\xAFve\r\n", QStringLiteral("na\u00EFve"),
-                  format(PlainEncoding::Utf8WithBom, LineBreak::CrLf, true) },
+            format(PlainEncoding::Utf8WithBom, LineBreak::CrLf, true) },
         FileRow { "outsideBmp", "\xF0\x9F\x98\x80\n", QString::fromUtf8("\xF0\x9F\x98\x80"),
-                  format(PlainEncoding::Utf8, LineBreak::Lf, true) },
+            format(PlainEncoding::Utf8, LineBreak::Lf, true) },
         FileRow { "windows1252", "caf\xE9 \x80 \x93quoted\x94\r\n",
-                  QStringLiteral("caf\u00E9 \u20AC \u201Cquoted\u201D"),
-                  format(PlainEncoding::Windows1252, LineBreak::CrLf, true) },
+            QStringLiteral("caf\u00E9 \u20AC \u201Cquoted\u201D"),
+            format(PlainEncoding::Windows1252, LineBreak::CrLf, true) },
         FileRow { "utf16le", QByteArray("\xFF\xFEh\0i\0\n\0", 8), "hi",
-                  format(PlainEncoding::Utf16LE, LineBreak::Lf, true) },
+            format(PlainEncoding::Utf16LE, LineBreak::Lf, true) },
         FileRow { "utf16be", QByteArray("\xFE\xFF\0h\0i\0\r\0\n", 10), "hi",
-                  format(PlainEncoding::Utf16BE, LineBreak::CrLf, true) },
+            format(PlainEncoding::Utf16BE, LineBreak::CrLf, true) },
         FileRow { "nbspAndTabKept", "a\xC2\xA0\tb\n", QStringLiteral("a\u00A0\tb"),
-                  format(PlainEncoding::Utf8, LineBreak::Lf, true) }),
+            format(PlainEncoding::Utf8, LineBreak::Lf, true) }),
     [](const testing::TestParamInfo<FileRow> &info) { return std::string(info.param.name); });
 
 TEST(PlainTextFormatTest, mixedBreaksAllBecomeBreaksAndTheFirstNamesTheStyle)
@@ -98,8 +101,8 @@ TEST(PlainTextFormatTest, newDocumentSavesWithCrLfAndAClosingBreakEvenAfterABrea
 TEST(PlainTextFormatTest, documentSeparatorsAllBecomeTheFileLineBreak)
 {
     const PlainTextFormat lf = format(PlainEncoding::Utf8, LineBreak::Lf, false);
-    EXPECT_EQ(encodePlainText(u"a\u2029b\u2028c\uFDD0d\uFDD1e", lf).bytes,
-              QByteArray("a\nb\nc\nd\ne"));
+    EXPECT_EQ(
+        encodePlainText(u"a\u2029b\u2028c\uFDD0d\uFDD1e", lf).bytes, QByteArray("a\nb\nc\nd\ne"));
 }
 
 TEST(PlainTextFormatTest, windows1252FallsBackToUtf8WhenACharacterDoesNotFit)
@@ -130,7 +133,10 @@ struct SizeRow
     qint64 size;
 };
 
-void PrintTo(const SizeRow &row, std::ostream *os) { *os << row.name; }
+void PrintTo(const SizeRow &row, std::ostream *os)
+{
+    *os << row.name;
+}
 
 class NewDocumentSizeTest : public testing::TestWithParam<SizeRow>
 {
@@ -141,12 +147,11 @@ TEST_P(NewDocumentSizeTest, isCharactersPlusBreaksAsCrLfPlusTheClosingBreak)
     EXPECT_EQ(plainTextSize(measurePlainText(GetParam().text), PlainTextFormat()), GetParam().size);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, NewDocumentSizeTest,
+INSTANTIATE_TEST_SUITE_P(Examples, NewDocumentSizeTest,
     testing::Values(SizeRow { "empty", u"", 2 }, SizeRow { "threeOneLetterLines", u"a\nb\nc", 9 },
-                    SizeRow { "paragraphs", u"a\u2029b\u2029c", 9 },
-                    SizeRow { "accentedLetterIsTwoBytes", u"\u00E9", 4 },
-                    SizeRow { "euroSignIsThreeBytes", u"\u20AC", 5 }),
+        SizeRow { "paragraphs", u"a\u2029b\u2029c", 9 },
+        SizeRow { "accentedLetterIsTwoBytes", u"\u00E9", 4 },
+        SizeRow { "euroSignIsThreeBytes", u"\u20AC", 5 }),
     [](const testing::TestParamInfo<SizeRow> &info) { return std::string(info.param.name); });
 
 } // namespace

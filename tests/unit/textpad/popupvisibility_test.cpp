@@ -13,9 +13,16 @@ std::string shown(const PopupVisibility &v)
 {
     std::string out;
     const std::pair<bool, const char *> entries[] = {
-        { v.selall, "selall" }, { v.op55, "-" },  { v.cop, "cop" },     { v.cu, "cu" },
-        { v.pas, "pas" },       { v.op66, "-" },  { v.brows, "brows" }, { v.sear, "sear" },
-        { v.op77, "-" },        { v.clclip, "clclip" },
+        { v.selall, "selall" },
+        { v.op55, "-" },
+        { v.cop, "cop" },
+        { v.cu, "cu" },
+        { v.pas, "pas" },
+        { v.op66, "-" },
+        { v.brows, "brows" },
+        { v.sear, "sear" },
+        { v.op77, "-" },
+        { v.clclip, "clclip" },
     };
     for (const auto &[visible, name] : entries) {
         if (visible)
@@ -33,7 +40,10 @@ struct Row
     const char *menu;
 };
 
-void PrintTo(const Row &row, std::ostream *os) { *os << row.name; }
+void PrintTo(const Row &row, std::ostream *os)
+{
+    *os << row.name;
+}
 
 class PopupVisibilityTest : public testing::TestWithParam<Row>
 {
@@ -42,31 +52,29 @@ class PopupVisibilityTest : public testing::TestWithParam<Row>
 TEST_P(PopupVisibilityTest, showsTheEntriesForSelectionDocumentAndClipboard)
 {
     const Row &row = GetParam();
-    const PopupVisibility v = popupVisibility(QStringView(row.selection), QStringView(row.document),
-                                              QStringView(row.clipboard));
+    const PopupVisibility v = popupVisibility(
+        QStringView(row.selection), QStringView(row.document), QStringView(row.clipboard));
     EXPECT_EQ(shown(v), row.menu);
     EXPECT_EQ(v.anyVisible(), !std::string(row.menu).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PopupVisibilityTest,
-    testing::Values(
-        Row { "emptyDocumentEmptyClipboard", u"", u"", u"", "" },
+INSTANTIATE_TEST_SUITE_P(Cases, PopupVisibilityTest,
+    testing::Values(Row { "emptyDocumentEmptyClipboard", u"", u"", u"", "" },
         Row { "textNoSelectionEmptyClipboard", u"", u"abc", u"", "selall" },
         Row { "emptyDocumentClipboardText", u"", u"", u"x", "pas - clclip" },
         Row { "textNoSelectionClipboardText", u"", u"abc", u"x", "selall - pas - clclip" },
         Row { "twoWords", u"two words", u"two words", u"", "selall - cop cu - sear" },
         Row { "apostrophePhrase", u"don't stop", u"don't stop", u"x",
-              "selall - cop cu pas - sear - clclip" },
+            "selall - cop cu pas - sear - clclip" },
         Row { "sentencePunctuation", u"Yes, well. Really?!", u"Yes, well. Really?!", u"",
-              "selall - cop cu - sear" },
+            "selall - cop cu - sear" },
         Row { "dateWithSlashes", u"12/05/2024", u"on 12/05/2024", u"", "selall - cop cu" },
         Row { "address", u"http://example.org/a/b.html", u"see http://example.org/a/b.html", u"",
-              "selall - cop cu - brows" },
+            "selall - cop cu - brows" },
         Row { "addressWithQuery", u"http://example.org/s?q=a&b=%20c:1", u"x", u"",
-              "selall - cop cu - brows" },
-        Row { "lettersBeforeMarker", u"seehttp://example.org", u"x", u"",
-              "selall - cop cu - brows" },
+            "selall - cop cu - brows" },
+        Row {
+            "lettersBeforeMarker", u"seehttp://example.org", u"x", u"", "selall - cop cu - brows" },
         Row { "markerInCapitals", u"HTTP://example.org", u"x", u"", "selall - cop cu" },
         Row { "addressTrailingSpace", u"http://example.org ", u"x", u"", "selall - cop cu" },
         Row { "addressFragment", u"http://example.org/#top", u"x", u"", "selall - cop cu" },
