@@ -35,15 +35,14 @@ BrowserWindow::BrowserWindow(WebControl *web, Dialogs &dialogs, Workspace &works
     , m_web(web)
     , m_dialogs(dialogs)
     , m_workspace(workspace)
-    , m_menus(this)
 {
     setObjectName(QStringLiteral("frmb"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(PageEvents::productName);
+    createMenus();
     m_web->setParent(this);
     createControls(applicationDirectory + QStringLiteral("history.txt"));
     connectWebControl();
-    connectMenus();
     connectPopupSignals();
 
     // Load sequence: lay out, show a blank page, read the typed-address history.
@@ -71,7 +70,7 @@ void BrowserWindow::createControls(const QString &historyFilePath)
     m_tbar = new NavigationToolbar(this);
     m_tbar2 = new ToolsToolbar(m_web, m_dialogs, m_workspace, m_menus.h, this);
     m_addressBar = new AddressBar(m_web, historyFilePath, m_tbar);
-    new PageCommands(m_web, m_dialogs, m_workspace, m_menus, this); // owned by this window
+    m_commands = new PageCommands(m_web, m_dialogs, m_workspace, this);
 
     m_sbar = new QStatusBar(this);
     m_sbar->setObjectName(QStringLiteral("sbar"));
@@ -141,23 +140,6 @@ void BrowserWindow::connectWebControl()
     connect(m_tbar, &NavigationToolbar::buttonClicked, this, &BrowserWindow::onNavigationButton);
     connect(m_timer1, &QTimer::timeout, this, &BrowserWindow::onWatchdogTick);
     connect(m_command2, &QToolButton::clicked, this, &BrowserWindow::leaveFullScreen);
-}
-
-void BrowserWindow::connectMenus()
-{
-    connect(m_menus.newer, &QAction::triggered, this, [this] { m_workspace.openBrowserWindow(); });
-    connect(m_menus.exiter, &QAction::triggered, this, [this] { frameWidget()->hide(); });
-    connect(m_menus.abt, &QAction::triggered, this, [this] { m_workspace.showAbout(); });
-    connect(
-        m_menus.cas, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(0); });
-    connect(
-        m_menus.hon, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(1); });
-    connect(
-        m_menus.ver, &QAction::triggered, this, [this] { m_workspace.arrangeBrowserWindows(2); });
-    // The entry's own toggle has already moved the check mark the layout reads.
-    connect(m_menus.fuller, &QAction::triggered, this, &BrowserWindow::layOut);
-    connect(m_menus.clearhist, &QAction::triggered, m_addressBar, &AddressBar::clearAllHistory);
-    connect(m_menus.sel, &QMenu::aboutToShow, this, &BrowserWindow::fillWindowList);
 }
 
 void BrowserWindow::connectPopupSignals()

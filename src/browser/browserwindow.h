@@ -9,6 +9,7 @@
 class AddressBar;
 class Dialogs;
 class NavigationToolbar;
+class PageCommands;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -54,9 +55,12 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void createMenus();
+    void createFileMenu();
+    void createViewAndEditMenus();
+    void createOtherMenus();
     void createControls(const QString &historyFilePath);
     void connectWebControl();
-    void connectMenus();
     void connectPopupSignals();
 
     void showProgressView();
@@ -87,6 +91,7 @@ private:
 
     NavigationToolbar *m_tbar = nullptr;
     ToolsToolbar *m_tbar2 = nullptr;
+    PageCommands *m_commands = nullptr;
     AddressBar *m_addressBar = nullptr;
     QStatusBar *m_sbar = nullptr;
     QLabel *m_statusPanel = nullptr;

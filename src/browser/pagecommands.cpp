@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/pagecommands.h"
 
-#include "browser/browsermenus.h"
 #include "browser/core/pageinfo.h"
 #include "browser/core/pagemarkup.h"
 #include "browser/findbar.h"
@@ -25,24 +24,6 @@ namespace {
 const QString allFiles = QStringLiteral("All Files (*)");
 const QString completePage = QStringLiteral("Web Page, complete (*.html *.htm);;All Files (*)");
 
-// The Edit menu array by index; the separators have no entry, "Search" is handled apart.
-struct EditCommand
-{
-    int index;
-    WebControl::Command command;
-};
-
-constexpr EditCommand editCommands[] = {
-    { 0, WebControl::Command::Undo },
-    { 1, WebControl::Command::Redo },
-    { 3, WebControl::Command::Cut },
-    { 4, WebControl::Command::Copy },
-    { 5, WebControl::Command::Paste },
-    { 6, WebControl::Command::Delete },
-    { 8, WebControl::Command::SelectAll },
-};
-constexpr int searchIndex = 10;
-
 // Shows a dialog of the window without blocking, and lets it go when it closes.
 void showDialog(QDialog *dialog)
 {
@@ -53,8 +34,7 @@ void showDialog(QDialog *dialog)
 
 } // namespace
 
-PageCommands::PageCommands(WebControl *web, Dialogs &dialogs, Workspace &workspace,
-    const BrowserMenus &menus, QWidget *window)
+PageCommands::PageCommands(WebControl *web, Dialogs &dialogs, Workspace &workspace, QWidget *window)
     : QObject(window)
     , m_web(web)
     , m_dialogs(dialogs)
@@ -62,41 +42,14 @@ PageCommands::PageCommands(WebControl *web, Dialogs &dialogs, Workspace &workspa
     , m_window(window)
     , m_findBar(new FindBar(web, window))
 {
-    connectFileMenu(menus);
-    connectOtherMenus(menus);
-    connect(m_web, &WebControl::printFinished, this, [this] { m_printing = false; });
-}
-
-PageCommands::~PageCommands() = default;
-
-void PageCommands::connectFileMenu(const BrowserMenus &menus)
-{
-    connect(menus.opener, &QAction::triggered, this, &PageCommands::open);
-    connect(menus.sav, &QAction::triggered, this, &PageCommands::save);
-    connect(menus.savi, &QAction::triggered, this, &PageCommands::saveWithImages);
-    // Both entries are checkable: Qt has moved the check mark before `triggered`.
-    connect(menus.editm, &QAction::triggered, m_web, &WebControl::setDesignMode);
-    connect(menus.wkoff, &QAction::triggered, m_web, &WebControl::setOffline);
-    connect(menus.printerset, &QAction::triggered, this, &PageCommands::printSetup);
-    connect(menus.printer, &QAction::triggered, this, &PageCommands::print);
-    connect(menus.proper, &QAction::triggered, this, &PageCommands::showProperties);
-}
-
-void PageCommands::connectOtherMenus(const BrowserMenus &menus)
-{
-    connect(menus.ss, &QAction::triggered, this, &PageCommands::viewSource);
-    connect(menus.intpro, &QAction::triggered, this, &PageCommands::showInternetProperties);
-    for (QAction *entry : menus.mnuedit) {
-        if (!entry->isSeparator()) {
-            connect(entry, &QAction::triggered, this,
-                [this, entry] { runEditCommand(entry->data().toInt()); });
-        }
-    }
     auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), m_window);
     find->setObjectName(QStringLiteral("findShortcut"));
     find->setContext(Qt::WidgetWithChildrenShortcut);
     connect(find, &QShortcut::activated, m_findBar, &FindBar::open);
+    connect(m_web, &WebControl::printFinished, this, [this] { m_printing = false; });
 }
+
+PageCommands::~PageCommands() = default;
 
 void PageCommands::open()
 {
@@ -183,14 +136,7 @@ void PageCommands::showInternetProperties()
         new InternetPropertiesDialog(m_web->engineSettings(), m_web->locationUrl(), m_window));
 }
 
-void PageCommands::runEditCommand(int index)
+void PageCommands::search()
 {
-    if (index == searchIndex) {
-        Keystroke::sendToFocus(Qt::CTRL | Qt::Key_F);
-        return;
-    }
-    for (const EditCommand &entry : editCommands) {
-        if (entry.index == index)
-            m_web->execute(entry.command);
-    }
+    Keystroke::sendToFocus(Qt::CTRL | Qt::Key_F);
 }

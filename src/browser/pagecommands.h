@@ -5,7 +5,6 @@
 #include <QString>
 #include <memory>
 
-struct BrowserMenus;
 class Dialogs;
 class FindBar;
 class QPrinter;
@@ -13,33 +12,30 @@ class QWidget;
 class WebControl;
 class Workspace;
 
-// The commands a browser window's File, View, Edit and Options menus apply to its page: open,
-// save, save with images, edit mode, print setup, print, properties, work offline, source code,
-// Internet Properties, the Edit menu array, and the find bar on Ctrl+F. Failures are ignored,
-// except a save that could not be written, which the user is told about.
+// The commands a browser window's File, View, Edit and Options menus apply to its page beyond a
+// single call of the control: open, save, save with images, print setup, print, properties, source
+// code, Internet Properties, search, and the find bar on Ctrl+F. Failures are ignored, except a
+// save that could not be written, which the user is told about.
 class PageCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    PageCommands(WebControl *web, Dialogs &dialogs, Workspace &workspace, const BrowserMenus &menus,
-        QWidget *window);
+    PageCommands(WebControl *web, Dialogs &dialogs, Workspace &workspace, QWidget *window);
     ~PageCommands() override;
-
-private:
-    void connectFileMenu(const BrowserMenus &menus);
-    void connectOtherMenus(const BrowserMenus &menus);
 
     void open();
     void save();
-    void writeMarkup(const QString &path, const QString &markup);
     void saveWithImages();
     void printSetup();
     void print();
     void showProperties();
     void viewSource();
     void showInternetProperties();
-    void runEditCommand(int index);
+    void search();
+
+private:
+    void writeMarkup(const QString &path, const QString &markup);
     QPrinter *printer();
 
     WebControl *m_web;

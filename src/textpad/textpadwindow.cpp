@@ -34,11 +34,12 @@ QRect padUnitsToPixels(const QRectF &units, double dpi)
 TextPadWindow::TextPadWindow(
     Dialogs &dialogs, Workspace &workspace, Launcher &launcher, QWidget *parent)
     : QMainWindow(parent)
-    , m_menus(std::make_unique<PadMenus>(this))
+    , m_menus(std::make_unique<PadMenus>())
     , m_textPlace(600 / textpad::twipsPerPadUnit, 360, 4335 / textpad::twipsPerPadUnit, 2535)
 {
     setObjectName(QStringLiteral("pad"));
     setWindowFlag(Qt::Window);
+    createMenus();
     createControls();
     m_documentController = new DocumentController(this, m_tb, dialogs, this);
     new ChangeMonitor(
@@ -105,32 +106,12 @@ void TextPadWindow::createControls()
 
 void TextPadWindow::connectCommands()
 {
-    PadMenus &m = *m_menus;
-    DocumentController *doc = m_documentController;
-    connect(m.newer, &QAction::triggered, doc, &DocumentController::newDocument);
-    connect(m.op, &QAction::triggered, doc, &DocumentController::open);
-    connect(m.sav, &QAction::triggered, doc, &DocumentController::save);
-    connect(m.sav2, &QAction::triggered, doc, &DocumentController::saveAs);
-    connect(m.pri, &QAction::triggered, doc, &DocumentController::print);
-    connect(m.bye, &QAction::triggered, doc, &DocumentController::exit);
-    connect(m_cl, &QLineEdit::textChanged, doc, &DocumentController::closeAllSignal);
-
-    connect(m.selall, &QAction::triggered, m_commands, &EditCommands::selectAll);
-    connect(m.cop, &QAction::triggered, m_commands, &EditCommands::copy);
-    connect(m.cu, &QAction::triggered, m_commands, &EditCommands::cut);
-    connect(m.pas, &QAction::triggered, m_commands, &EditCommands::paste);
-    connect(m.clclip, &QAction::triggered, m_commands, &EditCommands::clearClipboard);
-    connect(m.td, &QAction::triggered, m_commands, &EditCommands::insertDateTime);
-    connect(m.bul, &QAction::triggered, m_commands, &EditCommands::toggleBullets);
-    connect(m.brows, &QAction::triggered, m_commands, &EditCommands::browse);
-
-    connect(m.u2, &QAction::triggered, m_popup, &PopupMenuController::popUp);
+    connect(
+        m_cl, &QLineEdit::textChanged, m_documentController, &DocumentController::closeAllSignal);
     connect(m_tb, &RichTextControl::mouseUp, m_popup, [this](int button) {
         if (button == 2)
             m_popup->popUp();
     });
-    connect(m.fp, &QAction::triggered, m_fontProperties, &FontProperties::run);
-    connect(m.autoword, &QAction::triggered, m_wordCompletion, &WordCompletion::toggle);
 }
 
 QString TextPadWindow::fileName() const

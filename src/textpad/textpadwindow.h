@@ -49,6 +49,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createMenus();
+    void createFileMenu();
+    void createEditMenu();
+    void createInsertFormatAndToolMenus();
     void createControls();
     void connectCommands();
     void applyLayout();

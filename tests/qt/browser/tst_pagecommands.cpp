@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -102,7 +103,7 @@ private slots:
     void findBarEscClosesAndClearsTheHighlight();
 
 private:
-    QAction *editEntry(int index) const { return m_window->menus().mnuedit.at(index); }
+    QAction *editEntry(int index) const { return m_window->menus().editer->actions().at(index); }
     FindBar *findBar() const { return m_window->findChild<FindBar *>(QStringLiteral("findBar")); }
     QLineEdit *findText() const
     {
