@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
     QObject::connect(view, &QWebEngineView::loadFinished, &app, [&app] {
         std::puts("ready");
         std::fflush(stdout);
-        if (qEnvironmentVariableIsSet("STARTUP_BENCH_QUIT"))
+        if (qEnvironmentVariable("WEBVIEWER_PROBE") == QLatin1String("quit"))
             app.quit();
     });
     view->setUrl(QUrl(QStringLiteral("about:blank")));

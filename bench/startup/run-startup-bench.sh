@@ -32,8 +32,8 @@ done
 if [[ $(id -u) == 0 ]]; then
     export QTWEBENGINE_DISABLE_SANDBOX=1
 fi
-# Both programs quit right after printing "ready" when this is set.
-export STARTUP_BENCH_QUIT=1
+# Both programs quit right after printing "ready" (src/app/startupprobe.h).
+export WEBVIEWER_PROBE=quit
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

@@ -10,8 +10,10 @@
 #include "textpad/richtext/richtextcontrol.h"
 #include "textpad/textpadwindow.h"
 
+#include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 
 namespace {
 // Shows a single-instance window, or brings it forward when it is already open.
@@ -25,6 +27,7 @@ void bringToFront(QWidget *window)
 
 Application::Application(const QString &applicationDirectory, QWebEngineProfile *profile)
     : m_applicationDirectory(applicationDirectory)
+    , m_placement(applicationDirectory + QStringLiteral("webviewer.ini"))
     , m_profile(profile ? profile : createApplicationProfile(this))
     , m_frame(std::make_unique<FrameWindow>(m_dialogs, *this))
 {
@@ -40,12 +43,79 @@ Application::~Application()
     m_frame.reset();
 }
 
-void Application::start()
+void Application::start(const StartRequest &request)
 {
+    if (request.kind == StartRequest::Kind::Pad) {
+        openTextPadFiles(request.items);
+        return;
+    }
+    m_firstBrowserWindow = createBrowserWindow();
+    placeFrame();
     m_frame->show();
     showFirstBrowserWindow();
-    connect(m_firstBrowserWindow->webControl(), &WebControl::documentComplete, this,
-        &Application::firstPageLoaded, Qt::SingleShotConnection);
+    QStringList addresses = request.items;
+    const QString first = addresses.isEmpty() ? QString() : addresses.takeFirst();
+    navigateAfterBlankPage(m_firstBrowserWindow, first, addresses.isEmpty());
+    openInNewWindows(addresses);
+}
+
+void Application::open(const StartRequest &request)
+{
+    if (request.kind == StartRequest::Kind::Pad) {
+        openTextPadFiles(request.items);
+        return;
+    }
+    if (!m_firstBrowserWindow)
+        start(request);
+    else
+        openInNewWindows(request.items.isEmpty() ? QStringList(QString()) : request.items);
+    m_frame->setWindowState(m_frame->windowState() & ~Qt::WindowMinimized);
+    bringToFront(m_frame.get());
+}
+
+void Application::openInNewWindows(const QStringList &addresses)
+{
+    for (int i = 0; i < addresses.size(); ++i)
+        navigateAfterBlankPage(createBrowserWindow(), addresses.at(i), i == addresses.size() - 1);
+}
+
+// The window's load sequence has asked for the blank page; the address follows once that is
+// there, so every window starts the same way. An empty address leaves the blank page.
+void Application::navigateAfterBlankPage(BrowserWindow *window, const QString &address, bool last)
+{
+    window->frameWidget()->show();
+    WebControl *web = window->webControl();
+    const auto loaded = [this, last] {
+        if (last)
+            emit pagesLoaded();
+    };
+    if (address.isEmpty()) {
+        connect(web, &WebControl::documentComplete, this, loaded, Qt::SingleShotConnection);
+        return;
+    }
+    connect(
+        web, &WebControl::documentComplete, this,
+        [this, web, address, loaded] {
+            connect(web, &WebControl::documentComplete, this, loaded, Qt::SingleShotConnection);
+            web->navigate(address);
+        },
+        Qt::SingleShotConnection);
+}
+
+// Before the frame first shows, so it appears in its place at once.
+void Application::placeFrame()
+{
+    const QWidget *subWindow = m_firstBrowserWindow->frameWidget();
+    const int border = 2 * m_frame->mdiArea()->frameWidth();
+    const QSize needed
+        = subWindow->sizeHint() + QSize(border, border + m_frame->menuBar()->sizeHint().height());
+    m_placement.restore(m_frame.get(), needed);
+}
+
+void Application::saveFramePlacement() const
+{
+    if (m_frame->isVisible())
+        m_placement.save(m_frame.get());
 }
 
 BrowserWindow *Application::createBrowserWindow()
@@ -101,11 +171,30 @@ void Application::showAbout()
     bringToFront(m_about.get());
 }
 
-QWidget *Application::openTextPad(const QString &text)
+TextPadWindow *Application::createTextPad()
 {
     auto *pad = new TextPadWindow(m_dialogs, *this, m_launcher);
     m_textPads.append(pad);
     pad->show();
+    return pad;
+}
+
+QWidget *Application::openTextPad(const QString &text)
+{
+    TextPadWindow *pad = createTextPad();
     pad->document()->setText(text);
     return pad;
+}
+
+// Each file in a pad of its own; with no file, one empty pad.
+void Application::openTextPadFiles(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        bringToFront(createTextPad());
+    for (const QString &path : paths) {
+        TextPadWindow *pad = createTextPad();
+        bringToFront(pad);
+        if (!pad->openFile(path))
+            m_dialogs.error(pad, tr("%1 could not be opened.").arg(QDir::toNativeSeparators(path)));
+    }
 }

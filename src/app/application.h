@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/core/commandline.h"
+#include "app/frameplacement.h"
 #include "common/dialogs.h"
 #include "common/launcher.h"
 #include "common/workspace.h"
@@ -29,10 +31,19 @@ public:
     explicit Application(const QString &applicationDirectory, QWebEngineProfile *profile = nullptr);
     ~Application() override;
 
-    // Shows the frame and loads the first browser window into it.
-    void start();
+    // Shows the frame and loads the first browser window into it; each address of `request` then
+    // opens in its own browser window, the first in the first one. A request for text pads opens
+    // only those.
+    void start(const StartRequest &request = {});
+
+    // A later start of the program handed over `request`: each address in a new browser window
+    // (one blank window when there is none), or each file in a text pad; the frame comes forward.
+    void open(const StartRequest &request);
 
     FrameWindow *frame() const { return m_frame.get(); }
+
+    // Remembers the frame's size and place for the next start, when the frame was shown.
+    void saveFramePlacement() const;
 
     QWidget *openBrowserWindow(const QString &address = {}) override;
     QWidget *showFirstBrowserWindow(const QString &address = {}) override;
@@ -42,15 +53,22 @@ public:
     QWidget *openTextPad(const QString &text) override;
 
 signals:
-    // The first browser window has finished loading its first page.
-    void firstPageLoaded();
+    // The pages a start or a hand-off asked for have loaded (the last one of them, or the blank
+    // page of a window opened without an address).
+    void pagesLoaded();
 
 private:
     BrowserWindow *createBrowserWindow();
+    void placeFrame();
+    TextPadWindow *createTextPad();
+    void openTextPadFiles(const QStringList &paths);
+    void openInNewWindows(const QStringList &addresses);
+    void navigateAfterBlankPage(BrowserWindow *window, const QString &address, bool last);
 
     QtDialogs m_dialogs;
     DesktopLauncher m_launcher;
     QString m_applicationDirectory;
+    FramePlacement m_placement;
     QWebEngineProfile *m_profile;
     std::unique_ptr<FrameWindow> m_frame;
     QPointer<BrowserWindow> m_firstBrowserWindow;

@@ -85,22 +85,26 @@ void DocumentController::open()
 {
     if (settleUnsavedChanges() == Dialogs::Answer::Cancel)
         return;
-    const std::optional<QString> path = m_dialogs.openFile(m_window, fileFilter);
-    if (!path)
-        return;
+    if (const std::optional<QString> path = m_dialogs.openFile(m_window, fileFilter))
+        openPath(*path);
+}
+
+bool DocumentController::openPath(const QString &path)
+{
     const QString previousTitle = m_window->windowTitle();
     setTitle(PadTitle::Loading);
     try {
-        m_tb->loadFile(*path);
+        m_tb->loadFile(path);
     } catch (const FileError &) {
         // Nothing was loaded: the window goes on showing the document it had.
         m_window->setWindowTitle(previousTitle);
-        return;
+        return false;
     }
-    m_fname = *path;
-    m_fileTitle = textpad::fileTitle(*path);
+    m_fname = path;
+    m_fileTitle = textpad::fileTitle(path);
     m_saved = true;
     setTitle(PadTitle::File);
+    return true;
 }
 
 // Writes under the saving title; a failed write is reported and the window gets its title back.

@@ -27,6 +27,8 @@ public:
 
     void newDocument();
     void open();
+    // Open without the dialog and without the save prompt; false when nothing could be loaded.
+    bool openPath(const QString &path);
     void save();
     void saveAs();
     void print();

@@ -32,6 +32,8 @@ public:
     ~TextPadWindow() override;
 
     RichTextControl *document() const { return m_tb; }
+    // Loads a file given from outside (plain or rich text); false when it could not be read.
+    bool openFile(const QString &path) { return m_documentController->openPath(path); }
     QString fileName() const;
     bool isSaved() const;
 

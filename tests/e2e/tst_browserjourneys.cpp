@@ -8,7 +8,10 @@
 #include "browser/webcontrol/qtwebengine/webenginecontrol.h"
 #include "enginetestutils.h"
 #include "support/localhttpserver.h"
+#include "textpad/richtext/richtextcontrol.h"
+#include "textpad/textpadwindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -33,6 +36,7 @@ private slots:
     void pageOpensWindow();
     void windowOpenedByBlockingOpenerDoesNotBlock();
     void pageClosesItsWindow();
+    void handedOverAddressesAndFilesOpenInNewWindows();
 
 private:
     QList<BrowserWindow *> browserWindows() const;
@@ -89,7 +93,7 @@ void TestBrowserJourneys::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_profile = std::make_unique<QWebEngineProfile>();
     m_application = std::make_unique<Application>(m_dir->path() + u'/', m_profile.get());
-    QSignalSpy loaded(m_application.get(), &Application::firstPageLoaded);
+    QSignalSpy loaded(m_application.get(), &Application::pagesLoaded);
     m_application->start();
     QVERIFY(loaded.wait(enginetest::loadTimeoutMs));
     m_first = browserWindows().value(0);
@@ -201,6 +205,34 @@ void TestBrowserJourneys::pageClosesItsWindow()
     // window.close() from the page unloads its window.
     QTRY_VERIFY_WITH_TIMEOUT(closer.isNull(), enginetest::loadTimeoutMs);
     QCOMPARE(browserWindows().size(), 1);
+}
+
+void TestBrowserJourneys::handedOverAddressesAndFilesOpenInNewWindows()
+{
+    const QString news = m_server.url(QStringLiteral("/news.html")).toString();
+    QSignalSpy loaded(m_application.get(), &Application::pagesLoaded);
+    m_application->frame()->showMinimized();
+    m_application->open({ StartRequest::Kind::Browse, { news } });
+    QVERIFY(loaded.wait(enginetest::loadTimeoutMs));
+    QCOMPARE(browserWindows().size(), 2);
+    QCOMPARE(browserWindows().at(1)->webControl()->locationUrl(), news);
+    QVERIFY(!m_application->frame()->isMinimized());
+    // Addresses from outside were not typed, so the typed-address history does not get them.
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("history.txt"))));
+
+    const QString file = m_dir->filePath(QStringLiteral("note.txt"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write("from outside") > 0);
+    out.close();
+    m_application->open({ StartRequest::Kind::Pad, { file } });
+    QList<TextPadWindow *> pads;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *pad = qobject_cast<TextPadWindow *>(window); pad && pad->isVisible())
+            pads.append(pad);
+    }
+    QCOMPARE(pads.size(), 1);
+    QCOMPARE(pads.first()->fileName(), file);
+    QCOMPARE(pads.first()->document()->text(), QStringLiteral("from outside"));
 }
 
 QTEST_MAIN(TestBrowserJourneys)

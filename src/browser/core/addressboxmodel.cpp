@@ -8,6 +8,13 @@ namespace {
 const QString httpPrefix = QStringLiteral("http://");
 }
 
+QString withHttpPrefix(const QString &text)
+{
+    if (text.contains(u':') || !text.contains(u'.'))
+        return text;
+    return httpPrefix + text;
+}
+
 void AddressBoxModel::setHistory(QStringList entries)
 {
     m_history = HistoryList(std::move(entries));
@@ -48,10 +55,11 @@ bool AddressBoxModel::keyReleased(ReleasedKey key)
 
 void AddressBoxModel::applyHttpRule()
 {
-    if (m_text.contains(u':') || !m_text.contains(u'.'))
+    const QString prefixed = withHttpPrefix(m_text);
+    if (prefixed.size() == m_text.size())
         return;
     const qsizetype caret = m_selStart;
-    setEdit(httpPrefix + m_text, caret + httpPrefix.size(), 0);
+    setEdit(prefixed, caret + httpPrefix.size(), 0);
 }
 
 void AddressBoxModel::complete()

@@ -7,6 +7,9 @@
 #include <QStringList>
 #include <optional>
 
+// The "http://" rule: text with no ":" and at least one "." gets "http://" in front of it.
+QString withHttpPrefix(const QString &text);
+
 // The address box `text2` without its widget: the edit text with its selection, the history list
 // under it and the selected list entry. The widget feeds it the user's edits and events and shows
 // the state it leaves; navigations come back as return values for the widget to carry out.

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+class QLocalSocket;
+
+// One running program per user and data directory: a later start hands its message to the
+// running one over a local socket and ends. The message is framed by its length, and the running
+// program answers once it has the whole message, so a hand-off that returns true was received.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SingleInstance(const QString &serverName, QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    // Gives `message` to the running program; false when none takes it within `timeoutMs`.
+    bool handOff(const QByteArray &message, int timeoutMs = 3000) const;
+
+    // Starts taking messages. A socket left behind by a program that crashed is removed first;
+    // false when a live program holds the name.
+    bool listen();
+
+signals:
+    void messageReceived(const QByteArray &message);
+
+private:
+    void accept();
+    void read(QLocalSocket *socket);
+
+    QString m_serverName;
+    QLocalServer *m_server;
+};

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A second start of the real program hands its arguments to the running one (this test) and ends.
+#include "app/core/handoffmessage.h"
+#include "app/singleinstance.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(StartRequest)
+
+namespace {
+// What a program that crashed leaves behind: a socket file nobody listens on.
+void leaveStaleSocket(const QString &serverName)
+{
+    const QByteArray path = (QDir::tempPath() + u'/' + serverName).toLocal8Bit();
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ::close(fd);
+}
+} // namespace
+
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void secondStartHandsOver_data();
+    void secondStartHandsOver();
+};
+
+void TestSingleInstance::secondStartHandsOver_data()
+{
+    QTest::addColumn<bool>("stale");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QList<StartRequest>>("received");
+    using Kind = StartRequest::Kind;
+    const StartRequest address { Kind::Browse, { QStringLiteral("http://example.org") } };
+    QTest::newRow("address") << false << QStringList { QStringLiteral("example.org") } << 0
+                             << QList { address };
+    QTest::newRow("no argument opens one window")
+        << false << QStringList() << 0 << QList { StartRequest {} };
+    QTest::newRow("pad file") << false
+                              << QStringList { QStringLiteral("--pad"), QStringLiteral("n.txt") }
+                              << 0
+                              << QList { StartRequest {
+                                     Kind::Pad, { QStringLiteral("%1/n.txt") } } };
+    QTest::newRow("after a crash")
+        << true << QStringList { QStringLiteral("example.org") } << 0 << QList { address };
+    QTest::newRow("unknown option")
+        << false << QStringList { QStringLiteral("--bogus") } << 2 << QList<StartRequest>();
+}
+
+void TestSingleInstance::secondStartHandsOver()
+{
+    QFETCH(bool, stale);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QList<StartRequest>, received);
+    // A copy of the program in a directory of its own has a data directory, and so a socket name,
+    // of its own.
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("webviewer"));
+    QVERIFY(QFile::copy(QStringLiteral(WEBVIEWER_PROGRAM), program));
+    const QString name = instanceServerName(QString::number(getuid()), dir.path() + u'/');
+    if (stale)
+        leaveStaleSocket(name);
+
+    SingleInstance running(name);
+    QVERIFY(running.listen());
+    QVERIFY(!SingleInstance(name).listen()); // a live program keeps its name
+    QSignalSpy messages(&running, &SingleInstance::messageReceived);
+    QProcess second;
+    second.setWorkingDirectory(dir.path());
+    QSignalSpy finished(&second, &QProcess::finished);
+    second.start(program, arguments);
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(second.exitCode(), exitCode);
+
+    QList<StartRequest> requests;
+    for (const QList<QVariant> &message : messages)
+        requests.append(decodeStartRequest(message.at(0).toByteArray()).value_or(StartRequest {}));
+    for (StartRequest &request : received)
+        request.items.replaceInStrings(QStringLiteral("%1"), QDir(dir.path()).canonicalPath());
+    QCOMPARE(requests, received);
+}
+
+QTEST_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"
