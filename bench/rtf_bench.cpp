@@ -2,8 +2,8 @@
 // Loading and saving the 5 MB RTF document (10,400 paragraphs written by a word processor)
 // against Qt's own HTML import and export of the same content, in one run. The summary at the
 // end gives RTF time / HTML time for load and for save; the target is at most 1.
-#include "textpad/richtext/rtfreader.h"
-#include "textpad/richtext/rtfwriter.h"
+#include "textpad/rtf/rtfreader.h"
+#include "textpad/rtf/rtfwriter.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any bytes through the RTF reader, and the resulting document through the writer.
 
-#include "textpad/richtext/rtfreader.h"
-#include "textpad/richtext/rtfwriter.h"
+#include "textpad/rtf/rtfreader.h"
+#include "textpad/rtf/rtfwriter.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

@@ -21,7 +21,7 @@ mkdir -p "$out/corpus" "$out/artifacts"
 clang++ -std=c++17 -g -O1 -fPIC -fno-omit-frame-pointer \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     -I"$root/src" $(pkg-config --cflags Qt6Gui) \
-    "$root"/src/textpad/richtext/rtf*.cpp "$root"/src/textpad/richtext/textdocument*.cpp \
+    "$root"/src/textpad/rtf/rtf*.cpp "$root"/src/textpad/rtf/textdocument*.cpp \
     "$here/rtf_fuzzer.cpp" \
     -o "$out/rtf_fuzzer" $(pkg-config --libs Qt6Gui)
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textpad/documentcontroller.h"
 
-#include "textpad/richtext/fileerror.h"
+#include "textpad/rtf/fileerror.h"
 #include "textpad/richtext/richtextcontrol.h"
 
 #include <QPrinter>

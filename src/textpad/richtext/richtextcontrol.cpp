@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textpad/richtext/richtextcontrol.h"
 
-#include "common/core/datafile.h"
-#include "textpad/richtext/documentsizetracker.h"
-#include "textpad/richtext/fileerror.h"
-#include "textpad/richtext/rtfreader.h"
-#include "textpad/richtext/rtfwriter.h"
+#include "textpad/rtf/documentfile.h"
+#include "textpad/rtf/documentsizetracker.h"
 
-#include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPointer>
@@ -250,33 +246,10 @@ void RichTextControl::setSelColor(const QColor &color)
 
 void RichTextControl::loadFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileError(path, file.errorString());
-    file.close();
-    if (bytes.startsWith("{\\rtf")) {
-        loadRichText(path, bytes);
-        return;
-    }
-    textpad::PlainTextFile plain = textpad::decodePlainText(bytes);
-    setPlainText(plain.text);
-    m_plainFormat = plain.format;
-}
-
-void RichTextControl::loadRichText(const QString &path, const QByteArray &bytes)
-{
-    // Read into a document of its own, so a file the reader rejects leaves the content alone.
-    auto *loaded = new QTextDocument(this);
-    loaded->setDefaultFont(document()->defaultFont());
-    if (!readRtf(bytes, loaded)) {
-        delete loaded;
-        throw FileError(path, tr("The file is not readable rich text."));
-    }
-    useDocument(loaded);
-    m_plainFormat = {};
+    textpad::LoadedDocument loaded = textpad::readDocumentFile(path, document()->defaultFont());
+    loaded.document->setParent(this);
+    useDocument(loaded.document.release());
+    m_plainFormat = loaded.plainFormat;
 }
 
 void RichTextControl::useDocument(QTextDocument *document)
@@ -291,19 +264,12 @@ void RichTextControl::useDocument(QTextDocument *document)
 
 void RichTextControl::saveFile(const QString &path) const
 {
-    QString reason;
-    if (!DataFile::replace(path, writeRtf(document()), &reason))
-        throw FileError(path, reason);
+    textpad::writeRichTextFile(path, *document());
 }
 
 void RichTextControl::savePlainFile(const QString &path)
 {
-    const textpad::EncodedPlainText encoded
-        = textpad::encodePlainText(document()->toRawText(), m_plainFormat);
-    QString reason;
-    if (!DataFile::replace(path, encoded.bytes, &reason))
-        throw FileError(path, reason);
-    m_plainFormat.encoding = encoded.encoding;
+    m_plainFormat.encoding = textpad::writePlainTextFile(path, *document(), m_plainFormat);
 }
 
 qint64 RichTextControl::plainTextSize() const

@@ -12,7 +12,8 @@ class QPrinter;
 
 // The text pad's document: an editor with the members the pad's commands rely on. Offsets count one
 // character per line break; text() reports each break as CR LF. A selection format read over mixed
-// formats yields no value. File operations throw FileError with the system's reason.
+// formats yields no value. File operations throw FileError with the system's reason (see
+// documentfile.h).
 class RichTextControl : public QTextEdit
 {
     Q_OBJECT
@@ -79,7 +80,6 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
-    void loadRichText(const QString &path, const QByteArray &bytes);
     void useDocument(QTextDocument *document);
     // The paragraphs the selection touches; the caret's paragraph when nothing is selected.
     QList<QTextBlock> selectedBlocks() const;

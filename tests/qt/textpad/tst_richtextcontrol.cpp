@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "textpad/richtext/fileerror.h"
+#include "textpad/rtf/fileerror.h"
 #include "textpad/richtext/richtextcontrol.h"
 
 #include <QApplication>

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "textpad/rtf/documentfile.h"
+
+#include "common/core/datafile.h"
+#include "textpad/rtf/fileerror.h"
+#include "textpad/rtf/rtfreader.h"
+#include "textpad/rtf/rtfwriter.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextDocument>
+
+namespace textpad {
+
+namespace {
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(path, file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw FileError(path, file.errorString());
+    return bytes;
+}
+
+void replaceFile(const QString &path, const QByteArray &bytes)
+{
+    QString reason;
+    if (!DataFile::replace(path, bytes, &reason))
+        throw FileError(path, reason);
+}
+
+} // namespace
+
+LoadedDocument readDocumentFile(const QString &path, const QFont &defaultFont)
+{
+    const QByteArray bytes = readBytes(path);
+    LoadedDocument loaded { std::make_unique<QTextDocument>(), PlainTextFormat() };
+    loaded.document->setDefaultFont(defaultFont);
+    if (bytes.startsWith("{\\rtf")) {
+        if (!readRtf(bytes, loaded.document.get())) {
+            throw FileError(path,
+                QCoreApplication::translate("DocumentFile", "The file is not readable rich text."));
+        }
+        return loaded;
+    }
+    PlainTextFile plain = decodePlainText(bytes);
+    loaded.document->setPlainText(plain.text);
+    loaded.plainFormat = plain.format;
+    return loaded;
+}
+
+void writeRichTextFile(const QString &path, const QTextDocument &document)
+{
+    replaceFile(path, writeRtf(&document));
+}
+
+PlainEncoding writePlainTextFile(
+    const QString &path, const QTextDocument &document, const PlainTextFormat &format)
+{
+    const EncodedPlainText encoded = encodePlainText(document.toRawText(), format);
+    replaceFile(path, encoded.bytes);
+    return encoded.encoding;
+}
+
+} // namespace textpad
