@@ -93,13 +93,23 @@ RtfToken RtfTokenizer::readControlWord()
     if (m_pos < m_data.size() && m_data[m_pos] == ' ')
         ++m_pos; // the delimiter belongs to the control word
 
-    if (token.data == "bin" && token.hasParam && token.param > 0) {
-        const qsizetype length = qMin<qsizetype>(token.param, m_data.size() - m_pos);
-        token.type = RtfToken::Type::Binary;
-        token.data = m_data.sliced(m_pos, length);
-        m_pos += length;
-    }
+    if (token.data == "bin" && token.hasParam && token.param != 0)
+        readBinary(token);
     return token;
+}
+
+// A length that is negative or longer than what is left (as an overflowing one is) cannot be
+// trusted: the run then ends where its group ends, so the paragraphs after the group are kept.
+void RtfTokenizer::readBinary(RtfToken &token)
+{
+    qsizetype length = token.param;
+    if (length < 0 || length > m_data.size() - m_pos) {
+        const auto groupEnd = std::find(m_data.begin() + m_pos, m_data.end(), '}');
+        length = groupEnd - (m_data.begin() + m_pos);
+    }
+    token.type = RtfToken::Type::Binary;
+    token.data = m_data.sliced(m_pos, length);
+    m_pos += length;
 }
 
 int RtfTokenizer::readParameter(bool *hasParam)

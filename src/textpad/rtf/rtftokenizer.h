@@ -25,11 +25,11 @@ struct RtfToken
     int byte = -1; // value of \'hh, -1 when the digits are not hex
 };
 
-// Splits RTF into tokens. Never reads past the end: a truncated escape or a \bin longer than
-// the data left simply ends at the end of the input.
 // The value of a hexadecimal digit, or -1 when `c` is none.
 int hexDigitValue(char c);
 
+// Splits RTF into tokens. Never reads past the end: a truncated escape simply ends at the end of
+// the input, and a \bin with a length it cannot have ends at the end of its group.
 class RtfTokenizer
 {
 public:
@@ -41,6 +41,7 @@ public:
 private:
     RtfToken readControl();
     RtfToken readControlWord();
+    void readBinary(RtfToken &token);
     RtfToken readHexByte();
     RtfToken readText();
     int readParameter(bool *hasParam);

@@ -255,6 +255,13 @@ void TestRtfReader::syntax_data()
         << QByteArray("{\\rtf1 a{\\pict\\bin3 }}{}b}") << QStringLiteral("ab");
     QTest::newRow("bin past the end")
         << QByteArray("{\\rtf1 a{\\pict\\bin99999999 xyz") << QStringLiteral("a");
+    QTest::newRow("bin overflowing ends with its group")
+        << QByteArray("{\\rtf1 a{\\pict\\bin99999999999999999999 x{y}b\\par c}")
+        << QStringLiteral("ab\nc");
+    QTest::newRow("bin negative ends with its group")
+        << QByteArray("{\\rtf1 a{\\bin-5 xy}b}") << QStringLiteral("ab");
+    QTest::newRow("bin longer than the rest ends with its group")
+        << QByteArray("{\\rtf1 a{\\pict\\bin50 xy}b\\par c}") << QStringLiteral("ab\nc");
     QTest::newRow("stylesheet hidden")
         << QByteArray("{\\rtf1{\\stylesheet{\\s1 Heading;}}text}") << QStringLiteral("text");
     QTest::newRow("control word delimiter space")
