@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textpad/documentcontroller.h"
 
-#include "textpad/rtf/fileerror.h"
 #include "textpad/richtext/richtextcontrol.h"
+#include "textpad/rtf/fileerror.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>

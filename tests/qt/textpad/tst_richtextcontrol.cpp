@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "textpad/rtf/fileerror.h"
 #include "textpad/richtext/richtextcontrol.h"
+#include "textpad/rtf/fileerror.h"
 
 #include <QApplication>
 #include <QClipboard>
