@@ -3,7 +3,31 @@
 
 #include <QProcess>
 
-bool DesktopLauncher::openInDefaultBrowser(const QString &address)
+void DesktopLauncher::openInDefaultBrowser(const QString &address, std::function<void()> onFailure)
 {
-    return QProcess::startDetached(QStringLiteral("xdg-open"), { address });
+    if (address.startsWith(u'-')) {
+        onFailure();
+        return;
+    }
+    // No parent: ending this program must not end the launcher, nor the browser it may become.
+    auto *process = new QProcess;
+    process->setProgram(m_program);
+    process->setArguments({ address });
+    // The launcher hands the address on and ends; only its exit status is of interest.
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process,
+        [process, onFailure](int exitCode, QProcess::ExitStatus status) {
+            process->deleteLater();
+            if (status != QProcess::NormalExit || exitCode != 0)
+                onFailure();
+        });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+        [process, onFailure](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart)
+                return; // a crash or kill also ends in finished()
+            process->deleteLater();
+            onFailure();
+        });
+    process->start();
 }

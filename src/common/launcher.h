@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // Starts programs outside this one. Addresses are handed over as one argument, never through a
 // shell.
@@ -10,13 +11,23 @@ class Launcher
 public:
     virtual ~Launcher() = default;
 
-    // Opens the address with the user's default browser; false when no launcher could be started.
-    virtual bool openInDefaultBrowser(const QString &address) = 0;
+    // Opens the address with the user's default browser. `onFailure` runs when that cannot be
+    // done: at once when no launcher starts, or later when the launcher ends with an error.
+    virtual void openInDefaultBrowser(const QString &address, std::function<void()> onFailure) = 0;
 };
 
-// xdg-open, the desktop's own launcher.
+// xdg-open, the desktop's own launcher (or another program taking the address as its argument).
 class DesktopLauncher : public Launcher
 {
 public:
-    bool openInDefaultBrowser(const QString &address) override;
+    explicit DesktopLauncher(QString program = QStringLiteral("xdg-open"))
+        : m_program(std::move(program))
+    {
+    }
+
+    // Text starting with "-" fails at once: the launcher would read it as one of its options.
+    void openInDefaultBrowser(const QString &address, std::function<void()> onFailure) override;
+
+private:
+    QString m_program;
 };

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QPointer>
 #include <QWidget>
 
 EditCommands::EditCommands(QWidget *window, RichTextControl *tb, QAction *bul, Launcher &launcher,
@@ -73,10 +74,17 @@ void EditCommands::toggleBullets()
 void EditCommands::browse()
 {
     const QString address = m_tb->selText();
-    QWidget *browser = nullptr;
-    if (!m_launcher.openInDefaultBrowser(address))
-        browser = m_workspace.showFirstBrowserWindow(address);
+    QPointer<EditCommands> self(this);
+    m_launcher.openInDefaultBrowser(address, [self, address] {
+        if (self)
+            self->focusFirstBrowserWindow(address);
+    });
     m_window->setWindowState(m_window->windowState() | Qt::WindowMinimized);
-    if (browser)
+    focusFirstBrowserWindow({});
+}
+
+void EditCommands::focusFirstBrowserWindow(const QString &address)
+{
+    if (QWidget *browser = m_workspace.showFirstBrowserWindow(address))
         browser->activateWindow();
 }

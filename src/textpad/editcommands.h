@@ -31,10 +31,12 @@ public:
     // Bullets on or off for the whole document, as the paragraph at the caret decides.
     void toggleBullets();
     // Opens the selected address in the user's default browser, or else in the first browser
-    // window.
+    // window; either way the first browser window comes to the front with the focus.
     void browse();
 
 private:
+    void focusFirstBrowserWindow(const QString &address);
+
     QWidget *m_window;
     RichTextControl *m_tb;
     QAction *m_bul;

@@ -5,15 +5,16 @@
 
 #include <QStringList>
 
-// Records the addresses handed to the default browser; `canStart` false simulates a missing
-// launcher.
+// Records the addresses handed to the default browser; `canStart` false simulates a launcher that
+// fails.
 class FakeLauncher : public Launcher
 {
 public:
-    bool openInDefaultBrowser(const QString &address) override
+    void openInDefaultBrowser(const QString &address, std::function<void()> onFailure) override
     {
         addresses.append(address);
-        return canStart;
+        if (!canStart)
+            onFailure();
     }
 
     bool canStart = true;

@@ -10,7 +10,7 @@ QWidget *FakeWorkspace::openBrowserWindow(const QString &address)
 QWidget *FakeWorkspace::showFirstBrowserWindow(const QString &address)
 {
     firstWindowAddresses.append(address);
-    return nullptr;
+    return makeBrowser ? makeBrowser(address) : nullptr;
 }
 
 void FakeWorkspace::showFavourites(const QString &name, const QString &address)
