@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace DataFile {
 
 std::optional<QString> readText(const QString &path)
@@ -19,11 +22,21 @@ std::optional<QString> readText(const QString &path)
 bool replace(const QString &path, const QByteArray &contents, QString *errorString)
 {
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size()
-        && file.commit();
-    if (!written && errorString)
-        *errorString = file.errorString();
-    return written;
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (errorString)
+            *errorString = file.errorString();
+        return false;
+    }
+    // A write cut short by a full disk sets no error of its own, and a failed flush may report an
+    // unknown one; the system's reason is in errno. The flush comes before commit(), which would
+    // otherwise put a file whose buffered tail was never written in place of the old one.
+    errno = 0;
+    if (file.write(contents) == contents.size() && file.flush() && file.commit())
+        return true;
+    if (errorString)
+        *errorString
+            = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
+    return false;
 }
 
 bool appendLine(const QString &path, const QString &line)

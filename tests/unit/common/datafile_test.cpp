@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
@@ -144,20 +146,30 @@ TEST_F(DataFileTest, ReplaceOfADirectoryFailsAndKeepsIt)
     EXPECT_EQ(entries(), QStringList { u"favourites.dat"_s });
 }
 
-// When the disk fills up half-way, the old file stays whole and no temporary file is left behind.
-TEST_F(DataFileTest, ReplaceThatCannotBeWrittenKeepsTheOldFile)
+class DataFileFullDiskTest : public DataFileTest, public ::testing::WithParamInterface<int>
+{
+};
+
+// When the disk fills up, the old file stays whole, no temporary file is left behind and the
+// system's reason is given. Contents smaller than Qt's write buffer only fail when it is flushed.
+TEST_P(DataFileFullDiskTest, ReplaceThatCannotBeWrittenKeepsTheOldFile)
 {
     write(u"favourites.dat"_s, "\"old\",\"http://old/\"\r\n");
     bool replaced = true;
+    QString reason;
     {
         FileSizeLimit limit(4096);
         ASSERT_TRUE(limit.active());
-        replaced = DataFile::replace(path(u"favourites.dat"_s), QByteArray(64 * 1024, 'n'));
+        replaced
+            = DataFile::replace(path(u"favourites.dat"_s), QByteArray(GetParam(), 'n'), &reason);
     }
     EXPECT_FALSE(replaced);
+    EXPECT_EQ(reason, QString::fromLocal8Bit(std::strerror(EFBIG)));
     EXPECT_EQ(bytes(u"favourites.dat"_s), QByteArray("\"old\",\"http://old/\"\r\n"));
     EXPECT_EQ(entries(), QStringList { u"favourites.dat"_s });
 }
+
+INSTANTIATE_TEST_SUITE_P(Sizes, DataFileFullDiskTest, ::testing::Values(8 * 1024, 64 * 1024));
 
 TEST_F(DataFileTest, AppendLineCreatesTheFile)
 {
