@@ -32,6 +32,14 @@ QLabel *newLabel(const QString &text, const char *name, QWidget *parent)
     return label;
 }
 
+// The label at its place, grown downwards where the font in use needs more lines than the place
+// holds.
+void place(QLabel *label, const QRect &place)
+{
+    label->setGeometry(place.x(), place.y(), place.width(),
+        qMax(place.height(), label->heightForWidth(place.width())));
+}
+
 QWidget *newLine(const QColor &colour, const char *name, QWidget *parent)
 {
     auto *line = new QWidget(parent);
@@ -99,14 +107,14 @@ void AboutWindow::addProgramPanel()
     icon->setScaledContents(true);
     icon->setGeometry(iconPlace);
 
-    newLabel(QStringLiteral("Orbello's Web Viewer"), "lblTitle", this)
-        ->setGeometry(toPixels({ 1050, 240, 3885, 480 }));
-    newLabel(QStringLiteral("Version 0.04"), "lblVersion", this)
-        ->setGeometry(toPixels({ 1050, 780, 3885, 225 }));
-    newLabel(QStringLiteral("A web browser for IE lovers with the nosense of IE removed and many "
-                            "useful features added in."),
-        "lblDescription", this)
-        ->setGeometry(toPixels({ 1080, 1125, 3885, 570 }));
+    place(newLabel(QStringLiteral("Orbello's Web Viewer"), "lblTitle", this),
+        toPixels({ 1050, 240, 3885, 480 }));
+    place(newLabel(QStringLiteral("Version 0.04"), "lblVersion", this),
+        toPixels({ 1050, 780, 3885, 225 }));
+    place(newLabel(QStringLiteral("A web browser for IE lovers with the nosense of IE removed and "
+                                  "many useful features added in."),
+              "lblDescription", this),
+        toPixels({ 1080, 1125, 3885, 570 }));
 }
 
 void AboutWindow::addSeparator()
@@ -130,8 +138,8 @@ void AboutWindow::addCompanionFrame()
     frame->setGeometry(toPixels({ 120, 2640, 5535, 2655 }));
 
     // Places inside the frame count from the frame's corner, caption included.
-    newLabel(QString::fromLatin1(companionDescription), "Label2", frame)
-        ->setGeometry(toPixels({ 240, 360, 5055, 1455 }));
+    place(newLabel(QString::fromLatin1(companionDescription), "Label2", frame),
+        toPixels({ 240, 360, 5055, 1455 }));
 
     auto *download = new QPushButton(QStringLiteral("Download Surfkin Now!"), frame);
     download->setObjectName(QStringLiteral("Command1"));
