@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/dialogs.h"
 
-#include <QCheckBox>
+#include "common/core/dialogstart.h"
+
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
-#include <QGroupBox>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace {
 QMessageBox::StandardButtons standardButtons(Dialogs::Buttons buttons)
@@ -52,12 +55,13 @@ Dialogs::Answer answerFor(int button)
     }
 }
 
-std::optional<QString> chosenPath(const QString &path)
+// "txt" for "Text Files (*.txt)"; nothing for a filter of several patterns or of "*".
+QString singleExtension(const QString &nameFilter)
 {
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    static const QRegularExpression onePattern(QStringLiteral("\\(\\*\\.(\\w+)\\)$"));
+    return onePattern.match(nameFilter).captured(1);
 }
+
 } // namespace
 
 Dialogs::Answer QtDialogs::message(
@@ -73,25 +77,44 @@ Dialogs::Answer QtDialogs::message(
     return answerFor(result);
 }
 
-std::optional<QString> QtDialogs::openFile(QWidget *parent, const QString &filter)
+QString QtDialogs::startPath(const QString &given) const
 {
-    return chosenPath(QFileDialog::getOpenFileName(parent, {}, {}, filter));
+    return dialogStartPath(
+        given, m_lastFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
-std::optional<QString> QtDialogs::saveFile(QWidget *parent, const QString &filter)
+std::optional<QString> QtDialogs::chosen(const QString &path)
 {
-    return chosenPath(QFileDialog::getSaveFileName(parent, {}, {}, filter));
+    if (path.isEmpty())
+        return std::nullopt;
+    m_lastFolder = QFileInfo(path).absolutePath();
+    return path;
+}
+
+std::optional<QString> QtDialogs::openFile(
+    QWidget *parent, const QString &filter, const QString &directory)
+{
+    return chosen(QFileDialog::getOpenFileName(parent, {}, startPath(directory), filter));
+}
+
+std::optional<QString> QtDialogs::saveFile(
+    QWidget *parent, const QString &filter, const QString &proposedPath)
+{
+    QFileDialog dialog(parent, {}, startPath(proposedPath), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(singleExtension(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString &chosen) { dialog.setDefaultSuffix(singleExtension(chosen)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return chosen(dialog.selectedFiles().constFirst());
 }
 
 Dialogs::FontChoice QtDialogs::chooseFont(QWidget *parent, const QFont &initial)
 {
     QFontDialog dialog(initial, parent);
-    // Colour, strikethrough and underline are not the dialog's to change, and Qt 6.4 has no option
-    // to leave out its effects group: hide the group that holds those check boxes.
-    for (const QCheckBox *box : dialog.findChildren<QCheckBox *>()) {
-        if (auto *group = qobject_cast<QGroupBox *>(box->parentWidget()))
-            group->hide();
-    }
+    // Qt's own dialog everywhere, so the pad gets the same choices on every desktop.
+    dialog.setOptions(QFontDialog::DontUseNativeDialog);
     FontChoice choice;
     choice.accepted = dialog.exec() == QDialog::Accepted;
     choice.font = choice.accepted ? dialog.selectedFont() : initial;

@@ -29,9 +29,15 @@ public:
         = 0;
 
     // The chosen path, or nothing when the user cancels. The filter uses Qt's "Name (*.ext);;..."
-    // form.
-    virtual std::optional<QString> openFile(QWidget *parent, const QString &filter) = 0;
-    virtual std::optional<QString> saveFile(QWidget *parent, const QString &filter) = 0;
+    // form. Open starts in `directory`, Save with `proposedPath`; without a folder they start in
+    // the last folder chosen in this run, else in the user's documents folder. A name typed
+    // without an extension gets the one of the chosen filter when it names exactly one.
+    virtual std::optional<QString> openFile(
+        QWidget *parent, const QString &filter, const QString &directory = {})
+        = 0;
+    virtual std::optional<QString> saveFile(
+        QWidget *parent, const QString &filter, const QString &proposedPath = {})
+        = 0;
 
     // The font dialog starts from `initial`; the font it ends with is returned either way.
     virtual FontChoice chooseFont(QWidget *parent, const QFont &initial) = 0;
@@ -53,9 +59,18 @@ class QtDialogs : public Dialogs
 public:
     Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
         Icon icon) override;
-    std::optional<QString> openFile(QWidget *parent, const QString &filter) override;
-    std::optional<QString> saveFile(QWidget *parent, const QString &filter) override;
+    std::optional<QString> openFile(
+        QWidget *parent, const QString &filter, const QString &directory) override;
+    std::optional<QString> saveFile(
+        QWidget *parent, const QString &filter, const QString &proposedPath) override;
     FontChoice chooseFont(QWidget *parent, const QFont &initial) override;
     bool pageSetup(QWidget *parent, QPrinter *printer) override;
     bool print(QWidget *parent, QPrinter *printer) override;
+
+private:
+    QString startPath(const QString &given) const;
+    // Notes the folder of a chosen path; nothing when the user cancelled (an empty path).
+    std::optional<QString> chosen(const QString &path);
+
+    QString m_lastFolder;
 };

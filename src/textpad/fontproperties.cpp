@@ -15,6 +15,17 @@ FontProperties::FontProperties(
 {
 }
 
+namespace {
+// Writes a property only where the selection does not have it already (a mixed one always), so a
+// dialog that changes nothing leaves the document unchanged.
+template <typename T, typename Setter>
+void applyChanged(RichTextControl *tb, const std::optional<T> &current, const T &wanted, Setter set)
+{
+    if (current != wanted)
+        (tb->*set)(wanted);
+}
+} // namespace
+
 void FontProperties::run()
 {
     fillFromSelection();
@@ -24,6 +35,8 @@ void FontProperties::run()
         m_font.setPointSizeF(chosen.pointSizeF());
     m_font.setBold(chosen.bold());
     m_font.setItalic(chosen.italic());
+    m_font.setStrikeOut(chosen.strikeOut());
+    m_font.setUnderline(chosen.underline());
     applyToSelection();
 }
 
@@ -47,11 +60,12 @@ void FontProperties::fillFromSelection()
 
 void FontProperties::applyToSelection()
 {
-    m_tb->setSelFontName(m_font.family());
-    m_tb->setSelColor(m_color);
-    m_tb->setSelBold(m_font.bold());
-    m_tb->setSelItalic(m_font.italic());
-    m_tb->setSelStrikeThru(m_font.strikeOut());
-    m_tb->setSelUnderline(m_font.underline());
-    m_tb->setSelFontSize(m_font.pointSizeF());
+    applyChanged(m_tb, m_tb->selFontName(), m_font.family(), &RichTextControl::setSelFontName);
+    applyChanged(m_tb, m_tb->selColor(), m_color, &RichTextControl::setSelColor);
+    applyChanged(m_tb, m_tb->selBold(), m_font.bold(), &RichTextControl::setSelBold);
+    applyChanged(m_tb, m_tb->selItalic(), m_font.italic(), &RichTextControl::setSelItalic);
+    applyChanged(
+        m_tb, m_tb->selStrikeThru(), m_font.strikeOut(), &RichTextControl::setSelStrikeThru);
+    applyChanged(m_tb, m_tb->selUnderline(), m_font.underline(), &RichTextControl::setSelUnderline);
+    applyChanged(m_tb, m_tb->selFontSize(), m_font.pointSizeF(), &RichTextControl::setSelFontSize);
 }

@@ -11,8 +11,8 @@ class RichTextControl;
 
 // Font Properties: the font dialog filled from the selection's format and applied back to it, after
 // OK and after Cancel alike. A property mixed over the selection leaves the dialog's previous
-// value, which this window remembers. The dialog does not offer colour, strikethrough and
-// underline, so those pass through as they were filled in.
+// value, which this window remembers. The dialog has no colour, so colour passes through as it was
+// filled in; strikethrough and underline start from the selection and take what the dialog shows.
 class FontProperties : public QObject
 {
     Q_OBJECT

@@ -10,17 +10,21 @@ Dialogs::Answer ScriptedDialogs::message(
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }
 
-std::optional<QString> ScriptedDialogs::openFile(QWidget *, const QString &filter)
+std::optional<QString> ScriptedDialogs::openFile(
+    QWidget *, const QString &filter, const QString &directory)
 {
     ++openRequests;
     lastFilter = filter;
+    lastStart = directory;
     return openAnswers.isEmpty() ? std::nullopt : openAnswers.dequeue();
 }
 
-std::optional<QString> ScriptedDialogs::saveFile(QWidget *, const QString &filter)
+std::optional<QString> ScriptedDialogs::saveFile(
+    QWidget *, const QString &filter, const QString &proposedPath)
 {
     ++saveRequests;
     lastFilter = filter;
+    lastStart = proposedPath;
     return saveAnswers.isEmpty() ? std::nullopt : saveAnswers.dequeue();
 }
 

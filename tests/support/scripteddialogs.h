@@ -35,11 +35,14 @@ public:
 
     Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
         Icon icon) override;
-    std::optional<QString> openFile(QWidget *parent, const QString &filter) override;
-    std::optional<QString> saveFile(QWidget *parent, const QString &filter) override;
+    std::optional<QString> openFile(
+        QWidget *parent, const QString &filter, const QString &directory) override;
+    std::optional<QString> saveFile(
+        QWidget *parent, const QString &filter, const QString &proposedPath) override;
     FontChoice chooseFont(QWidget *parent, const QFont &initial) override;
     bool pageSetup(QWidget *parent, QPrinter *printer) override;
     bool print(QWidget *parent, QPrinter *printer) override;
 
     QString lastFilter;
+    QString lastStart; // the folder Open started in, or the path Save proposed
 };

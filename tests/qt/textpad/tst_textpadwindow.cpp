@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 
@@ -36,7 +37,7 @@ private slots:
     void monitorTicksEverySecond();
     void fontPropertiesCancelledOnUniformSelectionKeepsItsFormat();
     void fontPropertiesOnMixedFontsStartsFromTheLastFontAndUnifiesIt();
-    void fontPropertiesPassesColourStrikeAndUnderlineThrough();
+    void fontPropertiesPassesColourThroughAndAppliesEffects();
     void everyInteractiveControlHasAName();
     void editTitleOpensTheContextMenuFromTheKeyboard();
 
@@ -69,11 +70,11 @@ void TestTextPadWindow::menuEntriesHaveTheirCaptionsShortcutsAndVisibility_data(
     QTest::newRow("newer") << "newer"
                            << "&New" << QKeySequence(Qt::CTRL | Qt::Key_N) << true;
     QTest::newRow("op") << "op"
-                        << "&Open" << none << true;
+                        << "&Open" << QKeySequence(Qt::CTRL | Qt::Key_O) << true;
     QTest::newRow("sav") << "sav"
-                         << "&Save" << none << true;
+                         << "&Save" << QKeySequence(Qt::CTRL | Qt::Key_S) << true;
     QTest::newRow("sav2") << "sav2"
-                          << "Save &As" << none << true;
+                          << "Save &As" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << true;
     QTest::newRow("pri") << "pri"
                          << "P&rint" << none << true;
     QTest::newRow("bye") << "bye"
@@ -94,6 +95,13 @@ void TestTextPadWindow::menuEntriesHaveTheirCaptionsShortcutsAndVisibility_data(
                           << "S&earch This Phrase" << none << true;
     QTest::newRow("clclip") << "clclip"
                             << "&Clear Clipboard" << none << true;
+    QTest::newRow("findrep") << "findrep"
+                             << "&Find and Replace..." << QKeySequence(Qt::CTRL | Qt::Key_H)
+                             << true;
+    QTest::newRow("findNextMatch")
+        << "findNextMatch" << QString() << QKeySequence(Qt::Key_F3) << true;
+    QTest::newRow("findPreviousMatch")
+        << "findPreviousMatch" << QString() << QKeySequence(Qt::SHIFT | Qt::Key_F3) << true;
     QTest::newRow("td") << "td"
                         << "Time/Date" << none << true;
     QTest::newRow("bul") << "bul"
@@ -130,7 +138,7 @@ void TestTextPadWindow::menuBarShowsFileEditInsertFormat()
         entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
     QCOMPARE(entries,
         QStringList({ "&Select All", "-", "&Copy", "&Cut", "&Paste", "-", "&Browse This URL",
-            "S&earch This Phrase", "-", "&Clear Clipboard" }));
+            "S&earch This Phrase", "-", "&Clear Clipboard", "-", "&Find and Replace..." }));
     QVERIFY(!m_pad->findChild<QMenu *>(QStringLiteral("toa"))->menuAction()->isVisible());
     QVERIFY(!m_pad->findChild<QAction *>(QStringLiteral("bul"))->isChecked());
 }
@@ -224,7 +232,9 @@ void TestTextPadWindow::fontPropertiesCancelledOnUniformSelectionKeepsItsFormat(
     tb->setSelBold(true);
     tb->setSelFontSize(12);
     const QString family = *tb->selFontName();
+    QSignalSpy changes(tb, &RichTextControl::change);
     m_pad->findChild<QAction *>(QStringLiteral("fp"))->trigger(); // unprepared: cancelled
+    QCOMPARE(changes.count(), 0); // nothing changed, so the document is still saved
     QCOMPARE(m_dialogs->fontRequests.size(), 1);
     QCOMPARE(m_dialogs->fontRequests.first().family(), family);
     QVERIFY(m_dialogs->fontRequests.first().bold());
@@ -253,7 +263,7 @@ void TestTextPadWindow::fontPropertiesOnMixedFontsStartsFromTheLastFontAndUnifie
     QCOMPARE(tb->selFontSize(), std::optional<double>(15));
 }
 
-void TestTextPadWindow::fontPropertiesPassesColourStrikeAndUnderlineThrough()
+void TestTextPadWindow::fontPropertiesPassesColourThroughAndAppliesEffects()
 {
     RichTextControl *tb = m_pad->document();
     tb->setText(QStringLiteral("word"));
@@ -262,13 +272,13 @@ void TestTextPadWindow::fontPropertiesPassesColourStrikeAndUnderlineThrough()
     tb->setSelColor(Qt::blue);
     tb->setSelUnderline(true);
     QFont offered(QStringLiteral("Serif"), 11);
-    offered.setStrikeOut(true); // the dialog has no effects: ignored
-    offered.setUnderline(false);
+    offered.setStrikeOut(true);
     m_dialogs->fontAnswers.enqueue({ offered, true });
     m_pad->findChild<QAction *>(QStringLiteral("fp"))->trigger();
+    QVERIFY(m_dialogs->fontRequests.first().underline());
     QCOMPARE(tb->selColor(), std::optional<QColor>(QColor(Qt::blue)));
-    QCOMPARE(tb->selUnderline(), std::optional<bool>(true));
-    QCOMPARE(tb->selStrikeThru(), std::optional<bool>(false));
+    QCOMPARE(tb->selUnderline(), std::optional<bool>(false));
+    QCOMPARE(tb->selStrikeThru(), std::optional<bool>(true));
     QCOMPARE(tb->selFontSize(), std::optional<double>(11));
 }
 
