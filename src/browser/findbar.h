@@ -2,19 +2,14 @@
 #pragma once
 
 #include "browser/core/findprogress.h"
+#include "common/findpanel.h"
 
-#include <QFrame>
-
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QToolButton;
 class WebControl;
 
 // The find bar a browser window opens over its page with Ctrl+F: the text searched as it is typed,
 // Next (Enter) and Previous (Shift+Enter), Match case, Wrap, and what was found; Esc closes it.
 // It keeps to the top right corner of the page.
-class FindBar : public QFrame
+class FindBar : public FindPanel
 {
     Q_OBJECT
 
@@ -30,7 +25,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
     void connectControls();
     void search(FindProgress::Direction direction);
     void restart();
@@ -40,12 +34,4 @@ private:
     WebControl *m_web;
     FindProgress m_progress;
     FindProgress::Direction m_direction = FindProgress::Direction::Forward;
-
-    QLineEdit *m_text = nullptr;
-    QToolButton *m_previous = nullptr;
-    QToolButton *m_next = nullptr;
-    QCheckBox *m_matchCase = nullptr;
-    QCheckBox *m_wrap = nullptr;
-    QLabel *m_status = nullptr;
-    QToolButton *m_close = nullptr;
 };

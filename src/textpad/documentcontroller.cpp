@@ -4,6 +4,7 @@
 #include "textpad/richtext/richtextcontrol.h"
 #include "textpad/rtf/fileerror.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
@@ -85,8 +86,22 @@ void DocumentController::open()
 {
     if (settleUnsavedChanges() == Dialogs::Answer::Cancel)
         return;
-    if (const std::optional<QString> path = m_dialogs.openFile(m_window, fileFilter))
+    const QString folder = m_fname.isEmpty() ? QString() : QFileInfo(m_fname).absolutePath();
+    if (const std::optional<QString> path = m_dialogs.openFile(m_window, fileFilter, folder))
         openPath(*path);
+}
+
+void DocumentController::openDropped(const QString &path)
+{
+    const QFileInfo file(path);
+    const std::optional<QString> refusal
+        = textpad::openRefusal(file.fileName(), file.isDir(), file.isReadable(), file.size());
+    if (refusal) {
+        m_dialogs.error(m_window, *refusal);
+        return;
+    }
+    if (settleUnsavedChanges() != Dialogs::Answer::Cancel)
+        openPath(path);
 }
 
 bool DocumentController::openPath(const QString &path)
@@ -140,7 +155,10 @@ void DocumentController::save()
 
 void DocumentController::saveAs()
 {
-    const std::optional<QString> path = m_dialogs.saveFile(m_window, fileFilter);
+    const QString proposed = m_fname.isEmpty()
+        ? textpad::untitledName(textpad::hasFormatting(*m_tb->document()))
+        : m_fname;
+    const std::optional<QString> path = m_dialogs.saveFile(m_window, fileFilter, proposed);
     if (!path)
         return;
     // A failed write keeps the document's previous name, so a later Save cannot go to that path.

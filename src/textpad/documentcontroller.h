@@ -29,6 +29,9 @@ public:
     void open();
     // Open without the dialog and without the save prompt; false when nothing could be loaded.
     bool openPath(const QString &path);
+    // A file dropped onto the document: opened as Open would, after the save prompt; a folder, an
+    // unreadable or a too large file is refused with a message and the document stays.
+    void openDropped(const QString &path);
     void save();
     void saveAs();
     void print();

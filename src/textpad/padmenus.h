@@ -34,6 +34,10 @@ struct PadMenus
     QAction *sear = nullptr;
     QAction *op77 = nullptr;
     QAction *clclip = nullptr;
+    QAction *op88 = nullptr;
+    QAction *findrep = nullptr; // the find and replace bar
+    QAction *findNext = nullptr; // F3, in no menu
+    QAction *findPrevious = nullptr; // Shift+F3, in no menu
     QMenu *u4 = nullptr; // "&Insert"
     QAction *td = nullptr;
     QAction *bul = nullptr;

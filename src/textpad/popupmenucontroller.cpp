@@ -46,6 +46,9 @@ void PopupMenuController::popUp()
         { m_menus.sear, v.sear },
         { m_menus.op77, v.op77 },
         { m_menus.clclip, v.clclip },
+        // Searching needs a document to search in.
+        { m_menus.op88, !m_tb->document()->isEmpty() },
+        { m_menus.findrep, !m_tb->document()->isEmpty() },
     };
     for (const auto &[action, visible] : entries)
         action->setVisible(visible);
@@ -55,8 +58,8 @@ void PopupMenuController::popUp()
     } else {
         m_presenter(m_menus.po);
     }
-    // A hidden entry loses its shortcut as well: once the menu is closed, Copy and Paste are shown
-    // again so that Ctrl+C and Ctrl+P work whatever the last menu left out.
-    m_menus.cop->setVisible(true);
-    m_menus.pas->setVisible(true);
+    // A hidden entry loses its shortcut as well: once the menu is closed, the entries with
+    // shortcuts are shown again so that the keys work whatever the last menu left out.
+    for (QAction *action : { m_menus.cop, m_menus.pas, m_menus.findrep })
+        action->setVisible(true);
 }

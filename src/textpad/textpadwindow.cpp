@@ -2,20 +2,27 @@
 #include "textpad/textpadwindow.h"
 
 #include "common/core/twips.h"
+#include "common/findpanel.h"
 #include "textpad/changemonitor.h"
 #include "textpad/core/padlayout.h"
 #include "textpad/editcommands.h"
+#include "textpad/filedrop.h"
+#include "textpad/findreplace.h"
 #include "textpad/fontproperties.h"
 #include "textpad/padmenus.h"
 #include "textpad/richtext/richtextcontrol.h"
 #include "textpad/wordcompletion.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 constexpr double statusBarTwips = 255;
@@ -49,6 +56,9 @@ TextPadWindow::TextPadWindow(
     m_popup = new PopupMenuController(*m_menus, m_tb, m_tbtemp2, this);
     m_fontProperties = new FontProperties(this, m_tb, dialogs, this);
     m_wordCompletion = new WordCompletion(this, m_tb, m_menus->autoword, dialogs, this);
+    m_findReplace = new FindReplace(m_tb, m_findPanel, this);
+    new FileDrop(
+        m_tb, [this](const QString &path) { m_documentController->openDropped(path); }, this);
     connectCommands();
 
     const double dpi = logicalDpiX();
@@ -61,10 +71,21 @@ TextPadWindow::~TextPadWindow() = default;
 
 void TextPadWindow::createControls()
 {
-    auto *client = new QWidget(this);
+    // The client area the pad's own layout places `tb` in, with the find bar below it when shown.
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto *client = new QWidget(central);
     client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
     client->installEventFilter(this);
+    m_client = client;
+    m_findPanel
+        = new FindPanel(FindPanel::Feature::WholeWords | FindPanel::Feature::Replace, central);
+    m_findPanel->setObjectName(QStringLiteral("findBar"));
+    column->addWidget(client, 1);
+    column->addWidget(m_findPanel);
+    setCentralWidget(central);
 
     m_tb = new RichTextControl(client);
     m_tb->setObjectName(QStringLiteral("tb"));
@@ -80,6 +101,7 @@ void TextPadWindow::createControls()
     // again on every keystroke, which large documents cannot afford. The scroll bars show as
     // needed.
     m_tb->setFocus();
+    m_tb->installEventFilter(this);
 
     m_tbtemp2 = new RichTextControl(client);
     m_tbtemp2->setObjectName(QStringLiteral("tbtemp2"));
@@ -157,9 +179,23 @@ void TextPadWindow::closeEvent(QCloseEvent *event)
 
 bool TextPadWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == centralWidget() && event->type() == QEvent::Resize)
+    if (watched == m_client && event->type() == QEvent::Resize)
         applyLayout();
+    // The editor claims keys such as Ctrl+C for its own commands; the pad's take precedence.
+    if (watched == m_tb && event->type() == QEvent::ShortcutOverride
+        && isPadShortcut(static_cast<QKeyEvent *>(event)->keyCombination())) {
+        event->ignore();
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TextPadWindow::isPadShortcut(QKeyCombination key) const
+{
+    const QKeySequence pressed(key);
+    const QList<QAction *> entries = findChildren<QAction *>();
+    return std::any_of(entries.cbegin(), entries.cend(),
+        [&pressed](const QAction *entry) { return entry->shortcut() == pressed; });
 }
 
 void TextPadWindow::applyLayout()
@@ -167,7 +203,7 @@ void TextPadWindow::applyLayout()
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
     // The client area runs from below the menu bar to the bottom, the status bar included.
-    const QSize client = centralWidget()->size();
+    const QSize client = m_client->size();
     textpad::PadLayoutInput input;
     input.scaleWidth = Twips::fromPixels(client.width(), dpiX) / textpad::twipsPerPadUnit;
     input.scaleHeight = Twips::fromPixels(client.height() + statusBar()->height(), dpiY);

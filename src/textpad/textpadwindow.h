@@ -11,6 +11,8 @@
 #include "textpad/popupmenucontroller.h"
 
 class EditCommands;
+class FindPanel;
+class FindReplace;
 class FontProperties;
 class Launcher;
 class QLabel;
@@ -58,10 +60,14 @@ private:
     void createControls();
     void connectCommands();
     void applyLayout();
+    bool isPadShortcut(QKeyCombination key) const;
 
     RichTextControl *m_tb;
     RichTextControl *m_tbtemp2; // scratch control the context menu reads the clipboard through
     QLineEdit *m_cl; // close-all signal box: "a" asks to save, then closes
+    QWidget *m_client; // the area the pad's layout fills; the find bar lies below it
+    FindPanel *m_findPanel;
+    FindReplace *m_findReplace;
     QLabel *m_panel1;
     QLabel *m_panel2;
     std::unique_ptr<PadMenus> m_menus;

@@ -4,6 +4,7 @@
 #include "common/menutable.h"
 #include "textpad/documentcontroller.h"
 #include "textpad/editcommands.h"
+#include "textpad/findreplace.h"
 #include "textpad/fontproperties.h"
 #include "textpad/padmenus.h"
 #include "textpad/popupmenucontroller.h"
@@ -29,9 +30,12 @@ void TextPadWindow::createFileMenu()
             { "newer", "&New", Qt::CTRL | Qt::Key_N,
                 [this] { m_documentController->newDocument(); }, &m.newer },
             { "ex1", "-" },
-            { "op", "&Open", {}, [this] { m_documentController->open(); }, &m.op },
-            { "sav", "&Save", {}, [this] { m_documentController->save(); }, &m.sav },
-            { "sav2", "Save &As", {}, [this] { m_documentController->saveAs(); }, &m.sav2 },
+            { "op", "&Open", Qt::CTRL | Qt::Key_O, [this] { m_documentController->open(); },
+                &m.op },
+            { "sav", "&Save", Qt::CTRL | Qt::Key_S, [this] { m_documentController->save(); },
+                &m.sav },
+            { "sav2", "Save &As", Qt::CTRL | Qt::SHIFT | Qt::Key_S,
+                [this] { m_documentController->saveAs(); }, &m.sav2 },
             { "ex3", "-" },
             { "pri", "P&rint", {}, [this] { m_documentController->print(); }, &m.pri },
             { "hh", "-" },
@@ -61,9 +65,19 @@ void TextPadWindow::createEditMenu()
             { "op77", "-", {}, {}, &m.op77 },
             { "clclip", "&Clear Clipboard", {}, [this] { m_commands->clearClipboard(); },
                 &m.clclip },
+            { "op88", "-", {}, {}, &m.op88 },
+            { "findrep", "&Find and Replace...", Qt::CTRL | Qt::Key_H,
+                [this] { m_findReplace->open(); }, &m.findrep },
         });
     // The pop-up's shortcuts work while it is closed because the window holds them too.
-    addActions({ m.cop, m.pas });
+    addActions({ m.cop, m.pas, m.findrep });
+    // F3 and Shift+F3 belong to no menu: the find bar's Next and Previous from the document.
+    m.findNext = addAction(QString(), QKeySequence(Qt::Key_F3), this,
+        [this] { m_findReplace->find(textpad::SearchDirection::Forward); });
+    m.findNext->setObjectName(QStringLiteral("findNextMatch"));
+    m.findPrevious = addAction(QString(), QKeySequence(Qt::SHIFT | Qt::Key_F3), this,
+        [this] { m_findReplace->find(textpad::SearchDirection::Backward); });
+    m.findPrevious->setObjectName(QStringLiteral("findPreviousMatch"));
 }
 
 void TextPadWindow::createInsertFormatAndToolMenus()

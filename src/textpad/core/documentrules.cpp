@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
 
 namespace textpad {
 
@@ -49,6 +51,39 @@ QString dateTimeText(const QDateTime &when, const QLocale &locale)
     timeFormat.replace(zone, QStringLiteral(" "));
     return locale.toString(when.date(), QLocale::ShortFormat) + u' '
         + locale.toString(when.time(), timeFormat.trimmed());
+}
+
+bool hasFormatting(const QTextDocument &document)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.textList() || !block.blockFormat().properties().isEmpty())
+            return true;
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            if (!fragment.fragment().charFormat().properties().isEmpty())
+                return true;
+        }
+    }
+    return false;
+}
+
+QString untitledName(bool hasFormatting)
+{
+    return hasFormatting ? QStringLiteral("Untitled.rtf") : QStringLiteral("Untitled.txt");
+}
+
+std::optional<QString> openRefusal(
+    const QString &fileName, bool isFolder, bool readable, qint64 size)
+{
+    if (isFolder)
+        return QStringLiteral("\"%1\" is a folder. Only files can be opened.").arg(fileName);
+    if (!readable)
+        return QStringLiteral("\"%1\" cannot be read.").arg(fileName);
+    if (size >= largestOpenableFile) {
+        return QStringLiteral("\"%1\" is too large to open: files up to %2 MB can be opened.")
+            .arg(fileName)
+            .arg(largestOpenableFile >> 20);
+    }
+    return std::nullopt;
 }
 
 } // namespace textpad

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QDateTime;
 class QLocale;
+class QTextDocument;
 
 namespace textpad {
 
@@ -26,5 +28,19 @@ QString monitorLine(bool saved, qint64 plainSize);
 
 // The short date, a space and the long time of `locale`, without the time zone name.
 QString dateTimeText(const QDateTime &when, const QLocale &locale);
+
+// Whether the document holds anything a plain text save would lose: character or paragraph
+// formats, lists or pictures.
+bool hasFormatting(const QTextDocument &document);
+
+// The name Save As proposes for a document that has none.
+QString untitledName(bool hasFormatting);
+
+// Files larger than this are refused: the editor could not hold their text.
+constexpr qint64 largestOpenableFile = qint64(1) << 30;
+
+// Why a dropped file cannot be opened, or nothing when it can.
+std::optional<QString> openRefusal(
+    const QString &fileName, bool isFolder, bool readable, qint64 size);
 
 } // namespace textpad

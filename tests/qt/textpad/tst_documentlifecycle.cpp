@@ -6,11 +6,15 @@
 #include "textpad/textpadwindow.h"
 
 #include <QAction>
+#include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 Q_DECLARE_METATYPE(Dialogs::Answer)
 
@@ -60,9 +64,17 @@ private slots:
     void printGoesToThePrinter();
     void closeAllSignalAsksOnlyForTheWordAWithUnsavedChanges_data();
     void closeAllSignalAsksOnlyForTheWordAWithUnsavedChanges();
+    void fileKeysRunTheFileCommands_data();
+    void fileKeysRunTheFileCommands();
+    void dialogsStartBesideTheDocument_data();
+    void dialogsStartBesideTheDocument();
+    void droppedFileOpensOrIsRefused_data();
+    void droppedFileOpensOrIsRefused();
+    void droppedAddressIsInsertedAsText();
 
 private:
     void bringTo(State state);
+    void drop(const QList<QUrl> &urls, const QString &text = {});
 
     QTemporaryDir *m_dir = nullptr;
     ScriptedDialogs *m_dialogs = nullptr;
@@ -447,6 +459,122 @@ void TestDocumentLifecycle::closeAllSignalAsksOnlyForTheWordAWithUnsavedChanges(
         QTEST(m_pad->isVisible(), "visible");
     }
     QCOMPARE(cl->text(), word);
+}
+
+void TestDocumentLifecycle::fileKeysRunTheFileCommands_data()
+{
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<int>("opens");
+    QTest::addColumn<int>("saves");
+    QTest::newRow("Ctrl+O opens") << QKeySequence(Qt::CTRL | Qt::Key_O) << 1 << 0;
+    QTest::newRow("Ctrl+S saves an untitled document as")
+        << QKeySequence(Qt::CTRL | Qt::Key_S) << 0 << 1;
+    QTest::newRow("Ctrl+Shift+S saves as")
+        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << 0 << 1;
+}
+
+void TestDocumentLifecycle::fileKeysRunTheFileCommands()
+{
+    QFETCH(QKeySequence, key);
+    m_pad->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_pad));
+    QTest::keySequence(m_pad->document(), key);
+    QTEST(m_dialogs->openRequests, "opens");
+    QTEST(m_dialogs->saveRequests, "saves");
+}
+
+void TestDocumentLifecycle::dialogsStartBesideTheDocument_data()
+{
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("start"); // "<file>" and "<folder>": the opened file's
+    QTest::newRow("untitled plain save as") << false << false << "sav2"
+                                            << "Untitled.txt";
+    QTest::newRow("untitled formatted save as") << false << true << "sav2"
+                                                << "Untitled.rtf";
+    QTest::newRow("untitled open") << false << false << "op" << QString();
+    QTest::newRow("file save as") << true << true << "sav2"
+                                  << "<file>";
+    QTest::newRow("file open") << true << false << "op"
+                               << "<folder>";
+}
+
+// Without a folder of their own, the dialogs start where the user last chose a file, else in the
+// documents folder: that is the dialogs' own rule.
+void TestDocumentLifecycle::dialogsStartBesideTheDocument()
+{
+    QFETCH(bool, opened);
+    QFETCH(bool, bold);
+    QFETCH(QString, command);
+    QFETCH(QString, start);
+    bringTo(opened ? State::FileSaved : State::UntitledSaved);
+    m_pad->document()->setText(QStringLiteral("text"));
+    m_pad->document()->setSelLength(2);
+    if (bold)
+        m_pad->document()->setSelBold(true);
+    m_dialogs->answers << Answer::No;
+    m_pad->findChild<QAction *>(command)->trigger();
+    start.replace(QStringLiteral("<file>"), m_file)
+        .replace(QStringLiteral("<folder>"), m_dir->path());
+    QCOMPARE(m_dialogs->lastStart, start);
+}
+
+void TestDocumentLifecycle::drop(const QList<QUrl> &urls, const QString &text)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    if (!text.isEmpty())
+        data.setText(text);
+    QWidget *viewport = m_pad->document()->viewport();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &enter);
+    QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &event);
+}
+
+void TestDocumentLifecycle::droppedFileOpensOrIsRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("file") << "notes.txt" << QString();
+    QTest::newRow("folder") << "folder"
+                            << "\"folder\" is a folder. Only files can be opened.";
+    QTest::newRow("unreadable") << "gone.txt"
+                                << "\"gone.txt\" cannot be read.";
+    QTest::newRow("2 GB") << "huge.txt"
+                          << "\"huge.txt\" is too large to open: files up to 1024 MB can be "
+                             "opened.";
+}
+
+// A refused file leaves the document as it was, unsaved changes and all, without asking to save.
+void TestDocumentLifecycle::droppedFileOpensOrIsRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, refusal);
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
+    QFile huge(m_dir->filePath(QStringLiteral("huge.txt")));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(2) << 30)); // sparse
+    bringTo(State::UntitledChanged);
+    m_dialogs->answers << Answer::No;
+    drop({ QUrl::fromLocalFile(m_dir->filePath(name)) }, QStringLiteral("dropped text"));
+    QTRY_COMPARE(m_dialogs->messages.size(), 1);
+    if (refusal.isEmpty()) {
+        QCOMPARE(m_dialogs->messages.first().text, savePrompt);
+        QTRY_COMPARE(m_pad->fileName(), m_file);
+        return;
+    }
+    QCOMPARE(m_dialogs->messages.first().text, refusal);
+    QCOMPARE(m_dialogs->messages.first().title, QStringLiteral("Error"));
+    QCOMPARE(m_pad->document()->text(), QStringLiteral("typed "));
+    QVERIFY(!m_pad->isSaved());
+}
+
+void TestDocumentLifecycle::droppedAddressIsInsertedAsText()
+{
+    drop({ QUrl(QStringLiteral("http://example.org/")) }, QStringLiteral("http://example.org/"));
+    QCOMPARE(m_pad->document()->text(), QStringLiteral("http://example.org/"));
+    QVERIFY(m_dialogs->messages.isEmpty());
 }
 
 QTEST_MAIN(TestDocumentLifecycle)
