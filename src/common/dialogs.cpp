@@ -3,6 +3,7 @@
 
 #include "common/core/dialogstart.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -79,8 +80,10 @@ Dialogs::Answer QtDialogs::message(
 
 QString QtDialogs::startPath(const QString &given) const
 {
+    // A desktop without a documents folder starts in the home folder instead.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return dialogStartPath(
-        given, m_lastFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        given, m_lastFolder, QDir(documents).exists() ? documents : QDir::homePath());
 }
 
 std::optional<QString> QtDialogs::chosen(const QString &path)
@@ -102,6 +105,12 @@ std::optional<QString> QtDialogs::saveFile(
 {
     QFileDialog dialog(parent, {}, startPath(proposedPath), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The filter of the proposed name's extension comes first, so a name typed over it keeps it.
+    const QString proposedSuffix = QFileInfo(proposedPath).suffix();
+    for (const QString &nameFilter : dialog.nameFilters()) {
+        if (!proposedSuffix.isEmpty() && singleExtension(nameFilter) == proposedSuffix)
+            dialog.selectNameFilter(nameFilter);
+    }
     dialog.setDefaultSuffix(singleExtension(dialog.selectedNameFilter()));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
         [&dialog](const QString &chosen) { dialog.setDefaultSuffix(singleExtension(chosen)); });

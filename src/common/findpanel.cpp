@@ -97,6 +97,7 @@ void FindPanel::createReplaceRow(QGridLayout *layout)
     QToolButton *all = makeButton(this, "replaceAll", QStringLiteral("Replace All"));
     connect(one, &QToolButton::clicked, this, &FindPanel::replace);
     connect(all, &QToolButton::clicked, this, &FindPanel::replaceAll);
+    connect(m_replacement, &QLineEdit::returnPressed, this, &FindPanel::replace);
     addRow(layout, 1, { m_replacement, one, all });
 }
 

@@ -3,9 +3,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
@@ -95,6 +97,8 @@ private slots:
     void message();
     void errorIsACriticalOkBoxTitledError();
     void fontDialogIsQtsOwnAndCancelKeepsTheStartingFont();
+    void fileDialogsRememberTheFolderAndAddTheFiltersExtension_data();
+    void fileDialogsRememberTheFolderAndAddTheFiltersExtension();
 };
 
 void TestDialogs::cleanup()
@@ -215,6 +219,52 @@ void TestDialogs::fontDialogIsQtsOwnAndCancelKeepsTheStartingFont()
     QVERIFY(*qtsOwn);
     QVERIFY(!choice.accepted);
     QCOMPARE(choice.font, initial);
+}
+
+void TestDialogs::fileDialogsRememberTheFolderAndAddTheFiltersExtension_data()
+{
+    QTest::addColumn<QString>("proposed");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("plain") << "Untitled.txt"
+                           << "notes"
+                           << "notes.txt";
+    QTest::newRow("rich text") << "Untitled.rtf"
+                               << "letter"
+                               << "letter.rtf";
+    QTest::newRow("own extension") << "Untitled.txt"
+                                   << "page.html"
+                                   << "page.html";
+}
+
+// Open in a folder, then Save As without one: it starts in that folder with the proposed name,
+// and a name typed without an extension gets the chosen filter's.
+void TestDialogs::fileDialogsRememberTheFolderAndAddTheFiltersExtension()
+{
+    QFETCH(QString, proposed);
+    QFETCH(QString, typed);
+    QTemporaryDir dir;
+    QFile existing(dir.filePath(QStringLiteral("a.txt")));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    const QString filter = QStringLiteral("Text Files (*.txt);;Rich Text Format (*.rtf);;All (*)");
+    QStringList proposals;
+    const auto answerWith = [this, &proposals](const QString &name) {
+        QTimer::singleShot(0, this, [&proposals, name] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            proposals << dialog->selectedFiles().value(0);
+            dialog->selectFile(name);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    };
+    QtDialogs dialogs;
+    answerWith(QStringLiteral("a.txt"));
+    QCOMPARE(dialogs.openFile(nullptr, filter, dir.path()), std::optional(existing.fileName()));
+    answerWith(typed);
+    QFETCH(QString, saved);
+    QCOMPARE(dialogs.saveFile(nullptr, filter, proposed), std::optional(dir.filePath(saved)));
+    QCOMPARE(proposals.value(1), dir.filePath(proposed));
 }
 
 QTEST_MAIN(TestDialogs)
