@@ -36,6 +36,7 @@ QLineEdit *makeField(QWidget *parent, const char *name, const QString &accessibl
     field->setAccessibleName(accessibleName);
     field->setPlaceholderText(accessibleName);
     field->setClearButtonEnabled(true);
+    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 16);
     return field;
 }
 
@@ -80,14 +81,34 @@ void FindPanel::createControls(Features features)
     connect(next, &QToolButton::clicked, this, &FindPanel::findNext);
     connect(close, &QToolButton::clicked, this, &FindPanel::dismissed);
 
+    layOut(features.testFlag(Feature::Replace), { previous, next, close });
+}
+
+void FindPanel::layOut(bool replaces, const QList<QWidget *> &buttons)
+{
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setVerticalSpacing(2);
-    addRow(
-        layout, 0, { m_text, previous, next, m_matchCase, m_wholeWords, m_wrap, m_status, close });
-    layout->setColumnStretch(6, 1);
-    if (features.testFlag(Feature::Replace))
-        createReplaceRow(layout);
+    layout->setColumnStretch(0, 1);
+    QWidget *previous = buttons[0];
+    QWidget *next = buttons[1];
+    QWidget *close = buttons[2];
+    if (!replaces) {
+        // One row, as narrow as it can be: the bar lies over a corner of the page.
+        addRow(layout, 0,
+            { m_text, previous, next, m_matchCase, m_wholeWords, m_wrap, m_status, close });
+        return;
+    }
+    // The width of a window: the two texts with their buttons, then the options and the result.
+    addRow(layout, 0, { m_text, previous, next, close });
+    createReplaceRow(layout);
+    auto *options = new QHBoxLayout;
+    for (QWidget *option : { m_matchCase, m_wholeWords, m_wrap }) {
+        if (option)
+            options->addWidget(option);
+    }
+    options->addWidget(m_status, 1);
+    layout->addLayout(options, 2, 0, 1, 4);
 }
 
 void FindPanel::createReplaceRow(QGridLayout *layout)

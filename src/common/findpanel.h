@@ -47,6 +47,8 @@ signals:
 
 private:
     void createControls(Features features);
+    // `buttons`: Previous, Next and Close.
+    void layOut(bool replaces, const QList<QWidget *> &buttons);
     void createReplaceRow(QGridLayout *layout);
     void connectControls();
 
