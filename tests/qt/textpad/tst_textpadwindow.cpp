@@ -95,13 +95,6 @@ void TestTextPadWindow::menuEntriesHaveTheirCaptionsShortcutsAndVisibility_data(
                           << "S&earch This Phrase" << none << true;
     QTest::newRow("clclip") << "clclip"
                             << "&Clear Clipboard" << none << true;
-    QTest::newRow("findrep") << "findrep"
-                             << "&Find and Replace..." << QKeySequence(Qt::CTRL | Qt::Key_H)
-                             << true;
-    QTest::newRow("findNextMatch")
-        << "findNextMatch" << QString() << QKeySequence(Qt::Key_F3) << true;
-    QTest::newRow("findPreviousMatch")
-        << "findPreviousMatch" << QString() << QKeySequence(Qt::SHIFT | Qt::Key_F3) << true;
     QTest::newRow("td") << "td"
                         << "Time/Date" << none << true;
     QTest::newRow("bul") << "bul"
