@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-program start-up benchmark: the bare engine program (bare_webengine) against the browser
-# (webviewer). Each run measures the time from process start to the program's "ready" line (the
-# first about:blank complete) and the peak resident memory of its whole process tree, engine
-# helper processes included. The two programs take turns so background load hits both alike.
+# (webviewer), both given the address of a page (with a picture and a script) served on 127.0.0.1.
+# Each run measures, from process start: the first paint of the frame ("painted"), the page loaded
+# ("ready"), and the peak resident memory of the whole process tree, engine helpers included. Then
+# the hand-off: a second start of the browser giving the same address to the running one, timed
+# until that page has loaded in the running frame. The programs take turns so background load
+# hits both alike. Both report through WEBVIEWER_PROBE (src/app/startupprobe.h).
 #
 # Usage: bench/startup/run-startup-bench.sh [runs]        (default 10 runs of each)
 #   BUILD_DIR   where both programs are (default: build/ of the repository)
@@ -13,34 +16,52 @@ set -euo pipefail
 runs=${1:-10}
 script_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build_dir=${BUILD_DIR:-$script_dir/../../build}
-programs=(bare_webengine webviewer)
 timeout_s=60
-target_ratio=1.2
 
 if [[ -z ${DISPLAY:-} ]]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
-
-for program in "${programs[@]}"; do
+for program in bare_webengine webviewer; do
     if [[ ! -x $build_dir/$program ]]; then
         echo "missing $build_dir/$program: build it first" >&2
         exit 1
     fi
 done
-
 # The engine refuses to run as root with its sandbox on.
-if [[ $(id -u) == 0 ]]; then
-    export QTWEBENGINE_DISABLE_SANDBOX=1
-fi
-# Both programs quit right after printing "ready" (src/app/startupprobe.h).
-export WEBVIEWER_PROBE=quit
+[[ $(id -u) == 0 ]] && export QTWEBENGINE_DISABLE_SANDBOX=1
 
 tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+server_pid=
+cleanup() {
+    [[ -n $server_pid ]] && kill "$server_pid" 2>/dev/null
+    [[ -n ${running_pid:-} ]] && kill "$running_pid" 2>/dev/null
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+# A copy of the browser keeps its data files, its remembered frame and its hand-off socket apart
+# from any browser the user is running from build/.
+mkdir "$tmp/bin" "$tmp/site"
+cp "$build_dir/webviewer" "$tmp/bin/"
+programs=("$build_dir/bare_webengine" "$tmp/bin/webviewer")
+
+# The page: a picture and a script, served by a throw-away server on 127.0.0.1.
+base64 -d > "$tmp/site/dot.png" <<< \
+    'iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg=='
+echo 'document.getElementById("out").textContent = "script ran";' > "$tmp/site/page.js"
+cat > "$tmp/site/index.html" <<'HTML'
+<html><head><title>Bench page</title></head>
+<body><h1>Start-up</h1><img src="dot.png" width="32" height="32"><p id="out"></p>
+<script src="page.js"></script></body></html>
+HTML
+python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$tmp/site" > "$tmp/server.log" 2>&1 &
+server_pid=$!
+until port=$(grep -so 'port [0-9]*' "$tmp/server.log" | cut -d' ' -f2) && [[ -n $port ]]; do
+    read -r -t 0.05 < <(:) || true
+done
+url="http://127.0.0.1:$port/index.html"
+
 page_kb=$(($(getconf PAGESIZE) / 1024))
-# A descriptor that never has data: `read -t` on it is a sleep without starting a process, so
-# sampling does not disturb what it measures.
-exec {idle_fd}<> <(:)
+exec {idle_fd}<> <(:) # `read -t` on it sleeps without starting a process
 
 # Sets tree_kb to the resident memory of process $1 and all its descendants, in kB.
 tree_rss() {
@@ -61,74 +82,96 @@ tree_rss() {
     done
 }
 
-# Microseconds since the epoch, from bash's own clock.
-now_us() { now=${EPOCHREALTIME/[.,]/}; }
+# Starts "$@" with its lines stamped (microseconds since the epoch) into $log; sets started, pid.
+start_logged() {
+    log=$1
+    shift
+    : > "$log"
+    started=${EPOCHREALTIME/[.,]/}
+    "$@" 2>/dev/null > >(while IFS= read -r line; do echo "${EPOCHREALTIME/[.,]/} $line"; done >> "$log") &
+    pid=$!
+}
 
-# One run of program $1: sets run_ms (start to "ready") and run_kb (peak tree memory).
-measure() {
-    local program=$1 start pid peak=0 deadline ready_us
-    rm -f "$tmp/ready"
-    now_us
-    start=$now
-    "$build_dir/$program" 2>/dev/null > >(
-        while IFS= read -r line; do
-            if [[ $line == ready && ! -e $tmp/ready ]]; then
-                echo "${EPOCHREALTIME/[.,]/}" > "$tmp/ready"
+# Milliseconds from $2 to the $3rd line reading $4 in log $1; waits for it up to the time-out.
+# Reads with bash alone, so the waiting starts no process beside the one measured.
+wait_line() {
+    local deadline=$(($2 + timeout_s * 1000000)) seen entry
+    local -a lines
+    while :; do
+        mapfile -t lines < "$1"
+        seen=0
+        for entry in "${lines[@]}"; do
+            if [[ ${entry#* } == "$4" ]] && ((++seen == $3)); then
+                line_ms=$(((${entry%% *} - $2) / 1000))
+                return
             fi
         done
-    ) &
-    pid=$!
-    deadline=$((start + timeout_s * 1000000))
+        if ((${EPOCHREALTIME/[.,]/} > deadline)); then
+            echo "no \"$4\" within ${timeout_s} s" >&2
+            exit 1
+        fi
+        read -r -t 0.005 -u "$idle_fd" || true
+    done
+}
+
+# One start of program $1 to the page: sets paint_ms, ready_ms and peak_kb.
+measure_start() {
+    local peak=0
+    start_logged "$tmp/run.log" env WEBVIEWER_PROBE=quit "$1" "$url"
     while kill -0 "$pid" 2>/dev/null; do
         tree_rss "$pid"
         ((tree_kb > peak)) && peak=$tree_kb
-        now_us
-        if ((now > deadline)); then
-            kill "$pid" 2>/dev/null || true
-            break
-        fi
         read -r -t 0.01 -u "$idle_fd" || true
     done
     wait "$pid" || true
-    if ! read -r ready_us 2>/dev/null < "$tmp/ready"; then
-        echo "$program did not print \"ready\" within ${timeout_s} s" >&2
-        exit 1
-    fi
-    run_ms=$(((ready_us - start) / 1000))
-    run_kb=$peak
+    wait_line "$tmp/run.log" "$started" 1 painted
+    paint_ms=$line_ms
+    wait_line "$tmp/run.log" "$started" 1 ready
+    ready_ms=$line_ms
+    peak_kb=$peak
 }
 
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-declare -A times memories
+declare -A paint ready memory
+echo "Page: $url"
 echo "Warming up (one uncounted run each)..."
-for program in "${programs[@]}"; do
-    measure "$program"
-done
+for program in "${programs[@]}"; do measure_start "$program"; done
 for ((i = 1; i <= runs; i++)); do
     for program in "${programs[@]}"; do
-        measure "$program"
-        times[$program]+="$run_ms "
-        memories[$program]+="$run_kb "
-        printf 'run %2d  %-15s %6d ms  %8d kB\n' "$i" "$program" "$run_ms" "$run_kb"
+        measure_start "$program"
+        name=${program##*/}
+        paint[$name]+="$paint_ms "
+        ready[$name]+="$ready_ms "
+        memory[$name]+="$peak_kb "
+        printf 'run %2d  %-15s painted %5d ms  page %5d ms  %8d kB\n' "$i" "$name" "$paint_ms" "$ready_ms" "$peak_kb"
     done
 done
 
-declare -A median_ms median_kb
-echo
-printf '%-15s %18s %22s\n' program "median start (ms)" "median peak tree (MB)"
-for program in "${programs[@]}"; do
-    # shellcheck disable=SC2086 # the lists are space-separated numbers
-    median_ms[$program]=$(median ${times[$program]})
-    # shellcheck disable=SC2086
-    median_kb[$program]=$(median ${memories[$program]})
-    printf '%-15s %18s %22s\n' "$program" "${median_ms[$program]}" \
-        "$(awk -v kb="${median_kb[$program]}" 'BEGIN { printf "%.1f", kb / 1024 }')"
+# The hand-off: a running browser, then second starts that give it the page.
+start_logged "$tmp/running.log" env WEBVIEWER_PROBE=serve "$tmp/bin/webviewer"
+running_pid=$pid
+running_started=$started
+wait_line "$tmp/running.log" "$running_started" 1 ready
+handoff=
+for ((i = 1; i <= runs; i++)); do
+    before=${EPOCHREALTIME/[.,]/}
+    "$tmp/bin/webviewer" "$url" > /dev/null 2>&1
+    wait_line "$tmp/running.log" "$before" $((i + 1)) ready
+    handoff+="$line_ms "
+    printf 'run %2d  hand-off to the running frame: page %5d ms\n' "$i" "$line_ms"
 done
-awk -v t1="${median_ms[webviewer]}" -v t0="${median_ms[bare_webengine]}" \
-    -v m1="${median_kb[webviewer]}" -v m0="${median_kb[bare_webengine]}" -v target="$target_ratio" '
+
+m() { median ${1}; } # the lists are space-separated numbers
+bare_ready=$(m "${ready[bare_webengine]}")
+awk -v bp="$(m "${paint[bare_webengine]}")" -v wp="$(m "${paint[webviewer]}")" \
+    -v br="$bare_ready" -v wr="$(m "${ready[webviewer]}")" -v h="$(m "$handoff")" \
+    -v bm="$(m "${memory[bare_webengine]}")" -v wm="$(m "${memory[webviewer]}")" '
+    function verdict(r, t) { return r <= t ? "within target" : "OVER TARGET" }
     BEGIN {
-        rt = t1 / t0; rm = m1 / m0
-        printf "ratio webviewer / bare_webengine: time %.2f, memory %.2f (target at most %.1f): %s\n",
-               rt, rm, target, (rt <= target && rm <= target) ? "within target" : "over target"
+        printf "\nmedians            bare_webengine   webviewer   ratio  (target)\n"
+        printf "first paint (ms)   %14d %11d   %5.2f  (at most 0.5)  %s\n", bp, wp, wp / bp, verdict(wp / bp, 0.5)
+        printf "page loaded (ms)   %14d %11d   %5.2f  (at most 1.1)  %s\n", br, wr, wr / br, verdict(wr / br, 1.1)
+        printf "peak memory (MB)   %14.1f %11.1f   %5.2f  (at most 1.1)  %s\n", bm / 1024, wm / 1024, wm / bm, verdict(wm / bm, 1.1)
+        printf "hand-off (ms)      %14d %11d   %5.2f  (at most 1.1)  %s\n", br, h, h / br, verdict(h / br, 1.1)
     }'

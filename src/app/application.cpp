@@ -5,6 +5,7 @@
 #include "app/framewindow.h"
 #include "browser/browserwindow.h"
 #include "browser/webcontrol/qtwebengine/applicationprofile.h"
+#include "browser/webcontrol/qtwebengine/deferredprofile.h"
 #include "browser/webcontrol/qtwebengine/webenginecontrol.h"
 #include "favourites/favouriteswindow.h"
 #include "textpad/richtext/richtextcontrol.h"
@@ -14,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QOpenGLWidget>
 
 namespace {
 // Shows a single-instance window, or brings it forward when it is already open.
@@ -28,7 +30,8 @@ void bringToFront(QWidget *window)
 Application::Application(const QString &applicationDirectory, QWebEngineProfile *profile)
     : m_applicationDirectory(applicationDirectory)
     , m_placement(applicationDirectory + QStringLiteral("webviewer.ini"))
-    , m_profile(profile ? profile : createApplicationProfile(this))
+    , m_profile(profile ? new DeferredProfile(profile, this)
+                        : new DeferredProfile(createApplicationProfile, this))
     , m_frame(std::make_unique<FrameWindow>(m_dialogs, *this))
 {
 }
@@ -50,8 +53,6 @@ void Application::start(const StartRequest &request)
         return;
     }
     m_firstBrowserWindow = createBrowserWindow();
-    placeFrame();
-    m_frame->show();
     showFirstBrowserWindow();
     QStringList addresses = request.items;
     const QString first = addresses.isEmpty() ? QString() : addresses.takeFirst();
@@ -83,6 +84,7 @@ void Application::openInNewWindows(const QStringList &addresses)
 // there, so every window starts the same way. An empty address leaves the blank page.
 void Application::navigateAfterBlankPage(BrowserWindow *window, const QString &address, bool last)
 {
+    showFrame(window);
     window->frameWidget()->show();
     WebControl *web = window->webControl();
     const auto loaded = [this, last] {
@@ -102,10 +104,24 @@ void Application::navigateAfterBlankPage(BrowserWindow *window, const QString &a
         Qt::SingleShotConnection);
 }
 
-// Before the frame first shows, so it appears in its place at once.
-void Application::placeFrame()
+// The frame shows with the first browser window it holds (placed before it first shows, so it
+// appears in its place at once); the engine starts once the frame has been drawn.
+void Application::showFrame(BrowserWindow *holding)
 {
-    const QWidget *subWindow = m_firstBrowserWindow->frameWidget();
+    if (!m_frame->isVisible()) {
+        placeFrame(holding);
+        // Pages are drawn through OpenGL. A window gets its kind of surface when it is made, and
+        // one that must change kind later is made afresh, which the user sees as a flash; so
+        // this hidden widget gives the frame its OpenGL surface before the first page is there.
+        (new QOpenGLWidget(m_frame.get()))->hide();
+        m_frame->show();
+    }
+    m_profile->makeAfterFirstPaint(m_frame->windowHandle());
+}
+
+void Application::placeFrame(BrowserWindow *holding)
+{
+    const QWidget *subWindow = holding->frameWidget();
     const int border = 2 * m_frame->mdiArea()->frameWidth();
     const QSize needed
         = subWindow->sizeHint() + QSize(border, border + m_frame->menuBar()->sizeHint().height());
@@ -120,7 +136,7 @@ void Application::saveFramePlacement() const
 
 BrowserWindow *Application::createBrowserWindow()
 {
-    auto *web = new WebEngineControl(m_profile);
+    auto *web = new WebEngineControl(*m_profile);
     auto *window = new BrowserWindow(web, m_dialogs, *this, m_applicationDirectory);
     m_frame->addBrowserWindow(window);
     return window;
@@ -129,6 +145,7 @@ BrowserWindow *Application::createBrowserWindow()
 QWidget *Application::openBrowserWindow(const QString &address)
 {
     BrowserWindow *window = createBrowserWindow();
+    showFrame(window);
     window->frameWidget()->show();
     if (!address.isEmpty())
         window->webControl()->navigate(address);
@@ -139,6 +156,7 @@ QWidget *Application::showFirstBrowserWindow(const QString &address)
 {
     if (!m_firstBrowserWindow)
         m_firstBrowserWindow = createBrowserWindow();
+    showFrame(m_firstBrowserWindow);
     QWidget *subWindow = m_firstBrowserWindow->frameWidget();
     subWindow->show();
     m_frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(subWindow));

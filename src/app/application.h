@@ -14,6 +14,7 @@
 
 class AboutWindow;
 class BrowserWindow;
+class DeferredProfile;
 class FavouritesWindow;
 class FrameWindow;
 class QWebEngineProfile;
@@ -27,7 +28,7 @@ class Application : public QObject, public Workspace
 
 public:
     // Data files live in `applicationDirectory`; pages use `profile`, or the program's own stored
-    // profile when none is given.
+    // profile when none is given, made once the frame has first been drawn.
     explicit Application(const QString &applicationDirectory, QWebEngineProfile *profile = nullptr);
     ~Application() override;
 
@@ -59,7 +60,8 @@ signals:
 
 private:
     BrowserWindow *createBrowserWindow();
-    void placeFrame();
+    void showFrame(BrowserWindow *holding);
+    void placeFrame(BrowserWindow *holding);
     TextPadWindow *createTextPad();
     void openTextPadFiles(const QStringList &paths);
     void openInNewWindows(const QStringList &addresses);
@@ -69,7 +71,7 @@ private:
     DesktopLauncher m_launcher;
     QString m_applicationDirectory;
     FramePlacement m_placement;
-    QWebEngineProfile *m_profile;
+    DeferredProfile *m_profile;
     std::unique_ptr<FrameWindow> m_frame;
     QPointer<BrowserWindow> m_firstBrowserWindow;
     QPointer<FavouritesWindow> m_favourites;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The web control on the real engine, against pages served on 127.0.0.1 by the test itself.
+#include "browser/webcontrol/qtwebengine/deferredprofile.h"
 #include "browser/webcontrol/qtwebengine/webenginecontrol.h"
 #include "e2e/enginetestutils.h"
 #include "support/localhttpserver.h"
@@ -42,6 +43,7 @@ private slots:
     void findTextCountsMatches();
     void selectAllAndDeleteEmptyEditablePage();
     void homeIsBlankUntilSetThenSharedByProfile();
+    void deferredProfileHoldsTheViewAndNavigationUntilMade();
 
 private:
     WebEngineControl *newControl();
@@ -424,6 +426,26 @@ void TestWebEngineControl::homeIsBlankUntilSetThenSharedByProfile()
 
     QVERIFY(otherComplete.wait(loadTimeoutMs));
     QTRY_COMPARE(other->locationName(), QStringLiteral("Home page"));
+}
+
+void TestWebEngineControl::deferredProfileHoldsTheViewAndNavigationUntilMade()
+{
+    DeferredProfile deferred([](QObject *parent) { return new QWebEngineProfile(parent); });
+    WebEngineControl web(deferred);
+    QWidget window;
+    web.widget()->setParent(&window);
+    window.show();
+    QSignalSpy complete(&web, &WebControl::documentComplete);
+    web.navigate(QStringLiteral("about:blank"));
+    // Neither the window nor the navigation started the engine.
+    QVERIFY(!deferred.isMade());
+    QVERIFY(!web.widget()->isVisible());
+
+    deferred.makeAfterFirstPaint(window.windowHandle());
+    QVERIFY(complete.wait(enginetest::loadTimeoutMs));
+    QVERIFY(deferred.isMade());
+    QVERIFY(web.widget()->isVisible());
+    QCOMPARE(web.locationUrl(), QStringLiteral("about:blank"));
 }
 
 QTEST_MAIN(TestWebEngineControl)

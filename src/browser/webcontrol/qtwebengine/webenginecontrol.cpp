@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/webcontrol/qtwebengine/webenginecontrol.h"
 
+#include "browser/webcontrol/qtwebengine/deferredprofile.h"
 #include "browser/webcontrol/qtwebengine/offlineinterceptor.h"
 #include "browser/webcontrol/qtwebengine/profilesettings.h"
 #include "browser/webcontrol/qtwebengine/webenginepage.h"
@@ -47,15 +48,45 @@ WebEngineControl::WebEngineControl(QWebEngineProfile *profile, QObject *parent)
     : WebControl(parent)
     , m_alive(std::make_shared<bool>(true))
     , m_interceptor(new OfflineInterceptor(this))
-    , m_page(new WebEnginePage(profile, this))
-    , m_settings(std::make_unique<ProfileSettings>(profile))
     , m_view(new QWebEngineView)
 {
+    connectView();
+    makePage(profile);
+}
+
+WebEngineControl::WebEngineControl(DeferredProfile &profile, QObject *parent)
+    : WebControl(parent)
+    , m_alive(std::make_shared<bool>(true))
+    , m_interceptor(new OfflineInterceptor(this))
+    , m_view(new QWebEngineView)
+    , m_deferred(&profile)
+{
+    connectView();
+    if (profile.isMade()) {
+        makePage(profile.profile());
+        return;
+    }
+    // Hidden until it has its page: shown without one, the view would start the engine at once,
+    // on a default profile of its own.
+    m_view->hide();
+    connect(&profile, &DeferredProfile::made, this, &WebEngineControl::makePage);
+}
+
+void WebEngineControl::makePage(QWebEngineProfile *profile)
+{
+    if (m_page)
+        return;
+    m_page = new WebEnginePage(profile, this);
+    m_settings = std::make_unique<ProfileSettings>(profile);
     m_page->setUrlRequestInterceptor(m_interceptor);
     m_page->setWindowFactory([this] { return openWindow(); });
     m_view->setPage(m_page);
     connectPage();
-    connectView();
+    // A view already placed in its window shows now; one still without a window stays as it is.
+    if (m_view->parentWidget() && m_view->isHidden())
+        m_view->show();
+    if (!m_pendingUrl.isEmpty())
+        m_page->load(std::exchange(m_pendingUrl, QUrl()));
 }
 
 WebEngineControl::~WebEngineControl()
@@ -78,21 +109,28 @@ QUrl WebEngineControl::urlFromAddress(const QString &address)
 
 QWebEnginePage *WebEngineControl::page() const
 {
+    // Whatever needs the page starts the engine now, when the first paint has not done so yet.
+    if (!m_page && m_deferred)
+        m_deferred->profile();
     return m_page;
 }
 
+// The settings belong to the profile, so they come with the page.
 QUrl WebEngineControl::homePage() const
 {
+    page();
     return m_settings->homePage();
 }
 
 void WebEngineControl::setHomePage(const QUrl &url)
 {
+    page();
     m_settings->setHomePage(url);
 }
 
 EngineSettings &WebEngineControl::engineSettings()
 {
+    page();
     return *m_settings;
 }
 
@@ -108,12 +146,12 @@ void WebEngineControl::navigate(const QString &address)
 
 void WebEngineControl::goBack()
 {
-    m_page->triggerAction(QWebEnginePage::Back);
+    page()->triggerAction(QWebEnginePage::Back);
 }
 
 void WebEngineControl::goForward()
 {
-    m_page->triggerAction(QWebEnginePage::Forward);
+    page()->triggerAction(QWebEnginePage::Forward);
 }
 
 void WebEngineControl::goHome()
@@ -123,22 +161,22 @@ void WebEngineControl::goHome()
 
 void WebEngineControl::stop()
 {
-    m_page->triggerAction(QWebEnginePage::Stop);
+    page()->triggerAction(QWebEnginePage::Stop);
 }
 
 void WebEngineControl::refresh()
 {
-    m_page->triggerAction(QWebEnginePage::ReloadAndBypassCache);
+    page()->triggerAction(QWebEnginePage::ReloadAndBypassCache);
 }
 
 QString WebEngineControl::locationName() const
 {
-    return m_page->title();
+    return page()->title();
 }
 
 QString WebEngineControl::locationUrl() const
 {
-    const QUrl url = m_page->url();
+    const QUrl url = page()->url();
     return url.isEmpty() ? QString() : url.toString();
 }
 
@@ -180,12 +218,12 @@ bool WebEngineControl::isOffline() const
 
 void WebEngineControl::setAudioMuted(bool muted)
 {
-    m_page->setAudioMuted(muted);
+    page()->setAudioMuted(muted);
 }
 
 void WebEngineControl::savePage(const QString &path)
 {
-    m_page->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
+    page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
 }
 
 void WebEngineControl::print(QPrinter *printer)
@@ -193,7 +231,7 @@ void WebEngineControl::print(QPrinter *printer)
     // The view prints a picture of each page; printed to a PDF file, the engine's own PDF keeps
     // the page's text as text.
     if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty())
-        m_page->printToPdf(printer->outputFileName(), printer->pageLayout(), printer->pageRanges());
+        page()->printToPdf(printer->outputFileName(), printer->pageLayout(), printer->pageRanges());
     else if (m_view)
         m_view->print(printer);
     else
@@ -205,7 +243,7 @@ void WebEngineControl::findText(const QString &text, bool backward, bool caseSen
     QWebEnginePage::FindFlags flags;
     flags.setFlag(QWebEnginePage::FindBackward, backward);
     flags.setFlag(QWebEnginePage::FindCaseSensitively, caseSensitive);
-    m_page->findText(text, flags);
+    page()->findText(text, flags);
 }
 
 void WebEngineControl::execute(Command command)
@@ -221,7 +259,7 @@ void WebEngineControl::execute(Command command)
         // yet has none, as when the command comes from a menu.
         if (m_view)
             m_view->setFocus();
-        m_page->triggerAction(entry.action);
+        page()->triggerAction(entry.action);
     }
 }
 
@@ -242,7 +280,7 @@ void WebEngineControl::connectPage()
         // Failed loads complete too (an error page, or a request blocked while offline), so the
         // window always leaves its loading state.
         emit statusTextChanged(tr("Done"));
-        emit documentComplete(m_page->url());
+        emit documentComplete(page()->url());
     });
     connect(m_page, &QWebEnginePage::titleChanged, this, &WebControl::titleChanged);
     connect(m_page, &QWebEnginePage::linkHovered, this, &WebControl::statusTextChanged);
@@ -263,8 +301,12 @@ void WebEngineControl::connectView()
 
 void WebEngineControl::load(const QUrl &url)
 {
-    if (!url.isEmpty())
-        m_page->load(url);
+    if (url.isEmpty())
+        return;
+    if (!m_page && m_deferred)
+        m_pendingUrl = url; // loads as soon as the page is made
+    else
+        page()->load(url);
 }
 
 QWebEnginePage *WebEngineControl::openWindow()
@@ -289,7 +331,7 @@ void WebEngineControl::runScript(
     const QString &script, std::function<void(const QVariant &)> callback)
 {
     // Our own scripts run apart from the page's, so a page cannot redefine what they call.
-    m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+    page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
         [alive = m_alive, callback = std::move(callback)](const QVariant &result) {
             if (*alive && callback)
                 callback(result);

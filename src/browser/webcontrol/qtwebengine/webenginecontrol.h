@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <memory>
 
+class DeferredProfile;
 class OfflineInterceptor;
 class ProfileSettings;
 class QRect;
@@ -24,6 +25,9 @@ class WebEngineControl : public WebControl
 public:
     // `profile` must outlive the control.
     explicit WebEngineControl(QWebEngineProfile *profile, QObject *parent = nullptr);
+    // The page is made once `profile` is (navigations wait for it), or as soon as anything
+    // needs it. `profile` must outlive the control.
+    explicit WebEngineControl(DeferredProfile &profile, QObject *parent = nullptr);
     ~WebEngineControl() override;
 
     // The URL an address stands for: an absolute local path is a file, anything else is read as
@@ -58,6 +62,7 @@ public:
     EngineSettings &engineSettings() override;
 
 private:
+    void makePage(QWebEngineProfile *profile);
     void connectPage();
     void connectView();
     void load(const QUrl &url);
@@ -74,4 +79,6 @@ private:
     // The browser window may take the view into its layout and delete it with itself.
     QPointer<QWebEngineView> m_view;
     QUrl m_loadingUrl;
+    DeferredProfile *m_deferred = nullptr;
+    QUrl m_pendingUrl; // the navigation asked for before the page was made
 };
