@@ -16,7 +16,7 @@ std::optional<QString> readText(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return decodeEightBitText(file.readAll()).text;
+    return decodeEightBitLines(file.readAll());
 }
 
 bool replace(const QString &path, const QByteArray &contents, QString *errorString)
@@ -42,9 +42,15 @@ bool replace(const QString &path, const QByteArray &contents, QString *errorStri
 bool appendLine(const QString &path, const QString &line)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
         return false;
-    const QByteArray bytes = encode(line) + "\r\n";
+    QByteArray bytes = encode(line) + "\r\n";
+    // A file whose last line has no break would join that line and this one.
+    char last = '\n';
+    if (file.size() > 0 && !(file.seek(file.size() - 1) && file.getChar(&last)))
+        return false;
+    if (last != '\n' && last != '\r')
+        bytes.prepend("\r\n");
     return file.write(bytes) == bytes.size();
 }
 

@@ -2,51 +2,29 @@
 #include "common/core/textencoding.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <array>
 
 namespace {
-// Bytes 0x80 to 0x9F; the five bytes Windows-1252 leaves undefined map to the C1 control of the
-// same value.
-constexpr std::array<char16_t, 32> highControls = {
-    0x20AC,
-    0x0081,
-    0x201A,
-    0x0192,
-    0x201E,
-    0x2026,
-    0x2020,
-    0x2021,
-    0x02C6,
-    0x2030,
-    0x0160,
-    0x2039,
-    0x0152,
-    0x008D,
-    0x017D,
-    0x008F,
-    0x0090,
-    0x2018,
-    0x2019,
-    0x201C,
-    0x201D,
-    0x2022,
-    0x2013,
-    0x2014,
-    0x02DC,
-    0x2122,
-    0x0161,
-    0x203A,
-    0x0153,
-    0x009D,
-    0x017E,
-    0x0178,
-};
 
-char16_t windows1252ToUnicode(unsigned char byte)
+constexpr char windows1252[] = "windows-1252";
+
+// The characters of bytes 0x80 to 0x9F, asked of Qt's converter once: the one range where
+// Windows-1252 differs from Latin-1. The bytes it leaves undefined come back as the C1 control
+// of the same value.
+const std::array<char16_t, 32> &highRange()
 {
-    if (byte >= 0x80 && byte <= 0x9F)
-        return highControls[byte - 0x80];
-    return byte;
+    static const std::array<char16_t, 32> table = [] {
+        QByteArray bytes;
+        for (int byte = 0x80; byte <= 0x9F; ++byte)
+            bytes.append(char(byte));
+        const QString text = QStringDecoder(windows1252).decode(bytes);
+        std::array<char16_t, 32> characters {};
+        for (std::size_t i = 0; i < characters.size(); ++i)
+            characters[i] = text.at(qsizetype(i)).unicode();
+        return characters;
+    }();
+    return table;
 }
 
 } // namespace
@@ -55,8 +33,9 @@ std::optional<char> unicodeToWindows1252(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return char(c);
-    for (std::size_t i = 0; i < highControls.size(); ++i) {
-        if (highControls[i] == c)
+    const auto &high = highRange();
+    for (std::size_t i = 0; i < high.size(); ++i) {
+        if (high[i] == c)
             return char(0x80 + i);
     }
     return std::nullopt;
@@ -64,23 +43,15 @@ std::optional<char> unicodeToWindows1252(char16_t c)
 
 QString decodeWindows1252(const QByteArray &bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char byte : bytes)
-        *out++ = QChar(windows1252ToUnicode(static_cast<unsigned char>(byte)));
-    return text;
+    return QStringDecoder(windows1252).decode(bytes);
 }
 
 std::optional<QByteArray> encodeWindows1252(QStringView text)
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char *out = bytes.data();
-    for (const QChar c : text) {
-        const auto byte = unicodeToWindows1252(c.unicode());
-        if (!byte)
-            return std::nullopt;
-        *out++ = *byte;
-    }
+    QStringEncoder encoder(windows1252, QStringConverter::Flag::Stateless);
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
     return bytes;
 }
 
@@ -104,4 +75,29 @@ DecodedText decodeEightBitText(const QByteArray &bytes)
     decoded.encoding = TextEncoding::Windows1252;
     decoded.hadByteOrderMark = false;
     return decoded;
+}
+
+QString decodeEightBitLines(const QByteArray &bytes)
+{
+    QByteArrayView rest = bytes;
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
+    QString text;
+    text.reserve(rest.size());
+    QStringDecoder utf8(QStringDecoder::Utf8,
+        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder legacy(windows1252);
+    while (!rest.isEmpty()) {
+        // Line breaks are the same byte in both encodings and never part of a UTF-8 sequence.
+        qsizetype end = 0;
+        while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n')
+            ++end;
+        end = std::min(end + 1, rest.size());
+        const QByteArrayView line = rest.first(end);
+        utf8.resetState();
+        const QString decoded = utf8.decode(line);
+        text += utf8.hasError() ? legacy.decode(line) : decoded;
+        rest = rest.sliced(end);
+    }
+    return text;
 }

@@ -17,6 +17,10 @@ struct DecodedText
 };
 
 DecodedText decodeEightBitText(const QByteArray &bytes);
+// The same rule line by line, for files that grow a line at a time and so may mix both: each line
+// is UTF-8 where its bytes are valid UTF-8, else Windows-1252. A leading byte order mark is
+// dropped.
+QString decodeEightBitLines(const QByteArray &bytes);
 
 QString decodeWindows1252(const QByteArray &bytes);
 // Nothing when a character has no Windows-1252 byte.

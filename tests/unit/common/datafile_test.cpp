@@ -99,11 +99,13 @@ TEST_F(DataFileTest, ReadingKeepsLineEndsAndDropsTheByteOrderMark)
         std::optional<QString>(u"caf\u00e9\r\nb\rc\n"_s));
 }
 
-TEST_F(DataFileTest, ReadingFallsBackToWindows1252)
+// A file appended to over the years mixes both: each line is decoded on its own.
+TEST_F(DataFileTest, ReadingFallsBackToWindows1252LineByLine)
 {
-    write(u"favourites.dat"_s, "\"Caf\xE9\",\"\x93x\x94\"\r\n");
+    write(u"favourites.dat"_s, "\"Caf\xE9\",\"\x93x\x94\"\r\ncaf\xC3\xA9\rna\xEF\xBF\xBDve\n\xA9");
     EXPECT_EQ(DataFile::readText(path(u"favourites.dat"_s)),
-        std::optional<QString>(u"\"Caf\u00e9\",\"\u201cx\u201d\"\r\n"_s));
+        std::optional<QString>(
+            u"\"Caf\u00e9\",\"\u201cx\u201d\"\r\ncaf\u00e9\rna\ufffdve\n\u00a9"_s));
 }
 
 TEST_F(DataFileTest, ReplaceCreatesTheFile)
@@ -184,6 +186,18 @@ TEST_F(DataFileTest, AppendLineAddsCrLfLinesAfterExistingOnes)
     EXPECT_TRUE(DataFile::appendLine(path(u"history.txt"_s), u""_s));
     EXPECT_TRUE(DataFile::appendLine(path(u"history.txt"_s), u"\u20ac"_s));
     EXPECT_EQ(bytes(u"history.txt"_s), QByteArray("first\r\ncaf\xC3\xA9\r\n\r\n\xE2\x82\xAC\r\n"));
+}
+
+// The last line of a file written elsewhere may lack its break; it must not join the new one.
+TEST_F(DataFileTest, AppendLineStartsANewLineWhateverTheFileEndsIn)
+{
+    const std::pair<QByteArray, QByteArray> cases[] = { { "first", "first\r\nx\r\n" },
+        { "first\n", "first\nx\r\n" }, { "first\r", "first\rx\r\n" } };
+    for (const auto &[before, after] : cases) {
+        write(u"history.txt"_s, before);
+        EXPECT_TRUE(DataFile::appendLine(path(u"history.txt"_s), u"x"_s));
+        EXPECT_EQ(bytes(u"history.txt"_s), after);
+    }
 }
 
 TEST_F(DataFileTest, AppendLineInAMissingDirectoryFails)
