@@ -7,6 +7,7 @@
 #include "common/workspace.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -51,6 +52,26 @@ void FavouritesWindow::fill(const QString &name, const QString &address)
 {
     m_txtname->setText(name);
     m_txturl->setText(address);
+}
+
+void FavouritesWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_store.loadFailed() || m_toldLoadFailed)
+        return;
+    m_toldLoadFailed = true;
+    // Asked once the window is on screen, so the message stands in front of it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_dialogs.message(this,
+                QStringLiteral("Your favourites could not be read from %1.\n\n"
+                               "The file is left as it is: changes made in this window will not "
+                               "be kept.")
+                    .arg(QDir::toNativeSeparators(m_store.filePath())),
+                windowTitle(), Dialogs::Buttons::Ok, Dialogs::Icon::Information);
+        },
+        Qt::QueuedConnection);
 }
 
 void FavouritesWindow::closeEvent(QCloseEvent *event)

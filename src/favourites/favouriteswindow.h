@@ -29,6 +29,7 @@ public:
     void fill(const QString &name, const QString &address);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -49,6 +50,7 @@ private:
     Dialogs &m_dialogs;
     Workspace &m_workspace;
     FavouritesStore m_store;
+    bool m_toldLoadFailed = false;
 
     QLabel *m_label1 = nullptr; // "Name:"
     QLabel *m_label2 = nullptr; // "Url:"

@@ -41,8 +41,22 @@ QStringList ListFieldReader::readAll(QStringView text)
 
 QString ListFieldReader::readQuoted()
 {
+    const qsizetype start = ++m_pos; // past the opening quote
+    const qsizetype legacyEnd = separatorQuoteFrom(start);
+    bool closed = false;
+    QString field = readDoubled(&closed);
+    // Files written without doubling end the field at the quote before a separator. A doubled
+    // quote stands for one only where that reading ends the field there too, or where the line
+    // has no such quote.
+    if (legacyEnd < 0 || (closed && m_pos - 1 == legacyEnd))
+        return field;
+    m_pos = legacyEnd + 1;
+    return m_text.sliced(start, legacyEnd - start).toString();
+}
+
+QString ListFieldReader::readDoubled(bool *closed)
+{
     QString field;
-    ++m_pos; // opening quote
     while (m_pos < m_text.size()) {
         const QChar c = m_text[m_pos++];
         if (c != quote) {
@@ -54,15 +68,29 @@ QString ListFieldReader::readQuoted()
             ++m_pos;
             continue;
         }
-        break; // closing quote
+        *closed = true;
+        break;
     }
     return field;
+}
+
+qsizetype ListFieldReader::separatorQuoteFrom(qsizetype from)
+{
+    // Fields only move forwards, so one scan serves every field up to where it stopped.
+    if (m_legacyScan < from) {
+        m_legacyScan = from;
+        while (m_legacyScan < m_text.size() && !atLineEnd(m_legacyScan)
+            && !(m_text[m_legacyScan] == quote && atSeparator(m_legacyScan + 1)))
+            ++m_legacyScan;
+    }
+    const bool found = m_legacyScan < m_text.size() && m_text[m_legacyScan] == quote;
+    return found ? m_legacyScan : -1;
 }
 
 QString ListFieldReader::readUnquoted()
 {
     const qsizetype start = m_pos;
-    while (m_pos < m_text.size() && m_text[m_pos] != comma && !atLineEnd())
+    while (m_pos < m_text.size() && m_text[m_pos] != comma && !atLineEnd(m_pos))
         ++m_pos;
     QStringView field = m_text.mid(start, m_pos - start);
     while (field.endsWith(u' '))
@@ -72,7 +100,7 @@ QString ListFieldReader::readUnquoted()
 
 void ListFieldReader::skipToSeparator()
 {
-    while (m_pos < m_text.size() && m_text[m_pos] != comma && !atLineEnd())
+    while (m_pos < m_text.size() && m_text[m_pos] != comma && !atLineEnd(m_pos))
         ++m_pos;
 }
 
@@ -89,13 +117,23 @@ void ListFieldReader::consumeSeparator()
     ++m_pos; // comma or LF
 }
 
-bool ListFieldReader::atLineEnd() const
+bool ListFieldReader::atLineEnd(qsizetype pos) const
 {
-    return m_text[m_pos] == cr || m_text[m_pos] == lf;
+    return m_text[pos] == cr || m_text[pos] == lf;
+}
+
+bool ListFieldReader::atSeparator(qsizetype pos) const
+{
+    return pos >= m_text.size() || m_text[pos] == comma || atLineEnd(pos);
 }
 
 QString quoteField(const QString &field)
 {
+    // Quotes inside stay as they are, as the format has always written them, unless the field
+    // would then read back otherwise; only such a field gets them doubled.
+    const QString plain = quote + field + quote;
+    if (!field.contains(quote) || ListFieldReader(plain).next() == field)
+        return plain;
     QString doubled = field;
     doubled.replace(quote, QStringLiteral("\"\""));
     return quote + doubled + quote;

@@ -7,10 +7,12 @@
 
 // Reads comma- and line-separated fields, the format of history.txt and favourites.dat.
 // A field ends at a comma, a line end (CR LF, LF or CR) or the end of the text; spaces before it
-// are skipped. A field opening with a double quote runs to the closing quote (two quotes inside
-// stand for one, so writers can store a quote) and whatever follows up to the next separator is
-// dropped; an unquoted field loses its trailing spaces. A blank line is one empty field; a field
-// that looks like a number is kept as the text it is.
+// are skipped. A field opening with a double quote runs to the first quote followed by a
+// separator or the end of the text, quotes inside kept as they are. Two quotes inside stand for
+// one only where reading them so ends the field at that same quote, or where the line holds no
+// such quote (the field then runs to the next single quote, and whatever follows it up to the next
+// separator is dropped). An unquoted field loses its trailing spaces. A blank line is one empty
+// field; a field that looks like a number is kept as the text it is.
 class ListFieldReader
 {
 public:
@@ -23,17 +25,22 @@ public:
 
 private:
     QString readQuoted();
+    QString readDoubled(bool *closed);
+    // The first quote from `from` on its line that a separator or the end follows; -1 if none.
+    qsizetype separatorQuoteFrom(qsizetype from);
     QString readUnquoted();
     void skipToSeparator();
     void consumeSeparator();
-    bool atLineEnd() const;
+    bool atLineEnd(qsizetype pos) const;
+    bool atSeparator(qsizetype pos) const;
 
     QStringView m_text;
     qsizetype m_pos = 0;
+    qsizetype m_legacyScan = -1; // where the last search for such a quote stopped
 };
 
-// Writes one field so that ListFieldReader gives it back unchanged: quoted (with doubled quotes)
-// when it needs to be, as-is otherwise.
+// Writes one field so that ListFieldReader gives it back unchanged: quoted when it needs to be,
+// as-is otherwise. A quote directly before a comma or line break cannot be carried.
 QString quoteFieldIfNeeded(const QString &field);
-// Always quoted, with any quote inside doubled.
+// Always quoted; quotes inside are doubled only when they would not read back as they are.
 QString quoteField(const QString &field);

@@ -4,6 +4,8 @@
 #include "common/core/datafile.h"
 #include "common/core/listfieldreader.h"
 
+#include <QFileInfo>
+
 #include <utility>
 
 FavouritesStore::FavouritesStore(QString filePath)
@@ -17,6 +19,7 @@ void FavouritesStore::load()
     m_addresses.clear();
     m_current = -1;
     const std::optional<QString> text = DataFile::readText(m_filePath);
+    m_loadFailed = !text && QFileInfo::exists(m_filePath);
     if (!text)
         return;
     ListFieldReader reader(*text);
@@ -34,7 +37,9 @@ void FavouritesStore::load()
 
 bool FavouritesStore::save()
 {
-    const bool written = DataFile::replace(m_filePath, serialize(m_names, m_addresses));
+    // After a failed load the lists do not hold what the file does; replacing it would lose that.
+    const bool written
+        = !m_loadFailed && DataFile::replace(m_filePath, serialize(m_names, m_addresses));
     m_current = count() - 1;
     return written;
 }

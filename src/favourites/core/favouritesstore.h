@@ -16,13 +16,18 @@ public:
 
     explicit FavouritesStore(QString filePath);
 
+    const QString &filePath() const { return m_filePath; }
+
     // Replaces the lists with the pairs the file holds, read two fields at a time; a name left
     // without an address at the end is dropped. A missing or unreadable file leaves them empty.
     // Nothing is current afterwards.
     void load();
+    // The file is there but could not be read: saves then leave it alone.
+    bool loadFailed() const { return m_loadFailed; }
 
     // Rewrites the file from the lists (an empty list leaves an empty file) and makes the last
-    // entry current. False when the file could not be written; the old file then stays as it was.
+    // entry current. False when the file could not be written or the last load failed; the old
+    // file then stays as it was.
     bool save();
 
     // Appends a pair as given (empty texts and duplicates included). False, changing nothing, when
@@ -47,4 +52,5 @@ private:
     QStringList m_names;
     QStringList m_addresses;
     int m_current = -1;
+    bool m_loadFailed = false;
 };

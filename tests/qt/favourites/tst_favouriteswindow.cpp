@@ -5,6 +5,7 @@
 #include "support/fakeworkspace.h"
 #include "support/scripteddialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,6 +56,7 @@ private slots:
     void deleteKeyTwiceRemovesFirstThenLast();
     void deleteWithNothingSelectedChangesNothing();
     void deletingTheLastFavouriteEmptiesTheFile();
+    void unreadableFileIsReportedOnceWhenShown();
     void opensTheSelectedAddressInANewWindow_data();
     void opensTheSelectedAddressInANewWindow();
     void nothingSelectedIsReported_data();
@@ -348,6 +350,20 @@ void TestFavouritesWindow::deletingTheLastFavouriteEmptiesTheFile()
 
     QCOMPARE(names()->count(), 0);
     QCOMPARE(fileBytes(), QByteArray());
+}
+
+// Here a folder stands where the file should be: it is there, but cannot be read.
+void TestFavouritesWindow::unreadableFileIsReportedOnceWhenShown()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("favourites.dat")));
+    m_window = new FavouritesWindow(m_dialogs, m_workspace, dataPath());
+    m_window->show();
+    QTRY_COMPARE(m_dialogs.messages.size(), 1);
+    QVERIFY(m_dialogs.messages.first().text.contains(QDir::toNativeSeparators(dataPath())));
+    m_window->hide();
+    m_window->show();
+    QCoreApplication::processEvents();
+    QCOMPARE(m_dialogs.messages.size(), 1);
 }
 
 void TestFavouritesWindow::opensTheSelectedAddressInANewWindow_data()

@@ -118,8 +118,8 @@ TEST_P(HistoryRoundTripTest, AddressComesBackWholeAndIsStoredOnce)
 
 INSTANTIATE_TEST_SUITE_P(Rows, HistoryRoundTripTest,
     testing::Values(RoundTripRow { "Comma", "http://a.org/?x=1,2", "\"http://a.org/?x=1,2\"" },
-        RoundTripRow { "Quote", "http://a.org/?q=\"hi\"", "\"http://a.org/?q=\"\"hi\"\"\"" },
-        RoundTripRow { "EnclosedInQuotes", "\"a.org\"", "\"\"\"a.org\"\"\"" },
+        RoundTripRow { "Quote", "http://a.org/?q=\"hi\"", "\"http://a.org/?q=\"hi\"\"" },
+        RoundTripRow { "EnclosedInQuotes", "\"a.org\"", "\"\"a.org\"\"" },
         RoundTripRow { "LeadingSpace", " a.org", "\" a.org\"" },
         RoundTripRow { "TrailingSpace", "a.org ", "\"a.org \"" },
         RoundTripRow { "InnerSpace", "a b", "a b" }, RoundTripRow { "Empty", "", "" },

@@ -51,7 +51,13 @@ const ReadCase readCases[] = {
     { "EmptyQuotedField", u"\"\",x\r\n"_s, { u""_s, u"x"_s } },
     { "TextAfterClosingQuoteDroppedUpToComma", u"\"a\" junk, b\r\n"_s, { u"a"_s, u"b"_s } },
     { "TextAfterClosingQuoteDroppedUpToLineEnd", u"\"a\"junk\r\nb\r\n"_s, { u"a"_s, u"b"_s } },
-    { "QuoteAfterClosingQuoteIsDropped", u"\"a\" \"b\",c\r\n"_s, { u"a"_s, u"c"_s } },
+    { "QuoteBeforeCommaClosesTheField", u"\"a\" \"b\",c\r\n"_s, { u"a\" \"b"_s, u"c"_s } },
+    // Lines written with quotes left undoubled, as the format always wrote them.
+    { "LegacyQuoteEndingAName", u"\"x\"\",\"http://u/\"\r\n\"y\",\"v\"\r\n"_s,
+        { u"x\""_s, u"http://u/"_s, u"y"_s, u"v"_s } },
+    { "LegacyQuoteInsideAName", u"\"a\"b\",\"u\"\"\r\n"_s, { u"a\"b"_s, u"u\""_s } },
+    { "LegacyQuotedWord", u"\"say \"hi\"\",\"u\"\r\n"_s, { u"say \"hi\""_s, u"u"_s } },
+    { "LegacyLeadingQuote", u"\"\"x\",\"u\"\r\n"_s, { u"\"x"_s, u"u"_s } },
     { "UnclosedQuoteRunsToEndOfText", u"\"abc, def"_s, { u"abc, def"_s } },
     { "UnclosedQuoteSpansLines", u"x\r\n\"abc\r\ndef\r\n"_s, { u"x"_s, u"abc\r\ndef\r\n"_s } },
     { "QuoteInsideUnquotedFieldKept", u"ab\"c\",d\r\n"_s, { u"ab\"c\""_s, u"d"_s } },
@@ -132,7 +138,6 @@ const RoundTripCase roundTripCases[] = {
     { "QuoteInside", u"say \"hi\" now"_s },
     { "LeadingQuote", u"\"x"_s },
     { "TrailingQuote", u"x\""_s },
-    { "QuoteThenComma", u"\",\""_s },
     { "CrLf", u"a\r\nb"_s },
     { "Cr", u"a\rb"_s },
     { "Lf", u"a\nb"_s },
@@ -162,6 +167,14 @@ TEST_P(QuotedFieldRoundTrip, PairsOnALine)
 
 INSTANTIATE_TEST_SUITE_P(AwkwardFields, QuotedFieldRoundTrip, ::testing::ValuesIn(roundTripCases),
     [](const auto &info) { return std::string(info.param.name); });
+
+// Quotes are written as they are wherever that reads back, so readers that never undouble quotes
+// read the file the same.
+TEST(QuoteField, LeavesQuotesUndoubledWhereTheyReadBack)
+{
+    for (const QString &field : { u"say \"hi\" now"_s, u"\"x"_s, u"x\""_s, u"\"q\""_s, u"\""_s })
+        EXPECT_EQ(quoteField(field), u'"' + field + u'"');
+}
 
 // Text that reads the same unquoted is left alone, so files without quotes look as they always did.
 TEST(QuoteFieldIfNeeded, LeavesOrdinaryTextUnquoted)

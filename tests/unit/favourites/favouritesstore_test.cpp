@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <unistd.h>
 
 void PrintTo(const QString &text, std::ostream *os)
 {
@@ -78,8 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Favourites, SaveFormat,
         SaveRow { "EmptyBoxes", { { "", "" } }, "\"\",\"\"\r\n" },
         SaveRow { "CommasStayInsideQuotes", { { "Smith, J.", "http://x.example/?a=1,2" } },
             "\"Smith, J.\",\"http://x.example/?a=1,2\"\r\n" },
-        SaveRow { "QuotesAreDoubled", { { "The \"best\" page", "http://x.example/\"q\"" } },
-            "\"The \"\"best\"\" page\",\"http://x.example/\"\"q\"\"\"\r\n" },
+        SaveRow { "QuotesKeptAsTheyAre", { { "The \"best\" page", "http://x.example/\"q\"" } },
+            "\"The \"best\" page\",\"http://x.example/\"q\"\"\r\n" },
         SaveRow { "NonAsciiAsUtf8", { { QString::fromUtf8("Café"), "http://café.example/" } },
             "\"Caf\xc3\xa9\",\"http://caf\xc3\xa9.example/\"\r\n" },
         SaveRow { "EmptyList", {}, "" }),
@@ -163,6 +164,28 @@ TEST_F(FavouritesFile, MissingFileLoadsNothing)
     store.load();
     EXPECT_EQ(store.count(), 0);
     EXPECT_FALSE(QFile::exists(path()));
+}
+
+// A file the user may not read, in a folder they may write: a save would replace what could not be
+// read. Root reads anything, so the test takes an ordinary user's rights while it runs.
+TEST_F(FavouritesFile, UnreadableFileIsNeverReplaced)
+{
+    const QByteArray old = "\"Kept\",\"http://kept/\"\r\n";
+    write(old);
+    QFile::setPermissions(path(), QFile::WriteOwner);
+    QFile::setPermissions(m_dir.path(), QFile::Permissions(0x7777));
+    const uid_t user = geteuid();
+    ASSERT_TRUE(user != 0 || seteuid(65534) == 0);
+    FavouritesStore store(path());
+    store.load();
+    store.add("New", "http://new/");
+    const bool saved = store.save();
+    ASSERT_EQ(seteuid(user), 0);
+
+    EXPECT_TRUE(store.loadFailed());
+    EXPECT_FALSE(saved);
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(read(), old);
 }
 
 TEST_F(FavouritesFile, SaveOfThreePairsSelectsTheThird)
