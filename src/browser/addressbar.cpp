@@ -24,16 +24,21 @@ bool producesCharacter(const QKeyEvent *event)
     return !text.isEmpty() && text != QStringLiteral("\x7f");
 }
 
-AddressBoxModel::ReleasedKey releasedKey(int key)
+AddressBoxModel::ReleasedKey releasedKey(const QKeyEvent *event)
 {
-    switch (key) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return AddressBoxModel::ReleasedKey::Untyped;
+    switch (event->key()) {
     case Qt::Key_Backspace:
         return AddressBoxModel::ReleasedKey::Backspace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return AddressBoxModel::ReleasedKey::Enter;
-    default:
+    case Qt::Key_Delete:
         return AddressBoxModel::ReleasedKey::Other;
+    default:
+        return event->text().isEmpty() ? AddressBoxModel::ReleasedKey::Untyped
+                                       : AddressBoxModel::ReleasedKey::Other;
     }
 }
 
@@ -183,7 +188,7 @@ void AddressBar::keyReleased(const QKeyEvent *event)
     if (event->isAutoRepeat() || !m_keysDown.remove(event->key()))
         return;
     readBox();
-    const bool submitNow = m_model.keyReleased(releasedKey(event->key()));
+    const bool submitNow = m_model.keyReleased(releasedKey(event));
     showBox();
     if (submitNow)
         submit();

@@ -24,8 +24,6 @@ private slots:
     void init();
     void cleanup();
 
-    void urlFromAddress_data();
-    void urlFromAddress();
     void loadRaisesTitleProgressStatusAndCompletion();
     void navigationsOfFramesAreReported();
     void markupIsTheRootElementsInnerHtml();
@@ -41,7 +39,7 @@ private slots:
     void printToPdfFileWritesPdf();
     void findTextCountsMatches_data();
     void findTextCountsMatches();
-    void selectAllAndDeleteEmptyEditablePage();
+    void deleteRemovesTheSelectionThenTheCharacterAfterTheCaret();
     void homeIsBlankUntilSetThenSharedByProfile();
     void deferredProfileHoldsTheViewAndNavigationUntilMade();
 
@@ -91,32 +89,6 @@ void TestWebEngineControl::answerNewWindows(WebEngineControl *opener, WebEngineC
             (*target)->navigate(QStringLiteral("about:blank"));
             request.target = *target;
         });
-}
-
-void TestWebEngineControl::urlFromAddress_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<QUrl>("url");
-    QTest::newRow("absolute path is a file") << QStringLiteral("/tmp/my page.html")
-                                             << QUrl(QStringLiteral("file:///tmp/my%20page.html"));
-    QTest::newRow("dot segments of a path resolved")
-        << QStringLiteral("/tmp/sub/../page.html") << QUrl(QStringLiteral("file:///tmp/page.html"));
-    QTest::newRow("about:blank kept")
-        << QStringLiteral("about:blank") << QUrl(QStringLiteral("about:blank"));
-    QTest::newRow("host alone gets http")
-        << QStringLiteral("www.example.com") << QUrl(QStringLiteral("http://www.example.com"));
-    QTest::newRow("full address kept") << QStringLiteral("https://example.org/a?b=c")
-                                       << QUrl(QStringLiteral("https://example.org/a?b=c"));
-    QTest::newRow("surrounding spaces dropped")
-        << QStringLiteral("  http://example.org/  ") << QUrl(QStringLiteral("http://example.org/"));
-    QTest::newRow("blank gives nothing") << QStringLiteral("   ") << QUrl();
-}
-
-void TestWebEngineControl::urlFromAddress()
-{
-    QFETCH(QString, address);
-    QFETCH(QUrl, url);
-    QCOMPARE(WebEngineControl::urlFromAddress(address), url);
 }
 
 void TestWebEngineControl::loadRaisesTitleProgressStatusAndCompletion()
@@ -388,7 +360,7 @@ void TestWebEngineControl::findTextCountsMatches()
     QCOMPARE(found.last().at(1).toInt(), matches > 0 ? 1 : 0);
 }
 
-void TestWebEngineControl::selectAllAndDeleteEmptyEditablePage()
+void TestWebEngineControl::deleteRemovesTheSelectionThenTheCharacterAfterTheCaret()
 {
     m_server->serveHtml(QStringLiteral("/edit"), QStringLiteral("<body><p>remove me</p></body>"));
     QVERIFY(navigateAndWait(*m_control, m_server->url(QStringLiteral("/edit")).toString()));
@@ -403,10 +375,17 @@ void TestWebEngineControl::selectAllAndDeleteEmptyEditablePage()
         evaluate(m_control->page(), QStringLiteral("getSelection().toString()")).toString(),
         QStringLiteral("remove me"));
     m_control->execute(WebControl::Command::Delete);
-
     QTRY_COMPARE(
         evaluate(m_control->page(), QStringLiteral("document.body.innerText.trim()")).toString(),
         QString());
+
+    evaluate(m_control->page(),
+        QStringLiteral("document.designMode = 'off';"
+                       "document.body.innerHTML = '<input id=f value=xyz>';"
+                       "f.focus(); f.setSelectionRange(2, 2);"));
+    m_control->execute(WebControl::Command::Delete);
+    QTRY_COMPARE(
+        evaluate(m_control->page(), QStringLiteral("f.value")).toString(), QStringLiteral("xy"));
 }
 
 void TestWebEngineControl::homeIsBlankUntilSetThenSharedByProfile()

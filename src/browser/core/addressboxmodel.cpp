@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/core/addressboxmodel.h"
 
+#include "browser/core/addressurl.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -10,7 +12,8 @@ const QString httpPrefix = QStringLiteral("http://");
 
 QString withHttpPrefix(const QString &text)
 {
-    if (text.contains(u':') || !text.contains(u'.'))
+    // A local path has no drive letter here, so no ":" either; the rule is for web addresses.
+    if (isLocalPath(text) || text.contains(u':') || !text.contains(u'.'))
         return text;
     return httpPrefix + text;
 }
@@ -48,7 +51,7 @@ void AddressBoxModel::setText(const QString &text)
 bool AddressBoxModel::keyReleased(ReleasedKey key)
 {
     applyHttpRule();
-    if (key != ReleasedKey::Backspace)
+    if (key == ReleasedKey::Other || key == ReleasedKey::Enter)
         complete();
     return key == ReleasedKey::Enter;
 }

@@ -7,7 +7,8 @@
 #include <QStringList>
 #include <optional>
 
-// The "http://" rule: text with no ":" and at least one "." gets "http://" in front of it.
+// The "http://" rule: text with no ":" and at least one "." gets "http://" in front of it, unless
+// it is a local path (it starts with "/" or "~/").
 QString withHttpPrefix(const QString &text);
 
 // The address box `text2` without its widget: the edit text with its selection, the history list
@@ -16,7 +17,9 @@ QString withHttpPrefix(const QString &text);
 class AddressBoxModel
 {
 public:
-    enum class ReleasedKey { Backspace, Enter, Other };
+    // Untyped: a key that leaves the text as it was (Ctrl, an arrow), or any key released with
+    // Ctrl or Alt held (Ctrl+A); completing then would undo what the key did to the selection.
+    enum class ReleasedKey { Backspace, Enter, Other, Untyped };
 
     const QString &text() const { return m_text; }
     qsizetype selStart() const { return m_selStart; }
@@ -38,8 +41,8 @@ public:
     // The program writes the text (a finished page's address); the caret goes to its end.
     void setText(const QString &text);
 
-    // The "http://" rule, then completion (not after Backspace). True when the key was Enter,
-    // which asks the caller to submit.
+    // The "http://" rule, then completion (not after Backspace or an untyped key). True when the
+    // key was Enter, which asks the caller to submit.
     bool keyReleased(ReleasedKey key);
     // The address to navigate to: the text without its selected range unless the whole text is
     // selected. The box then holds that address; adding it to the history is the caller's next

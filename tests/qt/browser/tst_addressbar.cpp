@@ -25,6 +25,7 @@ private slots:
     void widgetsAreNamed();
     void typing_data();
     void typing();
+    void ctrlASelectsAPageAddressTheHistoryHolds();
     void goButtonSubmitsTypedAddress();
     void sameAddressListedTwiceStoredOnce();
     void clearAllHistoryKeepsTextAndIsSilentTwice();
@@ -177,6 +178,16 @@ void TestAddressBar::typing()
         "selStart");
     QTEST(int(edit()->selectedText().size()), "selLength");
     QTEST(m_web->navigations, "navigations");
+}
+
+// Neither the release of A with Ctrl held nor that of Ctrl may complete over the selection.
+void TestAddressBar::ctrlASelectsAPageAddressTheHistoryHolds()
+{
+    writeHistory("http://a.org/\r\n");
+    openBar();
+    m_bar->showPageAddress(QStringLiteral("http://a.org/"));
+    QTest::keyClick(m_bar->box(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(edit()->selectedText(), QStringLiteral("http://a.org/"));
 }
 
 void TestAddressBar::goButtonSubmitsTypedAddress()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/webcontrol/qtwebengine/webenginecontrol.h"
 
+#include "browser/core/addressurl.h"
 #include "browser/webcontrol/qtwebengine/deferredprofile.h"
 #include "browser/webcontrol/qtwebengine/offlineinterceptor.h"
 #include "browser/webcontrol/qtwebengine/profilesettings.h"
@@ -97,16 +98,6 @@ WebEngineControl::~WebEngineControl()
     delete m_page;
 }
 
-QUrl WebEngineControl::urlFromAddress(const QString &address)
-{
-    const QString text = address.trimmed();
-    if (text.isEmpty())
-        return {};
-    if (text.startsWith(u'/'))
-        return QUrl::fromLocalFile(QDir::cleanPath(text));
-    return QUrl::fromUserInput(text);
-}
-
 QWebEnginePage *WebEngineControl::page() const
 {
     // Whatever needs the page starts the engine now, when the first paint has not done so yet.
@@ -141,7 +132,7 @@ QWidget *WebEngineControl::widget()
 
 void WebEngineControl::navigate(const QString &address)
 {
-    load(urlFromAddress(address));
+    load(urlFromAddress(address, QDir::homePath()));
 }
 
 void WebEngineControl::goBack()
@@ -249,7 +240,8 @@ void WebEngineControl::findText(const QString &text, bool backward, bool caseSen
 void WebEngineControl::execute(Command command)
 {
     if (command == Command::Delete) {
-        runScript(QStringLiteral("document.execCommand('delete')"), {});
+        // What the Del key does: the selection, or else the character after the caret.
+        runScript(QStringLiteral("document.execCommand('forwardDelete')"), {});
         return;
     }
     for (const PageActionCommand &entry : pageActionCommands) {

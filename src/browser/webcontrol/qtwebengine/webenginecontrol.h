@@ -30,10 +30,6 @@ public:
     explicit WebEngineControl(DeferredProfile &profile, QObject *parent = nullptr);
     ~WebEngineControl() override;
 
-    // The URL an address stands for: an absolute local path is a file, anything else is read as
-    // a user would type it ("about:blank" stays as it is). Blank text gives an empty URL.
-    static QUrl urlFromAddress(const QString &address);
-
     QWebEnginePage *page() const;
 
     // The page Home goes to, shared by every control on the same profile.
