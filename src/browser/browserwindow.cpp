@@ -77,7 +77,7 @@ void BrowserWindow::createControls(const QString &historyFilePath)
     m_sbar->setSizeGripEnabled(false);
     m_statusPanel = new QLabel(m_sbar);
     m_statusPanel->setObjectName(QStringLiteral("sbarPanel1"));
-    m_statusPanel->setAccessibleName(QStringLiteral("Status"));
+    // No accessible name: a screen reader then reads the status text itself.
     m_sbar->addWidget(m_statusPanel, 1);
 
     m_probar = new QProgressBar(this);

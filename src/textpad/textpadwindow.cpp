@@ -119,7 +119,7 @@ void TextPadWindow::createControls()
     stbar->setFixedHeight(Twips::toPixels(statusBarTwips, logicalDpiY()));
     m_panel1 = new QLabel(stbar);
     m_panel1->setObjectName(QStringLiteral("panel1"));
-    m_panel1->setAccessibleName(tr("Document status"));
+    // No accessible name: a screen reader then reads the line itself.
     m_panel2 = new QLabel(QStringLiteral("Orbello's Text Pad"), stbar);
     m_panel2->setObjectName(QStringLiteral("panel2"));
     stbar->addWidget(m_panel1);

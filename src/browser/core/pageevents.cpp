@@ -5,13 +5,29 @@
 
 namespace PageEvents {
 
-QString captionForTitle(const QString &title)
+namespace {
+
+QString withoutBidiControls(QString text)
 {
-    return title + QStringLiteral(" - ") + productName;
+    // Embedding, override and isolate controls would let a page make its caption read as
+    // something else, such as an innocent file name.
+    text.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+    });
+    return text;
 }
 
-StatusOutcome statusText(const QString &text, bool fullScreen, const QString &locationName)
+} // namespace
+
+QString captionForTitle(const QString &title)
 {
+    return withoutBidiControls(title) + QStringLiteral(" - ") + productName;
+}
+
+StatusOutcome statusText(const QString &pageText, bool fullScreen, const QString &locationName)
+{
+    const QString text = withoutBidiControls(pageText);
     StatusOutcome outcome;
     outcome.panelText = text.isEmpty() ? productName : text;
     if (fullScreen) {

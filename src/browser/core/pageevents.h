@@ -9,7 +9,8 @@ namespace PageEvents {
 
 inline const QString productName = QStringLiteral("Orbello's Web Viewer");
 
-// "News" -> "News - Orbello's Web Viewer".
+// "News" -> "News - Orbello's Web Viewer". Here and in status text the page's bidirectional
+// embedding, override and isolate controls (U+202A to U+202E, U+2066 to U+2069) are dropped.
 QString captionForTitle(const QString &title);
 
 struct StatusOutcome

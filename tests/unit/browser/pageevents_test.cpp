@@ -38,13 +38,19 @@ INSTANTIATE_TEST_SUITE_P(PageEvents, StatusTextTest,
         StatusRow { "DoneInNormalView", QStringLiteral("Done"), false, QStringLiteral("Done"),
             std::nullopt },
         StatusRow { "EmptyInNormalView", QString(), false, QStringLiteral("Orbello's Web Viewer"),
-            std::nullopt }),
+            std::nullopt },
+        StatusRow { "BidiControlsRemoved",
+            QStringLiteral("\u202ax\u202bx\u202cx\u202dx\u202e\u2066x\u2067\u2068\u2069"), true,
+            QStringLiteral("xxxxx"), QStringLiteral("News - Orbello's Web Viewer [ xxxxx ] ") }),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(PageEventsCaption, TitleIsFollowedByTheProductName)
 {
     EXPECT_EQ(PageEvents::captionForTitle(QStringLiteral("News")).toStdString(),
         "News - Orbello's Web Viewer");
+    // A title that would read "index.html" backwards shows as the characters it holds.
+    EXPECT_EQ(PageEvents::captionForTitle(QStringLiteral("\u202elmth.xedni\u202c")).toStdString(),
+        "lmth.xedni - Orbello's Web Viewer");
 }
 
 struct ProgressRow
