@@ -5,7 +5,6 @@
 #include "browser/core/pagemarkup.h"
 #include "browser/findbar.h"
 #include "browser/internetpropertiesdialog.h"
-#include "browser/keystroke.h"
 #include "browser/pagepropertiesdialog.h"
 #include "browser/webcontrol/webcontrol.h"
 #include "common/core/datafile.h"
@@ -138,5 +137,5 @@ void PageCommands::showInternetProperties()
 
 void PageCommands::search()
 {
-    Keystroke::sendToFocus(Qt::CTRL | Qt::Key_F);
+    m_findBar->open();
 }
