@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/core/pageinfo.h"
 
+#include <QLocale>
 #include <QUrl>
 
 namespace PageInfo {
@@ -73,9 +74,7 @@ QString sizeText(qint64 size)
         return notAvailable;
     // Digits grouped by threes with commas, whatever the system's locale, like the rest of the
     // program's fixed texts.
-    QString digits = QString::number(size);
-    for (int i = digits.size() - 3; i > 0; i -= 3)
-        digits.insert(i, u',');
+    const QString digits = QLocale(QLocale::English, QLocale::UnitedStates).toString(size);
     return digits + (size == 1 ? QStringLiteral(" byte") : QStringLiteral(" bytes"));
 }
 

@@ -5,9 +5,10 @@
 
 // The web search for a phrase typed into a browser window's search box.
 
-// The phrase as the value of a form field: each space becomes "+", the characters that would end
-// or change the field ("&", "#", "+", "%", "=", "?"), control characters and everything outside
-// ASCII are percent-encoded as UTF-8, so the search engine receives exactly what was typed.
+// The phrase as the value of a form field: each space becomes "+"; letters, digits, "-._~" and
+// "!$'()*,/:;@" stay as they are; everything else, among it the characters that would end or
+// change the field ("&", "#", "+", "%", "=", "?"), is percent-encoded as UTF-8, so the search
+// engine receives exactly what was typed.
 QString encodeSearchPhrase(const QString &phrase);
 
 // The address that searches the web for `phrase`.
