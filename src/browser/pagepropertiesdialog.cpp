@@ -15,7 +15,7 @@ PagePropertiesDialog::PagePropertiesDialog(const QList<PageInfo::Line> &lines, Q
     for (const PageInfo::Line &line : lines) {
         auto *value = new QLabel(line.value, this);
         value->setObjectName(line.label);
-        value->setAccessibleName(line.label);
+        // Named by its row's label; an accessible name would hide the value from screen readers.
         value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         value->setTextFormat(Qt::PlainText);
         value->setWordWrap(true);

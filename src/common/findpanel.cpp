@@ -72,7 +72,7 @@ void FindPanel::createControls(Features features)
     m_wrap->setChecked(true);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("findStatus"));
-    m_status->setAccessibleName(QStringLiteral("Find result"));
+    // No accessible name, which would hide the result from screen readers.
     QToolButton *previous = makeButton(this, "findPrevious", QStringLiteral("Previous"));
     QToolButton *next = makeButton(this, "findNext", QStringLiteral("Next"));
     QToolButton *close = makeButton(this, "findClose", QStringLiteral("Close"));

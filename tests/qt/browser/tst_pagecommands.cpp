@@ -7,6 +7,7 @@
 #include "support/fakeworkspace.h"
 #include "support/scripteddialogs.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -42,11 +43,12 @@ public:
     QList<QPrinter *> printPrinters;
 };
 
-// A widget that takes the focus and records the keys it is given.
-QString labelText(const QWidget *parent, const QString &name)
+// A label's text as a screen reader reads it.
+QString labelText(QWidget *parent, const QString &name)
 {
-    const auto *label = parent->findChild<QLabel *>(name);
-    return label ? label->text() : QStringLiteral("<missing>");
+    auto *label = parent->findChild<QLabel *>(name);
+    return label ? QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name)
+                 : QStringLiteral("<missing>");
 }
 
 QByteArray fileBytes(const QString &path)
