@@ -11,6 +11,20 @@
 
 namespace DataFile {
 
+namespace {
+
+// True as well for an empty, missing or unreadable file: nothing to join then, or nothing known.
+bool endsInLineBreak(const QString &path)
+{
+    QFile file(path);
+    char last = '\n';
+    if (file.open(QIODevice::ReadOnly) && file.size() > 0 && file.seek(file.size() - 1))
+        file.getChar(&last);
+    return last == '\n' || last == '\r';
+}
+
+} // namespace
+
 std::optional<QString> readText(const QString &path)
 {
     QFile file(path);
@@ -41,17 +55,12 @@ bool replace(const QString &path, const QByteArray &contents, QString *errorStri
 
 bool appendLine(const QString &path, const QString &line)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
-        return false;
     QByteArray bytes = encode(line) + "\r\n";
     // A file whose last line has no break would join that line and this one.
-    char last = '\n';
-    if (file.size() > 0 && !(file.seek(file.size() - 1) && file.getChar(&last)))
-        return false;
-    if (last != '\n' && last != '\r')
+    if (!endsInLineBreak(path))
         bytes.prepend("\r\n");
-    return file.write(bytes) == bytes.size();
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Append) && file.write(bytes) == bytes.size();
 }
 
 QByteArray encode(const QString &text)
