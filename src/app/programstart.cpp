@@ -37,15 +37,9 @@ StartRequest requestFor(const CommandLine &commandLine)
         [](const QString &path) { return QFileInfo::exists(path); });
 }
 
-int runApplication(const CommandLine &commandLine)
+int runApplication(
+    const StartRequest &request, const QString &dataDirectory, SingleInstance &instance)
 {
-    const QString dataDirectory = applicationDirectory();
-    const StartRequest request = requestFor(commandLine);
-    SingleInstance instance(instanceServerName(QString::number(getuid()), dataDirectory));
-    if (!commandLine.newInstance && instance.handOff(encodeStartRequest(request)))
-        return 0;
-    instance.listen();
-
     Application application(dataDirectory);
     QObject::connect(&instance, &SingleInstance::messageReceived, &application,
         [&application](const QByteArray &message) {
@@ -75,8 +69,17 @@ int runProgram(int &argc, char **argv)
     case CommandLine::Outcome::Run:
         break;
     }
+    const QString dataDirectory = applicationDirectory();
+    const StartRequest request = requestFor(commandLine);
+    const QString serverName = instanceServerName(QString::number(getuid()), dataDirectory);
+    if (!commandLine.newInstance
+        && SingleInstance::handOff(serverName, encodeStartRequest(request)))
+        return 0;
+
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("example.webviewer.WebViewer"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/example.webviewer.WebViewer.svg")));
-    return runApplication(commandLine);
+    SingleInstance instance(serverName);
+    instance.listen();
+    return runApplication(request, dataDirectory, instance);
 }

@@ -2,8 +2,13 @@
 #include "app/singleinstance.h"
 
 #include <QDataStream>
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 // Long enough for a running program busy with a page; a dead one refuses the connection at once.
@@ -22,20 +27,31 @@ SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::handOff(const QByteArray &message, int timeoutMs) const
+bool SingleInstance::handOff(const QString &serverName, const QByteArray &message, int timeoutMs)
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_serverName);
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
     QByteArray framed;
     QDataStream(&framed, QIODevice::WriteOnly) << quint32(message.size());
-    socket.write(framed + message);
-    if (!socket.waitForBytesWritten(timeoutMs))
+    framed += message;
+    // Where QLocalServer puts a socket named without a directory.
+    const QByteArray path = (QDir::tempPath() + u'/' + serverName).toLocal8Bit();
+    sockaddr_un address {};
+    if (path.size() >= qsizetype(sizeof address.sun_path))
         return false;
-    if (!socket.bytesAvailable() && !socket.waitForReadyRead(timeoutMs))
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
         return false;
-    return socket.read(1) == QByteArray(1, acknowledgement);
+    const timeval timeout { timeoutMs / 1000, (timeoutMs % 1000) * 1000 };
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+    char answer = 0;
+    const bool delivered
+        = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0
+        && ::send(fd, framed.constData(), framed.size(), MSG_NOSIGNAL) == framed.size()
+        && ::recv(fd, &answer, 1, 0) == 1 && answer == acknowledgement;
+    ::close(fd);
+    return delivered;
 }
 
 bool SingleInstance::listen()

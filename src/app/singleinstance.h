@@ -18,8 +18,10 @@ public:
     explicit SingleInstance(const QString &serverName, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // Gives `message` to the running program; false when none takes it within `timeoutMs`.
-    bool handOff(const QByteArray &message, int timeoutMs = 3000) const;
+    // Gives `message` to the program running under `serverName`; false when none takes it within
+    // `timeoutMs`. Needs no QCoreApplication, so a second start ends before it connects to the
+    // display.
+    static bool handOff(const QString &serverName, const QByteArray &message, int timeoutMs = 3000);
 
     // Starts taking messages. A socket left behind by a program that crashed is removed first;
     // false when a live program holds the name.

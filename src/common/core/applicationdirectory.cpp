@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/core/applicationdirectory.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -24,7 +23,10 @@ QString chooseApplicationDirectory(const ApplicationDirectoryInputs &inputs)
 QString applicationDirectory()
 {
     ApplicationDirectoryInputs inputs;
-    inputs.programDirectory = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    // Where the running program file is, read from the system rather than from QCoreApplication:
+    // a second start hands its arguments over before it makes one.
+    const QFileInfo program(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath());
+    inputs.programDirectory = QDir::toNativeSeparators(program.path());
     inputs.programDirectoryWritable = QFileInfo(inputs.programDirectory).isWritable();
     if (!inputs.programDirectoryWritable) {
         inputs.userDataDirectory

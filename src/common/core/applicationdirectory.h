@@ -19,5 +19,5 @@ QString chooseApplicationDirectory(const ApplicationDirectoryInputs &inputs);
 QString withTrailingSeparator(const QString &directory);
 
 // The directory for this run of the program (reads the program's location and the user's data
-// directory, creating the latter when it is the one chosen).
+// directory, creating the latter when it is the one chosen). Needs no QCoreApplication.
 QString applicationDirectory();
