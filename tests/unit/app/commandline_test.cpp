@@ -2,7 +2,7 @@
 #include "app/core/commandline.h"
 #include "app/core/handoffmessage.h"
 
-#include "../common/qtprinters.h"
+#include "unit/qtprinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/core/findprogress.h"
-#include "qstringprinter.h"
+#include "unit/qtprinters.h"
 
 #include <gtest/gtest.h>
 
@@ -69,23 +69,10 @@ INSTANTIATE_TEST_SUITE_P(FindProgress, FindProgressTest,
                 { 3, 1, Direction::Backward, "1 of 3", false },
                 { 3, 3, Direction::Backward, topOfPage, true },
                 { 3, 1, Direction::Forward, topOfPage, false } } },
-        SequenceRow { "SingleMatchWithoutWrapStaysPut", false,
-            { { 1, 1, Direction::Forward, "1 of 1", false },
-                { 1, 1, Direction::Forward, endOfPage, true } } },
         SequenceRow { "NotFoundStartsAfresh", false,
             { { 2, 2, Direction::Forward, "2 of 2", false },
                 { 0, 0, Direction::Forward, "Not found", false },
                 { 2, 1, Direction::Forward, "1 of 2", false } } }),
     [](const testing::TestParamInfo<SequenceRow> &info) { return std::string(info.param.name); });
-
-TEST(FindProgressRestart, FirstResultOfANewTextNeverCountsAsWrapping)
-{
-    FindProgress progress;
-    progress.result(4, 3, Direction::Forward, false);
-    progress.restart();
-    const auto outcome = progress.result(4, 1, Direction::Forward, false);
-    EXPECT_EQ(outcome.status, QStringLiteral("1 of 4"));
-    EXPECT_FALSE(outcome.stepBack);
-}
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/core/historyfile.h"
-#include "qstringprinter.h"
+#include "unit/qtprinters.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -14,11 +14,6 @@ struct PhraseRow
     QString field; // the q field as it must appear in the address
 };
 
-std::ostream &operator<<(std::ostream &os, const PhraseRow &row)
-{
-    return os << row.name;
-}
-
 class SearchPhrase : public testing::TestWithParam<PhraseRow>
 {
 };
@@ -56,40 +51,14 @@ TEST_P(SearchPhrase, ReachesTheEngineUnchangedInTheQField)
 }
 
 INSTANTIATE_TEST_SUITE_P(Phrases, SearchPhrase,
-    testing::Values(PhraseRow { "OneWord", QStringLiteral("apple"), QStringLiteral("apple") },
-        PhraseRow { "TwoWords", QStringLiteral("red fox"), QStringLiteral("red+fox") },
-        PhraseRow { "OneSpace", QStringLiteral(" "), QStringLiteral("+") },
+    testing::Values(PhraseRow { "TwoWords", QStringLiteral("red fox"), QStringLiteral("red+fox") },
         PhraseRow { "SpacesOnly", QStringLiteral("    "), QStringLiteral("++++") },
-        PhraseRow { "SpacesAroundAWord", QStringLiteral(" ox  "), QStringLiteral("+ox++") },
         PhraseRow { "Ampersand", QStringLiteral("AT&T"), QStringLiteral("AT%26T") },
         PhraseRow { "Hash", QStringLiteral("C# tutorial"), QStringLiteral("C%23+tutorial") },
-        PhraseRow { "Plus", QStringLiteral("C++"), QStringLiteral("C%2B%2B") },
-        PhraseRow { "Percent", QStringLiteral("100%"), QStringLiteral("100%25") },
         PhraseRow { "AlreadyEncoded", QStringLiteral("a%20b"), QStringLiteral("a%2520b") },
-        PhraseRow { "EqualsAndQuestion", QStringLiteral("x=1?"), QStringLiteral("x%3D1%3F") },
         PhraseRow { "AnotherField", QStringLiteral("a&btnG=x"), QStringLiteral("a%26btnG%3Dx") },
-        PhraseRow { "AddressCharactersStay", QStringLiteral("site:a.example/b"),
-            QStringLiteral("site:a.example/b") },
-        PhraseRow { "Tab", QStringLiteral("a\tb"), QStringLiteral("a%09b") },
-        PhraseRow { "Accented", QStringLiteral("caf\u00e9"), QStringLiteral("caf%C3%A9") },
-        PhraseRow { "ThreeByteCharacters", QStringLiteral("\u65e5\u672c"),
-            QStringLiteral("%E6%97%A5%E6%9C%AC") },
         PhraseRow { "OutsideTheBasicPlane", QString::fromUtf8("\xF0\x9F\x98\x80"),
             QStringLiteral("%F0%9F%98%80") }),
     [](const testing::TestParamInfo<PhraseRow> &info) { return std::string(info.param.name); });
-
-TEST(SearchAddress, PutsThePhraseInPlaceOfThePlaceholder)
-{
-    EXPECT_EQ(searchAddress(QStringLiteral("red fox")).toStdString(),
-        "http://www.google.com/search?hl=en&lr=&ie=UTF-8&oe=UTF-8&q=red+fox"
-        "&btnG=Google+Search");
-}
-
-TEST(SearchAddress, LeavesAPhraseWithThePlaceholderWordAlone)
-{
-    EXPECT_EQ(searchAddress(QStringLiteral("apple pie")).toStdString(),
-        "http://www.google.com/search?hl=en&lr=&ie=UTF-8&oe=UTF-8&q=apple+pie"
-        "&btnG=Google+Search");
-}
 
 } // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/core/datafile.h"
 
-#include "qtprinters.h"
+#include "unit/qtprinters.h"
 
 #include <gtest/gtest.h>
 

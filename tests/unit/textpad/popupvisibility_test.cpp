@@ -40,11 +40,6 @@ struct Row
     const char *menu;
 };
 
-void PrintTo(const Row &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
 class PopupVisibilityTest : public testing::TestWithParam<Row>
 {
 };
@@ -59,40 +54,20 @@ TEST_P(PopupVisibilityTest, showsTheEntriesForSelectionDocumentAndClipboard)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PopupVisibilityTest,
-    testing::Values(Row { "emptyDocumentEmptyClipboard", u"", u"", u"", "" },
-        Row { "textNoSelectionEmptyClipboard", u"", u"abc", u"", "selall" },
+    testing::Values(Row { "textNoSelectionEmptyClipboard", u"", u"abc", u"", "selall" },
         Row { "emptyDocumentClipboardText", u"", u"", u"x", "pas - clclip" },
         Row { "textNoSelectionClipboardText", u"", u"abc", u"x", "selall - pas - clclip" },
         Row { "twoWords", u"two words", u"two words", u"", "selall - cop cu - sear" },
         Row { "apostrophePhrase", u"don't stop", u"don't stop", u"x",
             "selall - cop cu pas - sear - clclip" },
-        Row { "sentencePunctuation", u"Yes, well. Really?!", u"Yes, well. Really?!", u"",
-            "selall - cop cu - sear" },
         Row { "dateWithSlashes", u"12/05/2024", u"on 12/05/2024", u"", "selall - cop cu" },
         Row { "address", u"http://example.org/a/b.html", u"see http://example.org/a/b.html", u"",
-            "selall - cop cu - brows" },
-        Row { "addressWithQuery", u"http://example.org/s?q=a&b=%20c:1", u"x", u"",
             "selall - cop cu - brows" },
         Row {
             "lettersBeforeMarker", u"seehttp://example.org", u"x", u"", "selall - cop cu - brows" },
         Row { "markerInCapitals", u"HTTP://example.org", u"x", u"", "selall - cop cu" },
-        Row { "addressTrailingSpace", u"http://example.org ", u"x", u"", "selall - cop cu" },
         Row { "addressFragment", u"http://example.org/#top", u"x", u"", "selall - cop cu" },
-        Row { "addressSemicolon", u"http://example.org;", u"x", u"", "selall - cop cu" },
-        Row { "addressQuote", u"http://example.org\"", u"x", u"", "selall - cop cu" },
-        Row { "addressApostrophe", u"http://example.org'", u"x", u"", "selall - cop cu" },
-        Row { "phraseWithBracket", u"f(x)", u"f(x)", u"", "selall - cop cu" },
-        Row { "phraseWithBackslash", u"a\\b", u"a\\b", u"", "selall - cop cu" },
-        Row { "lineBreakInPhrase", u"one\r\ntwo", u"one\r\ntwo", u"", "selall - cop cu - sear" }),
+        Row { "phraseWithBracket", u"f(x)", u"f(x)", u"", "selall - cop cu" }),
     [](const testing::TestParamInfo<Row> &info) { return std::string(info.param.name); });
-
-TEST(PopupVisibilityTest, browseAndSearchAreNeverShownTogether)
-{
-    const char16_t *selections[] = { u"http://a.b", u"a b", u"x http://a", u"http://a.b/c d", u"" };
-    for (const char16_t *selection : selections) {
-        const PopupVisibility v = popupVisibility(QStringView(selection), u"doc", u"");
-        EXPECT_FALSE(v.brows && v.sear) << QString::fromUtf16(selection).toStdString();
-    }
-}
 
 } // namespace
