@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -71,7 +70,7 @@ int runProgram(int &argc, char **argv)
     }
     const QString dataDirectory = applicationDirectory();
     const StartRequest request = requestFor(commandLine);
-    const QString serverName = instanceServerName(QString::number(getuid()), dataDirectory);
+    const QString serverName = SingleInstance::serverNameFor(dataDirectory);
     if (!commandLine.newInstance
         && SingleInstance::handOff(serverName, encodeStartRequest(request)))
         return 0;

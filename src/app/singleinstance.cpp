@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/singleinstance.h"
 
+#include "app/core/handoffmessage.h"
+
 #include <QDataStream>
-#include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <sys/socket.h>
 #include <sys/time.h>
 #include <sys/un.h>
@@ -27,13 +30,18 @@ SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
 
 SingleInstance::~SingleInstance() = default;
 
+QString SingleInstance::serverNameFor(const QString &dataDirectory)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + u'/'
+        + instanceServerName(QString::number(::getuid()), dataDirectory);
+}
+
 bool SingleInstance::handOff(const QString &serverName, const QByteArray &message, int timeoutMs)
 {
     QByteArray framed;
     QDataStream(&framed, QIODevice::WriteOnly) << quint32(message.size());
     framed += message;
-    // Where QLocalServer puts a socket named without a directory.
-    const QByteArray path = (QDir::tempPath() + u'/' + serverName).toLocal8Bit();
+    const QByteArray path = QFile::encodeName(serverName);
     sockaddr_un address {};
     if (path.size() >= qsizetype(sizeof address.sun_path))
         return false;

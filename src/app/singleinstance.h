@@ -15,7 +15,12 @@ class SingleInstance : public QObject
     Q_OBJECT
 
 public:
+    // `serverName` is the path of the socket.
     explicit SingleInstance(const QString &serverName, QObject *parent = nullptr);
+
+    // The socket of this user's program on `dataDirectory`: in the user's private runtime
+    // directory, so no other user can take the name or listen in.
+    static QString serverNameFor(const QString &dataDirectory);
     ~SingleInstance() override;
 
     // Gives `message` to the program running under `serverName`; false when none takes it within

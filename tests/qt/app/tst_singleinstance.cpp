@@ -18,7 +18,7 @@ namespace {
 // What a program that crashed leaves behind: a socket file nobody listens on.
 void leaveStaleSocket(const QString &serverName)
 {
-    const QByteArray path = (QDir::tempPath() + u'/' + serverName).toLocal8Bit();
+    const QByteArray path = QFile::encodeName(serverName);
     sockaddr_un address {};
     address.sun_family = AF_UNIX;
     qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
@@ -71,7 +71,7 @@ void TestSingleInstance::secondStartHandsOver()
     QTemporaryDir dir;
     const QString program = dir.filePath(QStringLiteral("webviewer"));
     QVERIFY(QFile::copy(QStringLiteral(WEBVIEWER_PROGRAM), program));
-    const QString name = instanceServerName(QString::number(getuid()), dir.path() + u'/');
+    const QString name = SingleInstance::serverNameFor(dir.path() + u'/');
     if (stale)
         leaveStaleSocket(name);
 
