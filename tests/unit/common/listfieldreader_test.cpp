@@ -16,11 +16,6 @@ struct ReadCase
     QStringList fields;
 };
 
-std::ostream &operator<<(std::ostream &os, const ReadCase &c)
-{
-    return os << c.name;
-}
-
 class ListFieldReading : public ::testing::TestWithParam<ReadCase>
 {
 };
@@ -32,60 +27,26 @@ TEST_P(ListFieldReading, GivesTheExpectedFields)
 
 const ReadCase readCases[] = {
     { "EmptyText", u""_s, {} },
-    { "SingleFieldWithoutLineEnd", u"abc"_s, { u"abc"_s } },
-    { "CrLfLineEnds", u"one\r\ntwo\r\n"_s, { u"one"_s, u"two"_s } },
-    { "LfLineEnds", u"one\ntwo\n"_s, { u"one"_s, u"two"_s } },
-    { "CrLineEnds", u"one\rtwo\r"_s, { u"one"_s, u"two"_s } },
     { "MixedLineEnds", u"a\r\nb\nc\rd"_s, { u"a"_s, u"b"_s, u"c"_s, u"d"_s } },
-    { "CommasSeparateFields", u"a,b,c\r\n"_s, { u"a"_s, u"b"_s, u"c"_s } },
     { "CommaInsideQuotesStays", u"\"a,b\",c\r\n"_s, { u"a,b"_s, u"c"_s } },
-    { "AddressWithCommaSplitsWhenUnquoted", u"http://x/?q=1,2\r\n"_s,
-        { u"http://x/?q=1"_s, u"2"_s } },
     { "LeadingSpacesSkipped", u"   a,  b\r\n"_s, { u"a"_s, u"b"_s } },
     { "TrailingSpacesOfUnquotedDropped", u"a   ,b  \r\n"_s, { u"a"_s, u"b"_s } },
-    { "InnerSpacesKept", u"a b  c\r\n"_s, { u"a b  c"_s } },
-    { "SpacesInsideQuotesKept", u"  \"  a  \"\r\n"_s, { u"  a  "_s } },
     { "LineEndInsideQuotesKept", u"\"a\r\nb\",c"_s, { u"a\r\nb"_s, u"c"_s } },
     { "DoubledQuotesStandForOne", u"\"say \"\"hi\"\"\"\r\n"_s, { u"say \"hi\""_s } },
-    { "OnlyADoubledQuote", u"\"\"\"\"\r\n"_s, { u"\""_s } },
-    { "EmptyQuotedField", u"\"\",x\r\n"_s, { u""_s, u"x"_s } },
     { "TextAfterClosingQuoteDroppedUpToComma", u"\"a\" junk, b\r\n"_s, { u"a"_s, u"b"_s } },
-    { "TextAfterClosingQuoteDroppedUpToLineEnd", u"\"a\"junk\r\nb\r\n"_s, { u"a"_s, u"b"_s } },
     { "QuoteBeforeCommaClosesTheField", u"\"a\" \"b\",c\r\n"_s, { u"a\" \"b"_s, u"c"_s } },
     // Lines written with quotes left undoubled, as the format always wrote them.
     { "LegacyQuoteEndingAName", u"\"x\"\",\"http://u/\"\r\n\"y\",\"v\"\r\n"_s,
         { u"x\""_s, u"http://u/"_s, u"y"_s, u"v"_s } },
-    { "LegacyQuoteInsideAName", u"\"a\"b\",\"u\"\"\r\n"_s, { u"a\"b"_s, u"u\""_s } },
     { "LegacyQuotedWord", u"\"say \"hi\"\",\"u\"\r\n"_s, { u"say \"hi\""_s, u"u"_s } },
-    { "LegacyLeadingQuote", u"\"\"x\",\"u\"\r\n"_s, { u"\"x"_s, u"u"_s } },
-    { "UnclosedQuoteRunsToEndOfText", u"\"abc, def"_s, { u"abc, def"_s } },
     { "UnclosedQuoteSpansLines", u"x\r\n\"abc\r\ndef\r\n"_s, { u"x"_s, u"abc\r\ndef\r\n"_s } },
     { "QuoteInsideUnquotedFieldKept", u"ab\"c\",d\r\n"_s, { u"ab\"c\""_s, u"d"_s } },
-    { "BlankLineIsOneEmptyField", u"a\r\n\r\nb\r\n"_s, { u"a"_s, u""_s, u"b"_s } },
-    { "BlankLfLineIsOneEmptyField", u"a\n\nb\n"_s, { u"a"_s, u""_s, u"b"_s } },
     { "CrCrIsABlankLine", u"a\r\rb"_s, { u"a"_s, u""_s, u"b"_s } },
-    { "LfCrIsTwoLineEnds", u"a\n\rb"_s, { u"a"_s, u""_s, u"b"_s } },
-    { "SpacesOnlyLineIsOneEmptyField", u"   \r\nb\r\n"_s, { u""_s, u"b"_s } },
-    { "EmptyFieldsBetweenCommas", u"a,,b\r\n"_s, { u"a"_s, u""_s, u"b"_s } },
     { "CommaBeforeLineEndEndsWithEmptyField", u"a,\r\nb\r\n"_s, { u"a"_s, u""_s, u"b"_s } },
-    { "NumericFieldsKeptAsText", u"007, 1.50 ,1e3,-0\r\n"_s,
-        { u"007"_s, u"1.50"_s, u"1e3"_s, u"-0"_s } },
-    { "TabsAreNotSpaces", u"\ta\t\r\n"_s, { u"\ta\t"_s } },
-    { "FavouritesLines", u"\"Shop, Inc\",\"http://s/?a=1,2\"\r\n\"B\",\"http://b/\"\r\n"_s,
-        { u"Shop, Inc"_s, u"http://s/?a=1,2"_s, u"B"_s, u"http://b/"_s } },
-    { "NonAsciiText", u"caf\u00e9,\u20ac \u6f22\r\n"_s, { u"caf\u00e9"_s, u"\u20ac \u6f22"_s } },
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, ListFieldReading, ::testing::ValuesIn(readCases),
     [](const auto &info) { return std::string(info.param.name); });
-
-TEST(ListFieldReaderNext, StaysAtTheEndOnceThere)
-{
-    ListFieldReader reader(u"a\r\n");
-    EXPECT_EQ(reader.next(), std::optional<QString>(u"a"_s));
-    EXPECT_EQ(reader.next(), std::nullopt);
-    EXPECT_EQ(reader.next(), std::nullopt);
-}
 
 // Every short text over the characters that steer the reader: reading ends, and never gives more
 // fields than there are separators plus one, nor a field longer than the text.
@@ -115,35 +76,21 @@ struct RoundTripCase
     QString field;
 };
 
-std::ostream &operator<<(std::ostream &os, const RoundTripCase &c)
-{
-    return os << c.name;
-}
-
 class QuotedFieldRoundTrip : public ::testing::TestWithParam<RoundTripCase>
 {
 };
 
 const RoundTripCase roundTripCases[] = {
-    { "Plain", u"http://example.com/"_s },
     { "Empty", u""_s },
     { "Comma", u"a,b"_s },
-    { "OnlyComma", u","_s },
     { "LeadingSpaces", u"  lead"_s },
     { "TrailingSpaces", u"trail  "_s },
-    { "OnlySpaces", u"   "_s },
     { "OnlyQuote", u"\""_s },
-    { "TwoQuotes", u"\"\""_s },
-    { "Quoted", u"\"quoted\""_s },
     { "QuoteInside", u"say \"hi\" now"_s },
     { "LeadingQuote", u"\"x"_s },
     { "TrailingQuote", u"x\""_s },
     { "CrLf", u"a\r\nb"_s },
     { "Cr", u"a\rb"_s },
-    { "Lf", u"a\nb"_s },
-    { "Numeric", u"1.50"_s },
-    { "NonAscii", u"\u20ac caf\u00e9 \u6f22"_s },
-    { "Tabs", u"\tx\t"_s },
 };
 
 // Written history-style: one field per line.
