@@ -133,14 +133,9 @@ void TestDocumentLifecycle::commandsFromEachState_data()
     QTest::newRow("new/untitledChanged/cancel")
         << State::UntitledChanged << "newer" << cancel << false << true << plainTitle << false
         << true << typed;
-    QTest::newRow("new/fileChanged/yes") << State::FileChanged << "newer" << yes << false << true
-                                         << plainTitle << true << true << QString();
 
     QTest::newRow("save/untitledChanged") << State::UntitledChanged << "sav" << none << true
                                           << false << savedAsTitle << true << true << typed;
-    QTest::newRow("save/untitledChangedCancelled")
-        << State::UntitledChanged << "sav" << none << false << false << plainTitle << false << true
-        << typed;
     QTest::newRow("save/fileChanged") << State::FileChanged << "sav" << none << false << false
                                       << fileTitle << true << true << typedOnDisk;
 
@@ -148,8 +143,6 @@ void TestDocumentLifecycle::commandsFromEachState_data()
                                           << plainTitle << true << false << QString();
     QTest::newRow("exit/fileChanged/cancel") << State::FileChanged << "bye" << cancel << false
                                              << true << fileTitle << false << true << typedOnDisk;
-    QTest::newRow("exit/untitledChanged/no") << State::UntitledChanged << "bye" << no << false
-                                             << true << plainTitle << true << false << QString();
 
     QTest::newRow("open/untitledChanged/cancel")
         << State::UntitledChanged << "op" << cancel << false << true << plainTitle << false << true

@@ -126,7 +126,6 @@ void TestEditCommands::pasteTakesOnlyThePlainText_data()
     QTest::addColumn<QString>("result");
     QTest::newRow("formattedText") << "<b>bold</b>"
                                    << "bold" << false << "[bold]";
-    QTest::newRow("onlyAnImage") << QString() << QString() << true << "[sel]";
 }
 
 void TestEditCommands::pasteTakesOnlyThePlainText()
