@@ -18,7 +18,7 @@ export QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu"
 faults=(
     "completion restarts at the current entry" 'findFolded(folded, start + 1, size())' 'findFolded(folded, start, size())'
     "completion repeats the shown entry" 'if (found < 0 || found == m_listIndex)' 'if (found < 0 || found != m_listIndex)'
-    "http rule applies to addresses without a dot" "if (m_text.contains(u':') || !m_text.contains(u'.'))" "if (m_text.contains(u':'))"
+    "http rule applies to addresses without a dot" "if (isLocalPath(text) || text.contains(u':') || !text.contains(u'.'))" "if (isLocalPath(text) || text.contains(u':'))"
     "whole selection is cut from a submit" 'if (m_selLength == 0 || m_selLength == m_text.size())' 'if (m_selLength == 0)'
     "closed address list navigates" 'if (!m_droppedDown)' 'if (false)'
     "typing guard never starts" 'if (producesCharacter(event))' 'if (false)'
@@ -26,9 +26,9 @@ faults=(
     "layout: Go button one twip off" 'layout.goButton.left = boxLeft + boxWidth + goButtonGap;' 'layout.goButton.left = boxLeft + boxWidth + goButtonGap + 1;'
     "quotes inside a field not doubled" 'doubled.replace(quote, QStringLiteral("\"\""));' ';'
     "eight-bit fallback decodes Latin-1" 'decoded.text = decodeWindows1252(bytes);' 'decoded.text = QString::fromLatin1(bytes);'
-    "Windows-1252 0x9F left untranslated" 'if (byte >= 0x80 && byte <= 0x9F)' 'if (byte >= 0x80 && byte < 0x9F)'
+    "Windows-1252 byte 0xFF cannot be written" 'if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))' 'if (c < 0x80 || (c >= 0xA0 && c < 0xFF))'
     "UTF-8 byte order mark kept in the text" 'body = body.sliced(3);' 'body = body.sliced(0);'
-    "atomic replace never renamed into place" '&& file.commit();' '&& (file.cancelWriting(), true);'
+    "atomic replace never renamed into place" '&& file.flush() && file.commit())' '&& file.flush() && (file.cancelWriting(), true))'
     "save prompt asks only once" 'while (!m_saved) {' 'if (!m_saved) {'
     "failed Save As takes the new name" 'if (!write(*path))' 'if (!write(*path) && false)'
     "close-all prompt also for saved text" 'if (text != QLatin1String("a") || m_saved)' 'if (text != QLatin1String("a"))'
