@@ -167,9 +167,9 @@ QWidget *Application::showFirstBrowserWindow(const QString &address)
     return m_firstBrowserWindow;
 }
 
-void Application::arrangeBrowserWindows(int arrangeCode)
+void Application::arrangeBrowserWindows(Arrangement arrangement)
 {
-    m_frame->arrange(arrangeCode);
+    m_frame->arrange(arrangement);
 }
 
 void Application::showFavourites(const QString &name, const QString &address)

@@ -48,7 +48,7 @@ public:
 
     QWidget *openBrowserWindow(const QString &address = {}) override;
     QWidget *showFirstBrowserWindow(const QString &address = {}) override;
-    void arrangeBrowserWindows(int arrangeCode) override;
+    void arrangeBrowserWindows(Arrangement arrangement) override;
     void showFavourites(const QString &name, const QString &address) override;
     void showAbout() override;
     QWidget *openTextPad(const QString &text) override;

@@ -112,19 +112,17 @@ void FrameWindow::updateMenuBar()
     m_newWindow->setEnabled(owner == nullptr);
 }
 
-void FrameWindow::arrange(int arrangeCode)
+void FrameWindow::arrange(Workspace::Arrangement arrangement)
 {
-    switch (arrangeCode) {
-    case 0:
+    switch (arrangement) {
+    case Workspace::Arrangement::Cascade:
         m_area->cascadeSubWindows();
         break;
-    case 1:
+    case Workspace::Arrangement::TileHorizontally:
         tile(Qt::Vertical);
         break;
-    case 2:
+    case Workspace::Arrangement::TileVertically:
         tile(Qt::Horizontal);
-        break;
-    default:
         break;
     }
 }

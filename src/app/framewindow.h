@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/workspace.h"
+
 #include <QMainWindow>
 #include <functional>
 
@@ -25,7 +27,7 @@ public:
     QMdiSubWindow *addBrowserWindow(BrowserWindow *window);
 
     // 0 cascade, 1 full-width strips stacked top to bottom, 2 full-height columns side by side.
-    void arrange(int arrangeCode);
+    void arrange(Workspace::Arrangement arrangement);
 
     // What ending the program does; tests replace it.
     void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }

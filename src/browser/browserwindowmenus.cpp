@@ -104,14 +104,17 @@ void BrowserWindow::createOtherMenus()
             &m.clearhist } },
         this);
 
-    const auto arrange
-        = [this](int code) { return [this, code] { m_workspace.arrangeBrowserWindows(code); }; };
+    const auto arrange = [this](Workspace::Arrangement how) {
+        return [this, how] { m_workspace.arrangeBrowserWindows(how); };
+    };
     m.win = BrowserMenus::addMenu(this, "win", QStringLiteral("&Windows"));
     addMenuRows(m.win,
         {
-            { "cas", "&Cascade Windows", {}, arrange(0), &m.cas },
-            { "ver", "&Tile Vertical", {}, arrange(2), &m.ver },
-            { "hon", "&Tile Horizontal", {}, arrange(1), &m.hon },
+            { "cas", "&Cascade Windows", {}, arrange(Workspace::Arrangement::Cascade), &m.cas },
+            { "ver", "&Tile Vertical", {}, arrange(Workspace::Arrangement::TileVertically),
+                &m.ver },
+            { "hon", "&Tile Horizontal", {}, arrange(Workspace::Arrangement::TileHorizontally),
+                &m.hon },
         },
         this);
 

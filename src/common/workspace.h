@@ -10,6 +10,13 @@ class QWidget;
 class Workspace
 {
 public:
+    // How the frame arranges its browser windows.
+    enum class Arrangement {
+        Cascade,
+        TileHorizontally, // full-width strips, one below the other
+        TileVertically, // full-height columns, side by side
+    };
+
     virtual ~Workspace() = default;
 
     // Creates and shows a new browser window (it runs its load sequence, so it starts at
@@ -20,8 +27,8 @@ public:
     // front, then navigated to `address` when that is not empty.
     virtual QWidget *showFirstBrowserWindow(const QString &address = {}) = 0;
 
-    // Arranges the frame's browser windows: 0 cascade, 1 tile horizontally, 2 tile vertically.
-    virtual void arrangeBrowserWindows(int arrangeCode) = 0;
+    // Arranges the frame's browser windows.
+    virtual void arrangeBrowserWindows(Arrangement arrangement) = 0;
 
     // The shared favourites window, filled with a page's title and address, then shown.
     virtual void showFavourites(const QString &name, const QString &address) = 0;

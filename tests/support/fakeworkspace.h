@@ -14,7 +14,10 @@ class FakeWorkspace : public Workspace
 public:
     QWidget *openBrowserWindow(const QString &address = {}) override;
     QWidget *showFirstBrowserWindow(const QString &address = {}) override;
-    void arrangeBrowserWindows(int arrangeCode) override { arrangeCodes.append(arrangeCode); }
+    void arrangeBrowserWindows(Arrangement arrangement) override
+    {
+        arrangements.append(arrangement);
+    }
     void showFavourites(const QString &name, const QString &address) override;
     void showAbout() override { ++aboutShown; }
     QWidget *openTextPad(const QString &text) override;
@@ -24,7 +27,7 @@ public:
 
     QStringList openedBrowserAddresses;
     QStringList firstWindowAddresses;
-    QList<int> arrangeCodes;
+    QList<Arrangement> arrangements;
     QList<QPair<QString, QString>> favouritesShown;
     int aboutShown = 0;
     QStringList textPads;

@@ -165,17 +165,17 @@ void TestFrameWindow::windowListActivatesTheChosenWindow()
 
 void TestFrameWindow::arrange_data()
 {
-    QTest::addColumn<int>("code");
-    QTest::newRow("tile vertically: columns") << 2;
+    QTest::addColumn<Workspace::Arrangement>("arrangement");
+    QTest::newRow("tile vertically: columns") << Workspace::Arrangement::TileVertically;
 }
 
 void TestFrameWindow::arrange()
 {
-    QFETCH(int, code);
+    QFETCH(Workspace::Arrangement, arrangement);
     QList<QWidget *> windows;
     for (int i = 0; i < 3; ++i)
         windows.append(addWindow()->frameWidget());
-    m_frame->arrange(code);
+    m_frame->arrange(arrangement);
     const QRect area = m_frame->mdiArea()->viewport()->rect();
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(windows[i]->height(), area.height());
