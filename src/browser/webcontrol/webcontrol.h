@@ -17,20 +17,8 @@ class WebControl : public QObject
     Q_OBJECT
 
 public:
-    // Page commands, numbered like the control's command identifiers.
-    enum class Command {
-        SaveAs = 4,
-        Print = 6,
-        PageSetup = 8,
-        Properties = 10,
-        Cut = 11,
-        Copy = 12,
-        Paste = 13,
-        Undo = 15,
-        Redo = 16,
-        SelectAll = 17,
-        Delete = 33,
-    };
+    // The clipboard and editing commands of the page.
+    enum class Command { Cut, Copy, Paste, Undo, Redo, SelectAll, Delete };
     Q_ENUM(Command)
 
     // Answered by whoever handles newWindowRequested: the control that is to load the page.
@@ -84,9 +72,7 @@ public:
     // Searches the page; the result arrives as findFinished.
     virtual void findText(const QString &text, bool backward, bool caseSensitive) = 0;
 
-    // Clipboard and editing commands on the page; failures are ignored. SaveAs, Print, PageSetup
-    // and Properties need dialogs, so the browser window handles them with savePage, print and
-    // requestProperties; the control ignores them here.
+    // Runs a clipboard or editing command on the page; failures are ignored.
     virtual void execute(Command command) = 0;
 
     // The engine's own settings (home page, switches, cache and cookies), shared by every control
