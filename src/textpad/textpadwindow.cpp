@@ -130,8 +130,8 @@ void TextPadWindow::connectCommands()
 {
     connect(
         m_cl, &QLineEdit::textChanged, m_documentController, &DocumentController::closeAllSignal);
-    connect(m_tb, &RichTextControl::mouseUp, m_popup, [this](int button) {
-        if (button == 2)
+    connect(m_tb, &RichTextControl::mouseUp, m_popup, [this](Qt::MouseButton button) {
+        if (button == Qt::RightButton)
             m_popup->popUp();
     });
 }

@@ -36,12 +36,12 @@ void WordCompletion::toggle()
     m_autoword->setChecked(m_on);
 }
 
-void WordCompletion::keyTyped(int keyAscii)
+void WordCompletion::keyTyped(QChar typed)
 {
     if (!m_on || !wordListPresent())
         return;
     m_wordList->clearEntry();
-    if (keyAscii == 32 || keyAscii == 13)
+    if (typed == u' ' || typed == u'\r')
         m_wordList->showWithFocusOnEntry();
 }
 

@@ -22,7 +22,7 @@ public:
     void setWordListWindow(WordListWindow *wordList) { m_wordList = wordList; }
 
     void toggle();
-    void keyTyped(int keyAscii);
+    void keyTyped(QChar typed);
     void insertWord();
 
 private:

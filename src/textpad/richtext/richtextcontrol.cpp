@@ -293,26 +293,15 @@ void RichTextControl::selPrint(QPrinter *printer) const
 void RichTextControl::keyPressEvent(QKeyEvent *event)
 {
     if (!event->text().isEmpty())
-        emit keyPress(event->text().at(0).unicode());
+        emit keyPress(event->text().at(0));
     QTextEdit::keyPressEvent(event);
 }
 
 void RichTextControl::mouseReleaseEvent(QMouseEvent *event)
 {
     QTextEdit::mouseReleaseEvent(event);
-    switch (event->button()) {
-    case Qt::LeftButton:
-        emit mouseUp(1);
-        break;
-    case Qt::RightButton:
-        emit mouseUp(2);
-        break;
-    case Qt::MiddleButton:
-        emit mouseUp(4);
-        break;
-    default:
-        break;
-    }
+    if (event->button() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton))
+        emit mouseUp(event->button());
 }
 
 bool RichTextControl::canInsertFromMimeData(const QMimeData *source) const

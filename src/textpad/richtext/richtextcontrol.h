@@ -69,8 +69,8 @@ public:
 
 signals:
     void change();
-    void keyPress(int keyAscii); // each typed character, before it reaches the document
-    void mouseUp(int button); // 1 left, 2 right, 4 middle
+    void keyPress(QChar typed); // each typed character, before it reaches the document
+    void mouseUp(Qt::MouseButton button); // left, right or middle
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -259,7 +259,7 @@ void TestEditCommands::popupFollowsSelectionDocumentAndClipboard()
     tb()->setText(document);
     tb()->setSelStart(0);
     tb()->setSelLength(selLength);
-    emit tb()->mouseUp(2);
+    emit tb()->mouseUp(Qt::RightButton);
     QCOMPARE(m_popups.size(), 1);
     QTEST(m_popups.first(), "entries");
     QVERIFY(m_pad->findChild<QMenu *>(QStringLiteral("po"))->isEnabled());
@@ -272,7 +272,7 @@ void TestEditCommands::editMenuTitleGivesTheSameMenuAsARightClick()
     tb()->setText(QStringLiteral("two words"));
     tb()->setSelStart(0);
     tb()->setSelLength(9);
-    emit tb()->mouseUp(2);
+    emit tb()->mouseUp(Qt::RightButton);
     trigger("u2");
     QCOMPARE(m_popups.size(), 2);
     QCOMPARE(m_popups.at(1), m_popups.at(0));
@@ -284,7 +284,7 @@ void TestEditCommands::pasteShortcutOutlivesThePopupThatHidPaste()
     m_pad->show();
     m_pad->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_pad));
-    emit tb()->mouseUp(2); // an empty clipboard: the menu comes up without Paste
+    emit tb()->mouseUp(Qt::RightButton); // an empty clipboard: the menu comes up without Paste
     QCOMPARE(m_popups.size(), 1);
     QVERIFY(!m_popups.first().contains(QStringLiteral("pas")));
     QApplication::clipboard()->setText(QStringLiteral("clip"));

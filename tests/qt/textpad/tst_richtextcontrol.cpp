@@ -193,17 +193,17 @@ void TestRichTextControl::typedCharactersAndMouseButtonsAreReported()
     QTest::keyClick(&control, Qt::Key_Space);
     QTest::keyClick(&control, Qt::Key_Return);
     QCOMPARE(keys.count(), 3);
-    QCOMPARE(keys.at(0).at(0).toInt(), int('a'));
-    QCOMPARE(keys.at(1).at(0).toInt(), 32);
-    QCOMPARE(keys.at(2).at(0).toInt(), 13);
+    QCOMPARE(keys.at(0).at(0).value<QChar>(), u'a');
+    QCOMPARE(keys.at(1).at(0).value<QChar>(), u' ');
+    QCOMPARE(keys.at(2).at(0).value<QChar>(), u'\r');
     QCOMPARE(control.text(), QStringLiteral("a \r\n"));
     QTest::mouseClick(control.viewport(), Qt::RightButton);
     QTest::mouseClick(control.viewport(), Qt::LeftButton);
     QTest::mouseClick(control.viewport(), Qt::MiddleButton);
     QCOMPARE(buttons.count(), 3);
-    QCOMPARE(buttons.at(0).at(0).toInt(), 2);
-    QCOMPARE(buttons.at(1).at(0).toInt(), 1);
-    QCOMPARE(buttons.at(2).at(0).toInt(), 4);
+    QCOMPARE(buttons.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
+    QCOMPARE(buttons.at(1).at(0).value<Qt::MouseButton>(), Qt::LeftButton);
+    QCOMPARE(buttons.at(2).at(0).value<Qt::MouseButton>(), Qt::MiddleButton);
 }
 
 QTEST_MAIN(TestRichTextControl)
