@@ -21,13 +21,32 @@ LineBreak firstLineBreak(QStringView text)
     return LineBreak::CrLf;
 }
 
-qsizetype finalBreakLength(QStringView text)
+// The break that starts at text[i], if one does.
+std::optional<LineBreak> breakAt(QStringView text, qsizetype i)
+{
+    switch (text[i].unicode()) {
+    case u'\r':
+        return i + 1 < text.size() && text[i + 1] == u'\n' ? LineBreak::CrLf : LineBreak::Cr;
+    case u'\n':
+        return LineBreak::Lf;
+    case 0x2028:
+        return LineBreak::LineSeparator;
+    case 0x2029:
+        return LineBreak::ParagraphSeparator;
+    case 0xFDD0:
+        return LineBreak::FrameStart;
+    case 0xFDD1:
+        return LineBreak::FrameEnd;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<LineBreak> finalLineBreak(QStringView text)
 {
     if (text.endsWith(u"\r\n"))
-        return 2;
-    if (text.endsWith(u'\n') || text.endsWith(u'\r'))
-        return 1;
-    return 0;
+        return LineBreak::CrLf;
+    return text.isEmpty() ? std::nullopt : breakAt(text, text.size() - 1);
 }
 
 QString normaliseLineBreaks(QStringView text)
@@ -48,19 +67,80 @@ QString normaliseLineBreaks(QStringView text)
     return out;
 }
 
-PlainTextFile fromDecoded(QString text, PlainEncoding encoding)
+// Every break becomes '\n'; those that differ from the file's style are noted line by line.
+QString splitLines(QStringView text, LineBreak style, std::vector<OwnLineBreak> *ownBreaks)
+{
+    QString out(text.size(), Qt::Uninitialized);
+    QChar *o = out.data();
+    qsizetype line = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const std::optional<LineBreak> lineBreak = breakAt(text, i);
+        if (!lineBreak) {
+            *o++ = text[i];
+            continue;
+        }
+        if (*lineBreak == LineBreak::CrLf)
+            ++i;
+        if (*lineBreak != style)
+            ownBreaks->push_back({ line, *lineBreak });
+        *o++ = u'\n';
+        ++line;
+    }
+    out.truncate(o - out.constData());
+    return out;
+}
+
+PlainTextFile fromDecoded(QStringView text, PlainEncoding encoding)
 {
     PlainTextFile file;
     file.format.encoding = encoding;
     file.format.lineBreak = firstLineBreak(text);
-    const qsizetype finalLength = finalBreakLength(text);
-    file.format.finalBreak = finalLength > 0;
-    text.chop(finalLength);
-    file.text = normaliseLineBreaks(text);
+    const std::optional<LineBreak> finalBreak = finalLineBreak(text);
+    file.format.finalBreak = finalBreak.has_value();
+    if (finalBreak) {
+        text.chop(lineBreakText(*finalBreak).size());
+        if (*finalBreak != file.format.lineBreak)
+            file.format.finalLineBreak = finalBreak;
+    }
+    file.text = splitLines(text, file.format.lineBreak, &file.ownBreaks);
     return file;
 }
 
-QString replaceLineBreaks(QStringView text, QStringView lineBreak)
+QByteArray utf16(QStringView text, QStringConverter::Encoding encoding)
+{
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder.encode(text);
+}
+
+} // namespace
+
+QStringView lineBreakText(LineBreak lineBreak)
+{
+    switch (lineBreak) {
+    case LineBreak::CrLf:
+        break;
+    case LineBreak::Lf:
+        return u"\n";
+    case LineBreak::Cr:
+        return u"\r";
+    case LineBreak::LineSeparator:
+        return u"\u2028";
+    case LineBreak::ParagraphSeparator:
+        return u"\u2029";
+    case LineBreak::FrameStart:
+        return u"\uFDD0";
+    case LineBreak::FrameEnd:
+        return u"\uFDD1";
+    }
+    return u"\r\n";
+}
+
+QString toDocumentLineBreaks(QStringView text)
+{
+    return normaliseLineBreaks(text);
+}
+
+QString toLineBreaks(QStringView text, QStringView lineBreak)
 {
     QString out;
     out.reserve(text.size() + text.size() / 16 + 2);
@@ -75,42 +155,15 @@ QString replaceLineBreaks(QStringView text, QStringView lineBreak)
     return out;
 }
 
-QString withLineBreaks(QStringView text, const PlainTextFormat &format)
-{
-    const QStringView lineBreak = format.lineBreak == LineBreak::CrLf ? QStringView(u"\r\n")
-        : format.lineBreak == LineBreak::Lf                           ? QStringView(u"\n")
-                                                                      : QStringView(u"\r");
-    QString out = replaceLineBreaks(text, lineBreak);
-    if (format.finalBreak)
-        out.append(lineBreak);
-    return out;
-}
-
-QByteArray utf16(QStringView text, QStringConverter::Encoding encoding)
-{
-    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
-    return encoder.encode(text);
-}
-
-} // namespace
-
-QString toDocumentLineBreaks(QStringView text)
-{
-    return normaliseLineBreaks(text);
-}
-
-QString toCrLfLineBreaks(QStringView text)
-{
-    return replaceLineBreaks(text, u"\r\n");
-}
-
 PlainTextFile decodePlainText(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         const bool little = bytes.startsWith("\xFF\xFE");
-        QStringDecoder decoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
-        return fromDecoded(decoder.decode(QByteArrayView(bytes).sliced(2)),
-            little ? PlainEncoding::Utf16LE : PlainEncoding::Utf16BE);
+        const auto encoding = little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
+        const QString text = QStringDecoder(encoding).decode(QByteArrayView(bytes).sliced(2));
+        // An odd length or a lone surrogate would not come back: such bytes are no UTF-16.
+        if (utf16(text, encoding) == bytes)
+            return fromDecoded(text, little ? PlainEncoding::Utf16LE : PlainEncoding::Utf16BE);
     }
     DecodedText decoded = decodeEightBitText(bytes);
     const PlainEncoding encoding = decoded.encoding == TextEncoding::Windows1252
@@ -120,30 +173,30 @@ PlainTextFile decodePlainText(const QByteArray &bytes)
     return fromDecoded(std::move(decoded.text), encoding);
 }
 
-EncodedPlainText encodePlainText(QStringView text, const PlainTextFormat &format)
+EncodedPlainText encodePlainText(QStringView text, PlainEncoding encoding)
 {
-    const QString lines = withLineBreaks(text, format);
-    switch (format.encoding) {
+    switch (encoding) {
     case PlainEncoding::Windows1252:
-        if (auto bytes = encodeWindows1252(lines))
+        if (auto bytes = encodeWindows1252(text))
             return { *bytes, PlainEncoding::Windows1252 };
-        return { lines.toUtf8(), PlainEncoding::Utf8 };
+        return { text.toUtf8(), PlainEncoding::Utf8 };
     case PlainEncoding::Utf8WithBom:
-        return { QByteArray("\xEF\xBB\xBF") + lines.toUtf8(), PlainEncoding::Utf8WithBom };
+        return { QByteArray("\xEF\xBB\xBF") + text.toUtf8(), PlainEncoding::Utf8WithBom };
     case PlainEncoding::Utf16LE:
-        return { utf16(lines, QStringConverter::Utf16LE), PlainEncoding::Utf16LE };
+        return { utf16(text, QStringConverter::Utf16LE), PlainEncoding::Utf16LE };
     case PlainEncoding::Utf16BE:
-        return { utf16(lines, QStringConverter::Utf16BE), PlainEncoding::Utf16BE };
+        return { utf16(text, QStringConverter::Utf16BE), PlainEncoding::Utf16BE };
     case PlainEncoding::Utf8:
         break;
     }
-    return { lines.toUtf8(), PlainEncoding::Utf8 };
+    return { text.toUtf8(), PlainEncoding::Utf8 };
 }
 
 PlainTextStats &PlainTextStats::operator+=(const PlainTextStats &o)
 {
     characters += o.characters;
     breaks += o.breaks;
+    ownBreaks += o.ownBreaks;
     utf8Extra += o.utf8Extra;
     outsideWindows1252 += o.outsideWindows1252;
     return *this;
@@ -153,6 +206,7 @@ PlainTextStats &PlainTextStats::operator-=(const PlainTextStats &o)
 {
     characters -= o.characters;
     breaks -= o.breaks;
+    ownBreaks -= o.ownBreaks;
     utf8Extra -= o.utf8Extra;
     outsideWindows1252 -= o.outsideWindows1252;
     return *this;
@@ -183,24 +237,38 @@ PlainTextStats measurePlainText(QStringView text)
     return stats;
 }
 
+PlainTextStats measureOwnBreak(LineBreak lineBreak)
+{
+    PlainTextStats stats;
+    stats.ownBreaks = 1;
+    stats.characters = lineBreakText(lineBreak).size();
+    if (lineBreak != LineBreak::CrLf && lineBreak != LineBreak::Lf && lineBreak != LineBreak::Cr) {
+        stats.utf8Extra = 2; // three bytes in UTF-8
+        stats.outsideWindows1252 = 1;
+    }
+    return stats;
+}
+
 qint64 plainTextSize(const PlainTextStats &stats, const PlainTextFormat &format)
 {
-    const qint64 breakLength = format.lineBreak == LineBreak::CrLf ? 2 : 1;
-    const qint64 breakUnits = (stats.breaks + (format.finalBreak ? 1 : 0)) * breakLength;
+    PlainTextStats all = stats;
+    if (format.finalBreak)
+        all += measureOwnBreak(format.endOfFileBreak());
+    const qint64 breakUnits = all.breaks * lineBreakText(format.lineBreak).size();
     switch (format.encoding) {
     case PlainEncoding::Windows1252:
-        if (stats.outsideWindows1252 == 0)
-            return stats.characters + breakUnits;
+        if (all.outsideWindows1252 == 0)
+            return all.characters + breakUnits;
         break;
     case PlainEncoding::Utf8WithBom:
-        return 3 + stats.characters + stats.utf8Extra + breakUnits;
+        return 3 + all.characters + all.utf8Extra + breakUnits;
     case PlainEncoding::Utf16LE:
     case PlainEncoding::Utf16BE:
-        return 2 + 2 * (stats.characters + breakUnits);
+        return 2 + 2 * (all.characters + breakUnits);
     case PlainEncoding::Utf8:
         break;
     }
-    return stats.characters + stats.utf8Extra + breakUnits;
+    return all.characters + all.utf8Extra + breakUnits;
 }
 
 } // namespace textpad

@@ -2,12 +2,14 @@
 #include "textpad/rtf/documentfile.h"
 
 #include "common/core/datafile.h"
+#include "textpad/rtf/documentsizetracker.h"
 #include "textpad/rtf/fileerror.h"
 #include "textpad/rtf/rtfreader.h"
 #include "textpad/rtf/rtfwriter.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTextBlock>
 #include <QTextDocument>
 
 namespace textpad {
@@ -34,6 +36,22 @@ void replaceFile(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
+EncodedPlainText encodePlainDocument(const QTextDocument &document, const PlainTextFormat &format)
+{
+    const QStringView style = lineBreakText(format.lineBreak);
+    QString text;
+    text.reserve(document.characterCount() + document.blockCount());
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        // Line breaks typed into a line (Shift+Enter) are breaks in the file's style.
+        text += toLineBreaks(block.text(), style);
+        if (block.next().isValid())
+            text += ownLineBreak(block).has_value() ? lineBreakText(*ownLineBreak(block)) : style;
+    }
+    if (format.finalBreak)
+        text += lineBreakText(format.endOfFileBreak());
+    return encodePlainText(text, format.encoding);
+}
+
 LoadedDocument readDocumentFile(const QString &path, const QFont &defaultFont)
 {
     const QByteArray bytes = readBytes(path);
@@ -46,8 +64,10 @@ LoadedDocument readDocumentFile(const QString &path, const QFont &defaultFont)
         }
         return loaded;
     }
-    PlainTextFile plain = decodePlainText(bytes);
+    const PlainTextFile plain = decodePlainText(bytes);
     loaded.document->setPlainText(plain.text);
+    for (const OwnLineBreak &own : plain.ownBreaks)
+        setOwnLineBreak(loaded.document->findBlockByNumber(int(own.line)), own.lineBreak);
     loaded.plainFormat = plain.format;
     return loaded;
 }
@@ -60,7 +80,7 @@ void writeRichTextFile(const QString &path, const QTextDocument &document)
 PlainEncoding writePlainTextFile(
     const QString &path, const QTextDocument &document, const PlainTextFormat &format)
 {
-    const EncodedPlainText encoded = encodePlainText(document.toRawText(), format);
+    const EncodedPlainText encoded = encodePlainDocument(document, format);
     replaceFile(path, encoded.bytes);
     return encoded.encoding;
 }

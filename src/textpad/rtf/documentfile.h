@@ -24,6 +24,9 @@ LoadedDocument readDocumentFile(const QString &path, const QFont &defaultFont);
 
 void writeRichTextFile(const QString &path, const QTextDocument &document);
 
+// The bytes of a plain save: each line with its own break, or else the file's style.
+EncodedPlainText encodePlainDocument(const QTextDocument &document, const PlainTextFormat &format);
+
 // The text alone; returns the encoding written (Windows-1252 falls back to UTF-8).
 PlainEncoding writePlainTextFile(
     const QString &path, const QTextDocument &document, const PlainTextFormat &format);

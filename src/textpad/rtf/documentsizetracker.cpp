@@ -5,30 +5,55 @@
 #include <QTextDocument>
 
 namespace {
-// Counts of one paragraph's text. Paragraphs removed from the document take their counts out of the
-// totals as the document deletes them.
-class BlockCounts : public QTextBlockUserData
+// What the pad keeps with each paragraph: its own line break, and its counts. Paragraphs removed
+// from the document take their counts out of the totals as the document deletes them.
+class LineData : public QTextBlockUserData
 {
 public:
-    explicit BlockCounts(std::shared_ptr<textpad::PlainTextStats> totals)
-        : m_totals(std::move(totals))
+    ~LineData() override
     {
-    }
-    ~BlockCounts() override { *m_totals -= counts; }
-
-    void set(const textpad::PlainTextStats &newCounts)
-    {
-        *m_totals -= counts;
-        counts = newCounts;
-        *m_totals += counts;
+        if (m_totals)
+            *m_totals -= m_counts;
     }
 
-    textpad::PlainTextStats counts;
+    static LineData *of(QTextBlock &block)
+    {
+        auto *data = dynamic_cast<LineData *>(block.userData());
+        if (!data) {
+            data = new LineData;
+            block.setUserData(data);
+        }
+        return data;
+    }
+
+    void setCounts(const std::shared_ptr<textpad::PlainTextStats> &totals,
+        const textpad::PlainTextStats &counts)
+    {
+        if (m_totals)
+            *m_totals -= m_counts;
+        m_totals = totals;
+        m_counts = counts;
+        *m_totals += m_counts;
+    }
+
+    std::optional<textpad::LineBreak> ownBreak;
 
 private:
+    textpad::PlainTextStats m_counts;
     std::shared_ptr<textpad::PlainTextStats> m_totals;
 };
 } // namespace
+
+std::optional<textpad::LineBreak> ownLineBreak(const QTextBlock &block)
+{
+    const auto *data = dynamic_cast<const LineData *>(block.userData());
+    return data ? data->ownBreak : std::nullopt;
+}
+
+void setOwnLineBreak(QTextBlock block, textpad::LineBreak lineBreak)
+{
+    LineData::of(block)->ownBreak = lineBreak;
+}
 
 DocumentSizeTracker::DocumentSizeTracker(QTextDocument *document)
     : QObject(document)
@@ -42,7 +67,10 @@ DocumentSizeTracker::DocumentSizeTracker(QTextDocument *document)
 textpad::PlainTextStats DocumentSizeTracker::stats() const
 {
     textpad::PlainTextStats all = *m_blockTotals;
-    all.breaks += m_document->blockCount() - 1;
+    // The last line ends with the file's final break, whatever break it had of its own.
+    if (const auto lastBreak = ownLineBreak(m_document->lastBlock()))
+        all -= textpad::measureOwnBreak(*lastBreak);
+    all.breaks += m_document->blockCount() - 1 - all.ownBreaks;
     return all;
 }
 
@@ -59,10 +87,9 @@ void DocumentSizeTracker::onContentsChange(int position, int, int charsAdded)
 
 void DocumentSizeTracker::measure(QTextBlock block)
 {
-    auto *counts = dynamic_cast<BlockCounts *>(block.userData());
-    if (!counts) {
-        counts = new BlockCounts(m_blockTotals);
-        block.setUserData(counts);
-    }
-    counts->set(textpad::measurePlainText(block.text()));
+    LineData *data = LineData::of(block);
+    textpad::PlainTextStats counts = textpad::measurePlainText(block.text());
+    if (data->ownBreak)
+        counts += textpad::measureOwnBreak(*data->ownBreak);
+    data->setCounts(m_blockTotals, counts);
 }

@@ -5,9 +5,15 @@
 
 #include <QObject>
 #include <memory>
+#include <optional>
 
 class QTextBlock;
 class QTextDocument;
+
+// The line break a plain text file had after this line (block) where it differs from the file's
+// style, so that saving writes it back.
+std::optional<textpad::LineBreak> ownLineBreak(const QTextBlock &block);
+void setOwnLineBreak(QTextBlock block, textpad::LineBreak lineBreak);
 
 // Keeps what a plain save of the document would weigh up to date edit by edit, so reading the size
 // never walks a large document. Each paragraph carries its own counts; the totals follow every
@@ -18,7 +24,8 @@ class DocumentSizeTracker : public QObject
 public:
     explicit DocumentSizeTracker(QTextDocument *document);
 
-    // Counts of the whole document, its paragraph separators included.
+    // Counts of the whole document: the breaks between its lines in the file's style, and the
+    // lines' own breaks among the characters.
     textpad::PlainTextStats stats() const;
 
 private:

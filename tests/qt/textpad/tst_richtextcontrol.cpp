@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textpad/richtext/richtextcontrol.h"
+#include "textpad/rtf/documentfile.h"
 #include "textpad/rtf/fileerror.h"
 
 #include <QFile>
@@ -174,8 +175,7 @@ void TestRichTextControl::sizeFollowsEveryEditWithoutMeasuringTheText()
         else
             control.setSelText(pieces[random->bounded(int(std::size(pieces)))]);
         const QByteArray saved
-            = textpad::encodePlainText(control.document()->toRawText(), control.plainTextFormat())
-                  .bytes;
+            = textpad::encodePlainDocument(*control.document(), control.plainTextFormat()).bytes;
         QCOMPARE(control.plainTextSize(), saved.size());
     }
     control.setText(QString());

@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "textpad/rtf/documentfile.h"
+#include "textpad/rtf/documentsizetracker.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+using namespace textpad;
+
+class TestDocumentFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void plainFileComesBackByteForByte_data();
+    void plainFileComesBackByteForByte();
+    void randomBytesComeBackByteForByte();
+    void editsKeepTheOtherLinesBreaks();
+
+private:
+    LoadedDocument load(const QByteArray &bytes);
+    // The bytes a plain save writes; the size the document predicts must agree with them.
+    QByteArray saved(const LoadedDocument &loaded);
+
+    QTemporaryDir m_dir;
+};
+
+LoadedDocument TestDocumentFile::load(const QByteArray &bytes)
+{
+    const QString path = m_dir.filePath(QStringLiteral("file.txt"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    file.close();
+    return readDocumentFile(path, QFont());
+}
+
+QByteArray TestDocumentFile::saved(const LoadedDocument &loaded)
+{
+    const DocumentSizeTracker tracker(loaded.document.get());
+    const QByteArray bytes = encodePlainDocument(*loaded.document, loaded.plainFormat).bytes;
+    if (plainTextSize(tracker.stats(), loaded.plainFormat) != bytes.size())
+        return QByteArrayLiteral("(size predicted wrongly) ") + bytes;
+    return bytes;
+}
+
+void TestDocumentFile::plainFileComesBackByteForByte_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("mixed breaks") << QByteArray("a\r\nb\nc\r\n");
+    QTest::newRow("lone CR in CR LF") << QByteArray("a\r\nb\rc\r\nd");
+    QTest::newRow("final break of another style") << QByteArray("a\nb\r\n");
+    QTest::newRow("nothing but breaks") << QByteArray("\r\r\n\n\r\n\r");
+    QTest::newRow("separators are characters") << QByteArray("a\xE2\x80\xA8"
+                                                             "b\xE2\x80\xA9"
+                                                             "c\xEF\xB7\x90"
+                                                             "d\xEF\xB7\x91"
+                                                             "e\n");
+    QTest::newRow("separator ends the file") << QByteArray("x\r\ny\xE2\x80\xA9");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("controls and NUL") << QByteArray("a\0b\x1F\x7F\r\n", 7);
+    QTest::newRow("undefined Windows-1252 bytes") << QByteArray("\x81\x8D\x8F\x90\x9D\r");
+    QTest::newRow("byte order mark before bad UTF-8") << QByteArray("\xEF\xBB\xBF\xFF\r\n");
+    QTest::newRow("UTF-16 mixed breaks") << QByteArray("\xFF\xFE"
+                                                       "a\0\r\0\n\0b\0\n\0",
+        12);
+    QTest::newRow("UTF-16 odd length") << QByteArray("\xFF\xFE"
+                                                     "a\0b",
+        5);
+    QTest::newRow("UTF-16 lone surrogate") << QByteArray("\xFE\xFF\xD8\x00\0a", 6);
+}
+
+void TestDocumentFile::plainFileComesBackByteForByte()
+{
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(saved(load(bytes)).toHex(' '), bytes.toHex(' '));
+}
+
+void TestDocumentFile::randomBytesComeBackByteForByte()
+{
+    const QByteArray pieces[] = { "\r", "\n", "\r\n", "a", "\xC3\xA9", "\xE2\x80\xA8",
+        "\xE2\x80\xA9", "\xEF\xB7\x90", "\xEF\xBB\xBF", "\xFF\xFE" };
+    QRandomGenerator random(20261207);
+    for (int round = 0; round < 400; ++round) {
+        QByteArray bytes;
+        for (int n = random.bounded(24); n > 0; --n) {
+            const int pick = random.bounded(int(std::size(pieces)) + 2);
+            bytes += pick < int(std::size(pieces)) ? pieces[pick]
+                                                   : QByteArray(1, char(random.bounded(256)));
+        }
+        QCOMPARE(saved(load(bytes)).toHex(' '), bytes.toHex(' '));
+    }
+}
+
+void TestDocumentFile::editsKeepTheOtherLinesBreaks()
+{
+    const LoadedDocument loaded = load("a\r\nb\nc\r\n");
+    QTextCursor(loaded.document->findBlockByNumber(2)).insertText(QStringLiteral("X"));
+    // A line break typed into a line (Shift+Enter) saves in the file's style.
+    QTextCursor(loaded.document->findBlockByNumber(1)).insertText(QString(QChar::LineSeparator));
+    QCOMPARE(saved(loaded), QByteArray("a\r\n\r\nb\nXc\r\n"));
+}
+
+QTEST_MAIN(TestDocumentFile)
+#include "tst_documentfile.moc"
