@@ -97,9 +97,6 @@ void TextPadWindow::createControls()
     QPalette palette = m_tb->palette();
     palette.setColor(QPalette::Base, QColor(255, 250, 238));
     m_tb->setPalette(palette);
-    // Lines wrap at the window's width: without wrapping, the editor lays the whole document out
-    // again on every keystroke, which large documents cannot afford. The scroll bars show as
-    // needed.
     m_tb->setFocus();
     m_tb->installEventFilter(this);
 

@@ -16,8 +16,20 @@ RichTextControl::RichTextControl(QWidget *parent)
 {
     // The pad shows a menu of its own when the right button is released.
     setContextMenuPolicy(Qt::PreventContextMenu);
+    // Lines never wrap: long ones scroll sideways, with both scroll bars shown as needed.
+    setLineWrapMode(QTextEdit::NoWrap);
     connect(this, &QTextEdit::textChanged, this, &RichTextControl::change);
-    m_sizeTracker = new DocumentSizeTracker(document());
+    prepareDocument(document());
+}
+
+// Paragraphs run left to right unless they say otherwise: working the direction out from each
+// paragraph's text makes every edit of a large document cost twice as much.
+void RichTextControl::prepareDocument(QTextDocument *document)
+{
+    QTextOption option = document->defaultTextOption();
+    option.setTextDirection(Qt::LeftToRight);
+    document->setDefaultTextOption(option);
+    m_sizeTracker = new DocumentSizeTracker(document);
 }
 
 QString RichTextControl::text() const
@@ -255,10 +267,10 @@ void RichTextControl::loadFile(const QString &path)
 void RichTextControl::useDocument(QTextDocument *document)
 {
     QPointer<QTextDocument> previous = this->document();
+    prepareDocument(document);
     setDocument(document);
     if (previous && previous->parent() == this)
         delete previous;
-    m_sizeTracker = new DocumentSizeTracker(document);
     emit change();
 }
 

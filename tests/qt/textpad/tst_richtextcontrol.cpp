@@ -5,10 +5,13 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 namespace {
 void select(RichTextControl &control, int start, int length)
@@ -31,6 +34,7 @@ private slots:
     void unreadableFileRaisesTheReasonAndKeepsTheContent();
     void unwritablePathRaisesTheReason();
     void sizeFollowsEveryEditWithoutMeasuringTheText();
+    void longLinesScrollSidewaysInsteadOfWrapping();
     void typedCharactersAndMouseButtonsAreReported();
 };
 
@@ -180,6 +184,17 @@ void TestRichTextControl::sizeFollowsEveryEditWithoutMeasuringTheText()
     }
     control.setText(QString());
     QCOMPARE(control.plainTextSize(), 2);
+}
+
+void TestRichTextControl::longLinesScrollSidewaysInsteadOfWrapping()
+{
+    RichTextControl control;
+    control.resize(200, 100);
+    control.setText(QString(500, u'w'));
+    control.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&control));
+    QCOMPARE(control.document()->firstBlock().layout()->lineCount(), 1);
+    QVERIFY(control.horizontalScrollBar()->maximum() > 0);
 }
 
 void TestRichTextControl::typedCharactersAndMouseButtonsAreReported()
