@@ -13,7 +13,6 @@
 
 #include <QDir>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QOpenGLWidget>
 
@@ -152,19 +151,35 @@ QWidget *Application::openBrowserWindow(const QString &address)
     return window;
 }
 
+WebControl *Application::openPageWindow(QWidget *opener, PageWindowPlace place)
+{
+    BrowserWindow *window = createBrowserWindow();
+    m_frame->showPageWindow(window, opener, place);
+    return window->webControl();
+}
+
 QWidget *Application::showFirstBrowserWindow(const QString &address)
 {
     if (!m_firstBrowserWindow)
         m_firstBrowserWindow = createBrowserWindow();
     showFrame(m_firstBrowserWindow);
-    QWidget *subWindow = m_firstBrowserWindow->frameWidget();
-    subWindow->show();
-    m_frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(subWindow));
+    m_firstBrowserWindow->frameWidget()->show();
+    m_frame->activate(m_firstBrowserWindow);
     m_frame->raise();
     m_frame->activateWindow();
     if (!address.isEmpty())
         m_firstBrowserWindow->webControl()->navigate(address);
     return m_firstBrowserWindow;
+}
+
+QList<Workspace::WindowEntry> Application::browserWindows() const
+{
+    return m_frame->windowList();
+}
+
+void Application::activateBrowserWindow(QWidget *window)
+{
+    m_frame->activate(window);
 }
 
 void Application::arrangeBrowserWindows(Arrangement arrangement)

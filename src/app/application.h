@@ -47,7 +47,10 @@ public:
     void saveFramePlacement() const;
 
     QWidget *openBrowserWindow(const QString &address = {}) override;
+    WebControl *openPageWindow(QWidget *opener, PageWindowPlace place) override;
     QWidget *showFirstBrowserWindow(const QString &address = {}) override;
+    QList<WindowEntry> browserWindows() const override;
+    void activateBrowserWindow(QWidget *window) override;
     void arrangeBrowserWindows(Arrangement arrangement) override;
     void showFavourites(const QString &name, const QString &address) override;
     void showAbout() override;

@@ -12,12 +12,34 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QStyle>
+#include <optional>
 
 namespace {
 constexpr double clientWidthTwips = 8790;
 constexpr double clientHeightTwips = 7095;
 constexpr double leftTwips = 60;
 constexpr double topTwips = 630;
+
+// Where a window goes in a cascade over `area` after one at `previous`: a step down and to the
+// right, or back in the top-left corner once less than half of `preferred` would fit there. It
+// takes `preferred` at most, and never more than fits, so its title bar, close box and edges stay
+// reachable.
+QRect nextInCascade(
+    const QSize &area, std::optional<QPoint> previous, const QSize &preferred, int step)
+{
+    QPoint position = previous ? *previous + QPoint(step, step) : QPoint(0, 0);
+    if (area.width() - position.x() < preferred.width() / 2
+        || area.height() - position.y() < preferred.height() / 2)
+        position = QPoint(0, 0);
+    return { position, preferred.boundedTo(area - QSize(position.x(), position.y())) };
+}
+
+int cascadeStep(const QWidget *subWindow)
+{
+    return subWindow->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, subWindow);
+}
 } // namespace
 
 FrameWindow::FrameWindow(Dialogs &dialogs, Workspace &workspace, QWidget *parent)
@@ -30,14 +52,23 @@ FrameWindow::FrameWindow(Dialogs &dialogs, Workspace &workspace, QWidget *parent
     setObjectName(QStringLiteral("mdi"));
     setWindowTitle(QStringLiteral("Web Viewer"));
     m_area->setObjectName(QStringLiteral("mdiArea"));
+    // A window reaching beyond the area stays reachable by scrolling.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
     createFileMenu();
-    connect(m_area, &QMdiArea::subWindowActivated, this, &FrameWindow::updateMenuBar);
+    connect(m_area, &QMdiArea::subWindowActivated, this, &FrameWindow::onSubWindowActivated);
+    updateMenuBar();
+    placeDefaultGeometry();
+}
 
+void FrameWindow::placeDefaultGeometry()
+{
+    // The client area the windows get lies below the menu bar.
     const double dpi = logicalDpiX();
     setGeometry(Twips::toPixels(leftTwips, dpi), Twips::toPixels(topTwips, dpi),
-        Twips::toPixels(clientWidthTwips, dpi), Twips::toPixels(clientHeightTwips, dpi));
-    updateMenuBar();
+        Twips::toPixels(clientWidthTwips, dpi),
+        Twips::toPixels(clientHeightTwips, dpi) + menuBar()->sizeHint().height());
 }
 
 FrameWindow::~FrameWindow()
@@ -70,7 +101,13 @@ void FrameWindow::createFileMenu()
 
 QMdiSubWindow *FrameWindow::addBrowserWindow(BrowserWindow *window)
 {
+    const QList<QMdiSubWindow *> before = shownWindows();
     QMdiSubWindow *subWindow = m_area->addSubWindow(window);
+    std::optional<QPoint> previous;
+    if (!before.isEmpty())
+        previous = before.last()->pos();
+    subWindow->setGeometry(nextInCascade(
+        m_area->viewport()->size(), previous, subWindow->sizeHint(), cascadeStep(subWindow)));
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     subWindow->installEventFilter(this);
     connect(window, &BrowserWindow::menusChanged, this, &FrameWindow::updateMenuBar);
@@ -79,11 +116,89 @@ QMdiSubWindow *FrameWindow::addBrowserWindow(BrowserWindow *window)
     return subWindow;
 }
 
+void FrameWindow::showPageWindow(
+    BrowserWindow *window, QWidget *opener, Workspace::PageWindowPlace place)
+{
+    window->frameWidget()->show();
+    if (place == Workspace::PageWindowPlace::Front)
+        return;
+    activate(opener);
+    activateWindow();
+    if (place == Workspace::PageWindowPlace::Hidden)
+        window->blockAsPopup();
+}
+
+QList<QMdiSubWindow *> FrameWindow::shownWindows() const
+{
+    QList<QMdiSubWindow *> shown;
+    for (QMdiSubWindow *subWindow : m_area->subWindowList(QMdiArea::CreationOrder)) {
+        if (!subWindow->isHidden())
+            shown.append(subWindow);
+    }
+    return shown;
+}
+
+QList<Workspace::WindowEntry> FrameWindow::windowList() const
+{
+    QList<Workspace::WindowEntry> entries;
+    for (QMdiSubWindow *subWindow : shownWindows()) {
+        entries.append({ subWindow->widget(), subWindow->windowTitle(),
+            subWindow == m_area->currentSubWindow() });
+    }
+    return entries;
+}
+
+void FrameWindow::activate(QWidget *window)
+{
+    for (QMdiSubWindow *subWindow : shownWindows()) {
+        if (subWindow->widget() != window)
+            continue;
+        if (subWindow->isMinimized())
+            subWindow->showNormal();
+        m_area->setActiveSubWindow(subWindow);
+    }
+}
+
 bool FrameWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    auto *subWindow = qobject_cast<QMdiSubWindow *>(watched);
+    if (subWindow && event->type() == QEvent::Hide && !event->spontaneous()
+        && subWindow == m_area->currentSubWindow())
+        activateNextAfter(subWindow);
     if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
         updateMenuBar();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void FrameWindow::onSubWindowActivated(QMdiSubWindow *window)
+{
+    // A hidden window never keeps the activation, however it came by it (a page it loads may take
+    // the focus): it is handed on once the area has finished activating it.
+    if (window && window->isHidden()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, window = QPointer<QMdiSubWindow>(window)] {
+                if (window && window->isHidden() && window == m_area->currentSubWindow())
+                    activateNextAfter(window);
+            },
+            Qt::QueuedConnection);
+    }
+    updateMenuBar();
+}
+
+void FrameWindow::activateNextAfter(QMdiSubWindow *hidden)
+{
+    // The next one in the window list's order takes over, so the window the user sees keeps its
+    // menus and its own Exit.
+    const QList<QMdiSubWindow *> all = m_area->subWindowList(QMdiArea::CreationOrder);
+    const qsizetype start = all.indexOf(hidden);
+    for (qsizetype step = 1; step < all.size(); ++step) {
+        QMdiSubWindow *next = all.at((start + step) % all.size());
+        if (!next->isHidden()) {
+            m_area->setActiveSubWindow(next);
+            return;
+        }
+    }
 }
 
 BrowserWindow *FrameWindow::menuOwner() const
@@ -116,7 +231,7 @@ void FrameWindow::arrange(Workspace::Arrangement arrangement)
 {
     switch (arrangement) {
     case Workspace::Arrangement::Cascade:
-        m_area->cascadeSubWindows();
+        cascade();
         break;
     case Workspace::Arrangement::TileHorizontally:
         tile(Qt::Vertical);
@@ -127,11 +242,26 @@ void FrameWindow::arrange(Workspace::Arrangement arrangement)
     }
 }
 
+void FrameWindow::cascade()
+{
+    std::optional<QPoint> previous;
+    for (QMdiSubWindow *window : shownWindows()) {
+        if (window->isMinimized())
+            continue;
+        if (window->isMaximized())
+            window->showNormal();
+        window->setGeometry(nextInCascade(
+            m_area->viewport()->size(), previous, window->sizeHint(), cascadeStep(window)));
+        window->raise();
+        previous = window->pos();
+    }
+}
+
 void FrameWindow::tile(Qt::Orientation stacking)
 {
     QList<QMdiSubWindow *> windows;
-    for (QMdiSubWindow *window : m_area->subWindowList()) {
-        if (window->isVisible() && !window->isMinimized())
+    for (QMdiSubWindow *window : shownWindows()) {
+        if (!window->isMinimized())
             windows.append(window);
     }
     if (windows.isEmpty())

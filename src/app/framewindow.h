@@ -11,7 +11,6 @@ class Dialogs;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
-class Workspace;
 
 // The frame mdi: holds every browser window, shows the active one's menus in its menu bar (or its
 // own File menu when no browser window shows menus), and ends the program after a confirmation.
@@ -24,7 +23,17 @@ public:
     ~FrameWindow() override;
 
     QMdiArea *mdiArea() const { return m_area; }
+
+    // Takes `window` in, placed one step on from the last window (not shown yet).
     QMdiSubWindow *addBrowserWindow(BrowserWindow *window);
+
+    // Shows `window`, added for a page of `opener`, as `place` says.
+    void showPageWindow(BrowserWindow *window, QWidget *opener, Workspace::PageWindowPlace place);
+
+    // The browser windows that are not hidden, in the order they were added.
+    QList<Workspace::WindowEntry> windowList() const;
+    // Makes the browser window `window` active; a hidden or unknown one is left alone.
+    void activate(QWidget *window);
 
     // 0 cascade, 1 full-width strips stacked top to bottom, 2 full-height columns side by side.
     void arrange(Workspace::Arrangement arrangement);
@@ -38,8 +47,13 @@ protected:
 
 private:
     void createFileMenu();
+    void placeDefaultGeometry();
     void updateMenuBar();
+    void onSubWindowActivated(QMdiSubWindow *window);
+    void activateNextAfter(QMdiSubWindow *hidden);
     BrowserWindow *menuOwner() const;
+    QList<QMdiSubWindow *> shownWindows() const;
+    void cascade();
     void tile(Qt::Orientation stacking);
 
     Dialogs &m_dialogs;

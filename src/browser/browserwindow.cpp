@@ -13,8 +13,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -160,9 +158,20 @@ bool BrowserWindow::popupBlocking() const
 
 QWidget *BrowserWindow::frameWidget()
 {
-    if (auto *subWindow = qobject_cast<QMdiSubWindow *>(parentWidget()))
-        return subWindow;
-    return this;
+    return isWindow() ? this : parentWidget();
+}
+
+void BrowserWindow::blockAsPopup()
+{
+    m_text3->setText(QStringLiteral("a"));
+}
+
+void BrowserWindow::exit()
+{
+    // The hidden window stays loaded, but its page need not keep running: it comes back by
+    // loading again if the window is ever shown.
+    frameWidget()->hide();
+    m_web->discard();
 }
 
 void BrowserWindow::resizeEvent(QResizeEvent *event)
@@ -273,19 +282,13 @@ void BrowserWindow::onWatchdogTick()
 
 void BrowserWindow::onNewWindowRequested(WebControl::NewWindowRequest &request)
 {
-    auto *window = qobject_cast<BrowserWindow *>(m_workspace.openBrowserWindow());
-    if (!window)
-        return;
-    request.target = window->webControl();
-    if (m_menus.opnewb->isChecked()) {
-        QWidget *opener = frameWidget();
-        if (auto *subWindow = qobject_cast<QMdiSubWindow *>(opener);
-            subWindow && subWindow->mdiArea())
-            subWindow->mdiArea()->setActiveSubWindow(subWindow);
-        opener->activateWindow();
-    }
+    using Place = Workspace::PageWindowPlace;
+    Place place = Place::Front;
     if (popupBlocking())
-        window->m_text3->setText(QStringLiteral("a"));
+        place = Place::Hidden;
+    else if (m_menus.opnewb->isChecked())
+        place = Place::Behind;
+    request.target = m_workspace.openPageWindow(this, place);
 }
 
 void BrowserWindow::onPopupSignal(const QString &text)
@@ -319,23 +322,16 @@ void BrowserWindow::leaveFullScreen()
 void BrowserWindow::fillWindowList()
 {
     m_menus.sel->clear();
-    auto *subWindow = qobject_cast<QMdiSubWindow *>(parentWidget());
-    QMdiArea *area = subWindow ? subWindow->mdiArea() : nullptr;
-    if (!area)
-        return;
-    const auto windows = area->subWindowList();
+    const QList<Workspace::WindowEntry> windows = m_workspace.browserWindows();
     for (int i = 0; i < windows.size(); ++i) {
-        QMdiSubWindow *window = windows.at(i);
         // A page title's "&" is text, not the entry's mnemonic.
-        QString title = window->windowTitle();
-        title.replace(u'&', QStringLiteral("&&"));
-        QAction *entry = m_menus.sel->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
+        QString caption = windows.at(i).caption;
+        caption.replace(u'&', QStringLiteral("&&"));
+        QAction *entry = m_menus.sel->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption));
         entry->setCheckable(true);
-        entry->setChecked(window == area->activeSubWindow());
-        connect(entry, &QAction::triggered, area, [area, window] {
-            window->show();
-            area->setActiveSubWindow(window);
-        });
+        entry->setChecked(windows.at(i).active);
+        connect(entry, &QAction::triggered, this,
+            [this, window = windows.at(i).window] { m_workspace.activateBrowserWindow(window); });
     }
 }
 

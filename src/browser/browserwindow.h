@@ -38,8 +38,11 @@ public:
     bool isFullScreen() const;
     bool popupBlocking() const;
 
-    // The window as the frame holds it: its MDI sub-window when it has one.
+    // The window as the frame holds it: the frame's child window around it, when it has one.
     QWidget *frameWidget();
+
+    // Signals this window, opened for a page, that it is a blocked pop-up: it hides itself.
+    void blockAsPopup();
 
     // Runs the layout now (it also runs on resize, page complete and every watchdog tick).
     void layOut();
@@ -78,6 +81,7 @@ private:
     void onPopupSignal(const QString &text);
     void onCloseSignal(const QString &text);
 
+    void exit();
     void leaveFullScreen();
     void applyMenuVisibility(bool visible);
     void setProgressBarBorder(bool border);

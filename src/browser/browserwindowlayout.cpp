@@ -62,7 +62,10 @@ void BrowserWindow::layOut()
     input.goButtonWidth = twips(goButton->width());
     input.leaveButtonWidth = twips(m_command2->width());
     input.leaveButtonHeight = twips(m_command2->height());
-    input.addressBoxHeight = twips(addressBox->sizeHint().height());
+    // The box is as tall as its font makes it; the Go button and the progress bar take the height
+    // it really has.
+    addressBox->resize(addressBox->width(), addressBox->sizeHint().height());
+    input.addressBoxHeight = twips(addressBox->height());
     input.fullScreen = isFullScreen();
     input.progressBarReportedHeight = [dpi](float height) {
         return float(Twips::fromPixels(Twips::toPixels(height, dpi), dpi));

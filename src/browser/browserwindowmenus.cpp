@@ -45,8 +45,7 @@ void BrowserWindow::createFileMenu()
             { "wkoff", "&Work Offline", {},
                 [this] { m_web->setOffline(m_menus.wkoff->isChecked()); }, &m.wkoff,
                 MenuRow::Checkable },
-            { "exiter", "&Exit", Qt::CTRL | Qt::Key_Q, [this] { frameWidget()->hide(); },
-                &m.exiter },
+            { "exiter", "&Exit", Qt::CTRL | Qt::Key_Q, [this] { exit(); }, &m.exiter },
         },
         this);
 }

@@ -45,6 +45,7 @@ private slots:
     void offTheRecordProfileWritesNothing();
     void resultsAfterTheControlIsGoneAreDropped();
     void deferredProfileHoldsTheViewAndNavigationUntilMade();
+    void discardedPageLoadsAgainWhenShown();
 
 private:
     WebEngineControl *newControl();
@@ -385,6 +386,22 @@ void TestWebEngineControl::deferredProfileHoldsTheViewAndNavigationUntilMade()
     QVERIFY(deferred.isMade());
     QVERIFY(web.widget()->isVisible());
     QCOMPARE(web.locationUrl(), QStringLiteral("about:blank"));
+}
+
+void TestWebEngineControl::discardedPageLoadsAgainWhenShown()
+{
+    m_server->serveHtml(QStringLiteral("/kept"), QStringLiteral("<title>Kept</title>"));
+    const QString url = m_server->url(QStringLiteral("/kept")).toString();
+    QVERIFY(navigateAndWait(*m_control, url));
+    m_control->widget()->hide();
+    m_control->discard();
+    QCOMPARE(m_control->page()->lifecycleState(), QWebEnginePage::LifecycleState::Discarded);
+    QSignalSpy complete(m_control, &WebControl::documentComplete);
+    m_control->widget()->show();
+    QVERIFY(complete.wait(loadTimeoutMs));
+    QCOMPARE(m_control->page()->lifecycleState(), QWebEnginePage::LifecycleState::Active);
+    QCOMPARE(m_control->locationUrl(), url);
+    QCOMPARE(m_control->locationName(), QStringLiteral("Kept"));
 }
 
 QTEST_MAIN(TestWebEngineControl)

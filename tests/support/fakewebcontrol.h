@@ -32,6 +32,7 @@ public:
     void setOffline(bool offline) override;
     bool isOffline() const override { return offline; }
     void setAudioMuted(bool muted) override { audioMuted = muted; }
+    void discard() override { calls.append(QStringLiteral("discard")); }
     void savePage(const QString &path) override;
     void print(QPrinter *printer) override;
     void findText(const QString &text, bool backward, bool caseSensitive) override;

@@ -7,6 +7,12 @@ QWidget *FakeWorkspace::openBrowserWindow(const QString &address)
     return makeBrowser ? makeBrowser(address) : nullptr;
 }
 
+WebControl *FakeWorkspace::openPageWindow(QWidget *opener, PageWindowPlace place)
+{
+    pageWindows.append({ opener, place });
+    return pageWindowControl;
+}
+
 QWidget *FakeWorkspace::showFirstBrowserWindow(const QString &address)
 {
     firstWindowAddresses.append(address);

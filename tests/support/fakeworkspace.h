@@ -13,11 +13,14 @@ class FakeWorkspace : public Workspace
 {
 public:
     QWidget *openBrowserWindow(const QString &address = {}) override;
+    WebControl *openPageWindow(QWidget *opener, PageWindowPlace place) override;
     QWidget *showFirstBrowserWindow(const QString &address = {}) override;
     void arrangeBrowserWindows(Arrangement arrangement) override
     {
         arrangements.append(arrangement);
     }
+    QList<WindowEntry> browserWindows() const override { return windows; }
+    void activateBrowserWindow(QWidget *window) override { activated.append(window); }
     void showFavourites(const QString &name, const QString &address) override;
     void showAbout() override { ++aboutShown; }
     QWidget *openTextPad(const QString &text) override;
@@ -28,6 +31,11 @@ public:
     QStringList openedBrowserAddresses;
     QStringList firstWindowAddresses;
     QList<Arrangement> arrangements;
+    // Windows opened for pages: who asked and where; each gets `pageWindowControl`.
+    QList<QPair<QWidget *, PageWindowPlace>> pageWindows;
+    WebControl *pageWindowControl = nullptr;
+    QList<WindowEntry> windows; // what browserWindows() answers
+    QList<QWidget *> activated;
     QList<QPair<QString, QString>> favouritesShown;
     int aboutShown = 0;
     QStringList textPads;

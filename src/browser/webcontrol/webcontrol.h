@@ -64,6 +64,10 @@ public:
 
     virtual void setAudioMuted(bool muted) = 0;
 
+    // Frees the page's process and memory while the control is hidden; the page loads again when
+    // the control is shown.
+    virtual void discard() = 0;
+
     // Saves the complete page (markup and its resources beside it) to `path`.
     virtual void savePage(const QString &path) = 0;
     // Prints the page on `printer`, which must stay alive until printFinished.

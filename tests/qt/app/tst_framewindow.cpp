@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/framewindow.h"
 #include "browser/browserwindow.h"
+#include "common/core/twips.h"
 #include "support/fakewebcontrol.h"
 #include "support/fakeworkspace.h"
 #include "support/scripteddialogs.h"
@@ -9,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,9 +28,15 @@ private slots:
     void menuBarFollowsTheActiveWindow();
     void ctrlTOpensAWindowInBothStates_data();
     void ctrlTOpensAWindowInBothStates();
-    void windowListActivatesTheChosenWindow();
+    void windowListHoldsTheShownWindows();
+    void hidingTheActiveWindowActivatesTheNextShown_data();
+    void hidingTheActiveWindowActivatesTheNextShown();
+    void pageWindowPlaces_data();
+    void pageWindowPlaces();
+    void newWindowsStepOnAndWrap();
     void arrange_data();
     void arrange();
+    void clientAreaLiesBelowTheMenuBar();
     void fullScreenShowsTheFramesOwnMenu();
 
 private:
@@ -145,22 +153,107 @@ void TestFrameWindow::ctrlTOpensAWindowInBothStates()
     QCOMPARE(m_workspace.openedBrowserAddresses.size(), 1);
 }
 
-void TestFrameWindow::windowListActivatesTheChosenWindow()
+void TestFrameWindow::windowListHoldsTheShownWindows()
 {
     BrowserWindow *first = addWindow();
-    first->setWindowTitle(QStringLiteral("AT&T"));
-    BrowserWindow *second = addWindow();
-    second->setWindowTitle(QStringLiteral("Second"));
-    m_frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(second->frameWidget()));
+    first->setWindowTitle(QStringLiteral("One"));
+    BrowserWindow *exited = addWindow();
+    BrowserWindow *third = addWindow();
+    third->setWindowTitle(QStringLiteral("Three"));
+    exited->menus().exiter->trigger();
+    m_frame->activate(first);
 
-    QMenu *sel = second->menus().sel;
-    emit sel->aboutToShow();
-    QCOMPARE(sel->actions().size(), 2);
-    // Numbered for the keyboard; the title's own "&" stays text.
-    QCOMPARE(sel->actions().at(0)->text(), QStringLiteral("&1 AT&&T"));
-    QVERIFY(sel->actions().at(1)->isChecked());
-    sel->actions().at(0)->trigger();
-    QCOMPARE(m_frame->mdiArea()->activeSubWindow(), first->frameWidget());
+    const QList<Workspace::WindowEntry> list = m_frame->windowList();
+    QCOMPARE(list.size(), 2);
+    QCOMPARE(list[0].window.data(), first);
+    QCOMPARE(list[0].caption, QStringLiteral("One"));
+    QVERIFY(list[0].active);
+    QCOMPARE(list[1].window.data(), third);
+    QVERIFY(!list[1].active);
+    m_frame->activate(exited); // a hidden window stays hidden
+    QVERIFY(exited->frameWidget()->isHidden());
+    QCOMPARE(m_frame->mdiArea()->currentSubWindow(), first->frameWidget());
+    // and never keeps the activation, as when its page takes the focus
+    m_frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    exited->webControl()->widget()->setFocus();
+    QTRY_COMPARE(m_frame->mdiArea()->currentSubWindow(), third->frameWidget());
+}
+
+void TestFrameWindow::hidingTheActiveWindowActivatesTheNextShown_data()
+{
+    QTest::addColumn<QList<int>>("hiddenBefore");
+    QTest::addColumn<int>("exiting");
+    QTest::addColumn<int>("expected"); // -1: none, the frame's own menu
+    QTest::newRow("the next one") << QList<int> {} << 1 << 2;
+    QTest::newRow("from the last to the first") << QList<int> {} << 2 << 0;
+    QTest::newRow("hidden ones are skipped") << QList<int> { 2 } << 1 << 0;
+    QTest::newRow("none left") << QList<int> { 0, 2 } << 1 << -1;
+}
+
+void TestFrameWindow::hidingTheActiveWindowActivatesTheNextShown()
+{
+    QFETCH(QList<int>, hiddenBefore);
+    QFETCH(int, exiting);
+    QFETCH(int, expected);
+    QList<BrowserWindow *> windows { addWindow(), addWindow(), addWindow() };
+    for (int index : hiddenBefore)
+        windows[index]->frameWidget()->hide();
+    m_frame->activate(windows[exiting]);
+    windows[exiting]->menus().exiter->trigger();
+    if (expected < 0) {
+        QCOMPARE(menuBarTitles(), QStringList { QStringLiteral("&File") });
+        return;
+    }
+    QCOMPARE(m_frame->mdiArea()->currentSubWindow(), windows[expected]->frameWidget());
+    QCOMPARE(menuBarTitles().size(), 7);
+}
+
+void TestFrameWindow::pageWindowPlaces_data()
+{
+    using Place = Workspace::PageWindowPlace;
+    QTest::addColumn<Place>("place");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("openerActive");
+    QTest::newRow("in front") << Place::Front << true << false;
+    QTest::newRow("behind") << Place::Behind << true << true;
+    QTest::newRow("blocked") << Place::Hidden << false << true;
+}
+
+void TestFrameWindow::pageWindowPlaces()
+{
+    QFETCH(Workspace::PageWindowPlace, place);
+    BrowserWindow *opener = addWindow();
+    m_frame->activate(opener);
+    auto *window
+        = new BrowserWindow(new FakeWebControl, m_dialogs, m_workspace, m_dir->path() + u'/');
+    m_frame->addBrowserWindow(window);
+    m_frame->showPageWindow(window, opener, place);
+    QTEST(window->frameWidget()->isVisible(), "shown");
+    QTEST(m_frame->mdiArea()->currentSubWindow() == opener->frameWidget(), "openerActive");
+}
+
+void TestFrameWindow::newWindowsStepOnAndWrap()
+{
+    QList<QWidget *> windows;
+    for (int i = 0; i < 14; ++i)
+        windows.append(addWindow()->frameWidget());
+    const QRect area = m_frame->mdiArea()->viewport()->rect();
+    const QPoint step = windows[1]->pos() - windows[0]->pos();
+    QCOMPARE(windows[0]->pos(), QPoint(0, 0));
+    QVERIFY(step.x() > 0 && step.x() == step.y());
+    int wraps = 0;
+    for (int i = 0; i < windows.size(); ++i) {
+        QVERIFY2(area.contains(windows[i]->geometry()), qPrintable(QString::number(i)));
+        if (i > 0 && windows[i]->pos() != windows[i - 1]->pos() + step) {
+            QCOMPARE(windows[i]->pos(), QPoint(0, 0));
+            ++wraps;
+        }
+    }
+    QCOMPARE(wraps, 1);
+    // A window moved beyond the area is reached by scrolling.
+    windows[0]->move(area.width() - 10, 0);
+    QTRY_VERIFY(m_frame->mdiArea()->horizontalScrollBar()->isVisible());
 }
 
 void TestFrameWindow::arrange_data()
@@ -201,6 +294,14 @@ void TestFrameWindow::fullScreenShowsTheFramesOwnMenu()
     QVERIFY(!window->isFullScreen());
     QCOMPARE(menuBarTitles().size(), 7);
     QVERIFY(window->frameWidget()->isMaximized());
+}
+
+void TestFrameWindow::clientAreaLiesBelowTheMenuBar()
+{
+    const double dpi = m_frame->logicalDpiX();
+    QCOMPARE(m_frame->centralWidget()->geometry(),
+        QRect(0, m_frame->menuBar()->height(), Twips::toPixels(8790, dpi),
+            Twips::toPixels(7095, dpi)));
 }
 
 QTEST_MAIN(TestFrameWindow)

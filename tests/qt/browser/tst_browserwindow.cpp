@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QSet>
 #include <QTemporaryDir>
@@ -29,6 +30,7 @@ private slots:
     void fullScreenAndBack();
     void newWindowRequestHandsOverTheNewControl_data();
     void newWindowRequestHandsOverTheNewControl();
+    void windowListShowsTheWorkspacesWindows();
     void tabReachesEveryButton();
     void exitHidesOnlyThisWindow();
     void closeRequestUnloadsTheWindow();
@@ -101,6 +103,7 @@ void TestBrowserWindow::signalBoxes()
     QTEST(box == u"Text3" ? m_web->audioMuted : m_web->calls.contains(QStringLiteral("stop")),
         "mutedOrStopped");
     QCOMPARE(edit->text(), hidden || box == u"Text3" ? QString() : word);
+    QVERIFY(!m_web->calls.contains(QStringLiteral("discard"))); // a hidden page keeps running
 }
 
 void TestBrowserWindow::fullScreenAndBack()
@@ -126,33 +129,55 @@ void TestBrowserWindow::fullScreenAndBack()
     for (const char *bar : bars)
         QVERIFY2(child(bar)->isVisible(), bar);
     QVERIFY(!leave->isVisible());
+    // The Go button and the progress bar in the box's place are as tall as the box.
+    QCOMPARE(child("Command1")->height(), child("text2")->height());
+    QCOMPARE(child("probar")->height(), child("text2")->height());
 }
 
 void TestBrowserWindow::newWindowRequestHandsOverTheNewControl_data()
 {
+    using Place = Workspace::PageWindowPlace;
     QTest::addColumn<bool>("blocking");
-    QTest::newRow("blocking off") << false;
-    QTest::newRow("blocking on") << true;
+    QTest::addColumn<bool>("background");
+    QTest::addColumn<Place>("place");
+    QTest::newRow("in front") << false << false << Place::Front;
+    QTest::newRow("in background") << false << true << Place::Behind;
+    QTest::newRow("blocked") << true << false << Place::Hidden;
+    QTest::newRow("blocked, in background") << true << true << Place::Hidden;
 }
 
 void TestBrowserWindow::newWindowRequestHandsOverTheNewControl()
 {
     QFETCH(bool, blocking);
-    FakeWebControl *newControl = nullptr;
-    BrowserWindow *created = nullptr;
-    m_workspace.makeBrowser = [&](const QString &) {
-        created = makeWindow(&newControl);
-        created->show();
-        return created;
-    };
+    QFETCH(bool, background);
+    FakeWebControl newControl;
+    m_workspace.pageWindowControl = &newControl;
     if (blocking)
         m_window->findChild<ToolsToolbar *>()->entry(ToolsToolbar::AntiPopups)->trigger();
+    m_window->menus().opnewb->setChecked(background);
     WebControl::NewWindowRequest request;
     emit m_web->newWindowRequested(request);
-    QVERIFY(created);
-    QCOMPARE(request.target, static_cast<WebControl *>(newControl));
-    QCOMPARE(created->isVisible(), !blocking);
-    QVERIFY(!created->popupBlocking()); // a window opened for a page starts with blocking off
+    QCOMPARE(request.target, &newControl);
+    QCOMPARE(m_workspace.pageWindows.size(), 1);
+    QCOMPARE(m_workspace.pageWindows[0].first, m_window);
+    QTEST(m_workspace.pageWindows[0].second, "place");
+}
+
+void TestBrowserWindow::windowListShowsTheWorkspacesWindows()
+{
+    BrowserWindow *other = makeWindow();
+    m_workspace.windows = { { m_window, QStringLiteral("AT&T"), false },
+        { other, QStringLiteral("Second"), true } };
+    QMenu *sel = m_window->menus().sel;
+    emit sel->aboutToShow();
+    QCOMPARE(sel->actions().size(), 2);
+    // Numbered for the keyboard; the title's own "&" stays text.
+    QCOMPARE(sel->actions().at(0)->text(), QStringLiteral("&1 AT&&T"));
+    QCOMPARE(sel->actions().at(1)->text(), QStringLiteral("&2 Second"));
+    QVERIFY(!sel->actions().at(0)->isChecked());
+    QVERIFY(sel->actions().at(1)->isChecked());
+    sel->actions().at(0)->trigger();
+    QCOMPARE(m_workspace.activated, QList<QWidget *> { m_window });
 }
 
 void TestBrowserWindow::tabReachesEveryButton()
@@ -186,6 +211,7 @@ void TestBrowserWindow::exitHidesOnlyThisWindow()
     m_window->menus().exiter->trigger();
     QVERIFY(!m_window->isVisible());
     QVERIFY(other->isVisible());
+    QVERIFY(m_web->calls.contains(QStringLiteral("discard"))); // its page is let go
 }
 
 void TestBrowserWindow::closeRequestUnloadsTheWindow()

@@ -212,6 +212,14 @@ void WebEngineControl::setAudioMuted(bool muted)
     page()->setAudioMuted(muted);
 }
 
+void WebEngineControl::discard()
+{
+    // The engine reloads a discarded page by itself when its view becomes visible again. A page
+    // not made yet holds nothing to free.
+    if (m_page)
+        m_page->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
+}
+
 void WebEngineControl::savePage(const QString &path)
 {
     page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);

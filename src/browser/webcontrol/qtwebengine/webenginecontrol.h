@@ -51,6 +51,7 @@ public:
     void setOffline(bool offline) override;
     bool isOffline() const override;
     void setAudioMuted(bool muted) override;
+    void discard() override;
     void savePage(const QString &path) override;
     void print(QPrinter *printer) override;
     void findText(const QString &text, bool backward, bool caseSensitive) override;
