@@ -72,7 +72,7 @@ int main(int argc, char *argv[])
     const int cycles = argc > 1 ? QByteArray(argv[1]).toInt() : 50;
     QTemporaryDir dir;
     Application application(dir.path() + u'/');
-    QSignalSpy firstLoaded(&application, &Application::firstPageLoaded);
+    QSignalSpy firstLoaded(&application, &Application::pagesLoaded);
     application.start();
     FrameWindow *frame = application.frame();
     if (!firstLoaded.wait(loadTimeoutMs) || !QTest::qWaitForWindowActive(frame))
