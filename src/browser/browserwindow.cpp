@@ -62,40 +62,13 @@ QSize BrowserWindow::sizeHint() const
 
 void BrowserWindow::createControls(const QString &historyFilePath)
 {
-    const double dpi = logicalDpiX();
     m_web->widget()->setParent(this);
-
     m_tbar = new NavigationToolbar(this);
     m_tbar2 = new ToolsToolbar(m_web, m_dialogs, m_workspace, m_menus.h, this);
     m_addressBar = new AddressBar(m_web, historyFilePath, m_tbar);
     m_commands = new PageCommands(m_web, m_dialogs, m_workspace, this);
-
-    m_sbar = new QStatusBar(this);
-    m_sbar->setObjectName(QStringLiteral("sbar"));
-    m_sbar->setSizeGripEnabled(false);
-    m_statusPanel = new QLabel(m_sbar);
-    m_statusPanel->setObjectName(QStringLiteral("sbarPanel1"));
-    // No accessible name: a screen reader then reads the status text itself.
-    m_sbar->addWidget(m_statusPanel, 1);
-
-    m_probar = new QProgressBar(this);
-    m_probar->setObjectName(QStringLiteral("probar"));
-    m_probar->setAccessibleName(QStringLiteral("Page loading progress"));
-    m_probar->setRange(0, 100);
-    m_probar->setTextVisible(false);
-    m_probar->hide();
-
-    m_command2 = new QToolButton(this);
-    m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command2->setIcon(QIcon::fromTheme(
-        QStringLiteral("view-restore"), style()->standardIcon(QStyle::SP_TitleBarNormalButton)));
-    m_command2->setToolTip(QStringLiteral("Leave full screen"));
-    m_command2->setAccessibleName(QStringLiteral("Leave full screen"));
-    const int square = Twips::toPixels(squareButtonTwips, dpi);
-    m_command2->resize(square, square);
-    m_command2->hide();
-    m_addressBar->goButton()->setParent(this);
-    m_addressBar->goButton()->resize(square, square);
+    createStatusBar();
+    createOverlays();
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -114,8 +87,41 @@ void BrowserWindow::createControls(const QString &historyFilePath)
         if (auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
             more->setAccessibleName(QStringLiteral("More buttons"));
     }
+}
 
-    // The Go button, progress bar and leave button lie in front of the toolbars and the page.
+void BrowserWindow::createStatusBar()
+{
+    m_sbar = new QStatusBar(this);
+    m_sbar->setObjectName(QStringLiteral("sbar"));
+    m_sbar->setSizeGripEnabled(false);
+    m_statusPanel = new QLabel(m_sbar);
+    m_statusPanel->setObjectName(QStringLiteral("sbarPanel1"));
+    // No accessible name: a screen reader then reads the status text itself.
+    m_sbar->addWidget(m_statusPanel, 1);
+}
+
+// The progress bar, the Go button and the leave-full-screen button lie in front of the toolbars and
+// the page.
+void BrowserWindow::createOverlays()
+{
+    m_probar = new QProgressBar(this);
+    m_probar->setObjectName(QStringLiteral("probar"));
+    m_probar->setAccessibleName(QStringLiteral("Page loading progress"));
+    m_probar->setRange(0, 100);
+    m_probar->setTextVisible(false);
+    m_probar->hide();
+
+    m_command2 = new QToolButton(this);
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command2->setIcon(QIcon::fromTheme(
+        QStringLiteral("view-restore"), style()->standardIcon(QStyle::SP_TitleBarNormalButton)));
+    m_command2->setToolTip(QStringLiteral("Leave full screen"));
+    m_command2->setAccessibleName(QStringLiteral("Leave full screen"));
+    const int square = Twips::toPixels(squareButtonTwips, logicalDpiX());
+    m_command2->resize(square, square);
+    m_command2->hide();
+    m_addressBar->goButton()->setParent(this);
+    m_addressBar->goButton()->resize(square, square);
     m_addressBar->goButton()->raise();
     m_probar->raise();
     m_command2->raise();

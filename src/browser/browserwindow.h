@@ -7,6 +7,8 @@
 #include <QWidget>
 
 class AddressBar;
+struct BrowserLayout;
+struct BrowserLayoutInput;
 class Dialogs;
 class NavigationToolbar;
 class PageCommands;
@@ -63,6 +65,8 @@ private:
     void createViewAndEditMenus();
     void createOtherMenus();
     void createControls(const QString &historyFilePath);
+    void createStatusBar();
+    void createOverlays();
     void connectWebControl();
     void connectPopupSignals();
 
@@ -83,6 +87,8 @@ private:
 
     void exit();
     void leaveFullScreen();
+    BrowserLayoutInput dockBarsAndMeasure();
+    void applyLayout(const BrowserLayout &layout);
     void applyMenuVisibility(bool visible);
     void setProgressBarBorder(bool border);
     void fillWindowList();

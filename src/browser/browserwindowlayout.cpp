@@ -36,10 +36,21 @@ void place(QWidget *widget, const LayoutPlacement &placement, double dpi)
 
 void BrowserWindow::layOut()
 {
+    const BrowserLayout layout = layOutBrowser(dockBarsAndMeasure());
+    if (layout.maximizeWindow && frameWidget() != this && !frameWidget()->isMaximized()) {
+        // The full-screen form fills the window as maximized: measure again once it is, so the
+        // sizes taken before cannot undo that.
+        frameWidget()->showMaximized();
+        layOut();
+        return;
+    }
+    applyLayout(layout);
+}
+
+BrowserLayoutInput BrowserWindow::dockBarsAndMeasure()
+{
     const double dpi = logicalDpiX();
     const auto twips = [dpi](int pixels) { return float(Twips::fromPixels(pixels, dpi)); };
-    QWidget *goButton = m_addressBar->goButton();
-    QComboBox *addressBox = m_addressBar->box();
 
     // The docked bars take the window's width first, so the navigation bar has laid out its
     // buttons by the time their widths are read.
@@ -59,28 +70,26 @@ void BrowserWindow::layOut()
     input.sbarHeight = twips(sbarHeight);
     for (int index = 1; index <= NavigationToolbar::buttonCount; ++index)
         input.navigationButtonWidths[index - 1] = twips(m_tbar->entryWidth(index));
-    input.goButtonWidth = twips(goButton->width());
+    input.goButtonWidth = twips(m_addressBar->goButton()->width());
     input.leaveButtonWidth = twips(m_command2->width());
     input.leaveButtonHeight = twips(m_command2->height());
     // The box is as tall as its font makes it; the Go button and the progress bar take the height
     // it really has.
+    QComboBox *addressBox = m_addressBar->box();
     addressBox->resize(addressBox->width(), addressBox->sizeHint().height());
     input.addressBoxHeight = twips(addressBox->height());
     input.fullScreen = isFullScreen();
     input.progressBarReportedHeight = [dpi](float height) {
         return float(Twips::fromPixels(Twips::toPixels(height, dpi), dpi));
     };
+    return input;
+}
 
-    const BrowserLayout layout = layOutBrowser(input);
-
-    if (layout.maximizeWindow && frameWidget() != this && !frameWidget()->isMaximized()) {
-        // The full-screen form fills the window as maximized: measure again once it is, so the
-        // sizes taken before cannot undo that.
-        frameWidget()->showMaximized();
-        layOut();
-        return;
-    }
-
+void BrowserWindow::applyLayout(const BrowserLayout &layout)
+{
+    const double dpi = logicalDpiX();
+    QWidget *goButton = m_addressBar->goButton();
+    QComboBox *addressBox = m_addressBar->box();
     m_tbar->setVisible(layout.barsVisible);
     m_tbar2->setVisible(layout.barsVisible);
     m_sbar->setVisible(layout.barsVisible);

@@ -20,6 +20,34 @@ namespace {
 constexpr QRectF searchBoxPlace(1560, 5, 2175, 285);
 constexpr int blankEntries = 3;
 
+enum class Kind { Blank, Push, Check, Separator };
+struct Entry
+{
+    Kind kind;
+    const char *caption = ""; // as stored, trailing spaces included
+    const char *toolTip = "";
+    const char *themeIcon = nullptr; // no image when null
+    QStyle::StandardPixmap fallbackIcon = QStyle::SP_CustomBase;
+};
+
+// The bar's entries in order, addressed by their 1-based index.
+constexpr Entry entries[ToolsToolbar::buttonCount] = {
+    // Nothing to do and nothing to show: the search box covers the blank ones.
+    { Kind::Blank },
+    { Kind::Blank },
+    { Kind::Blank },
+    { Kind::Push, "Search Engine", "Search the web", "system-search",
+        QStyle::SP_FileDialogContentsView },
+    { Kind::Push, "Find  ", "Find" },
+    { Kind::Push, "Favourites   ", "Favourites", "bookmarks", QStyle::SP_DirLinkIcon },
+    { Kind::Push, "History     ", "History", "document-open-recent",
+        QStyle::SP_FileDialogDetailedView },
+    { Kind::Separator },
+    { Kind::Check, "Anti-Popups", "Block pop-up windows", "dialog-cancel",
+        QStyle::SP_DialogCancelButton },
+    { Kind::Separator },
+};
+
 } // namespace
 
 ToolsToolbar::ToolsToolbar(
@@ -46,32 +74,6 @@ ToolsToolbar::ToolsToolbar(
 
 void ToolsToolbar::addEntries()
 {
-    enum class Kind { Blank, Push, Check, Separator };
-    struct Entry
-    {
-        Kind kind;
-        const char *caption = ""; // as stored, trailing spaces included
-        const char *toolTip = "";
-        const char *themeIcon = nullptr; // no image when null
-        QStyle::StandardPixmap fallbackIcon = QStyle::SP_CustomBase;
-    };
-    const Entry entries[buttonCount] = {
-        // Nothing to do and nothing to show: the search box covers the blank ones.
-        { Kind::Blank },
-        { Kind::Blank },
-        { Kind::Blank },
-        { Kind::Push, "Search Engine", "Search the web", "system-search",
-            QStyle::SP_FileDialogContentsView },
-        { Kind::Push, "Find  ", "Find" },
-        { Kind::Push, "Favourites   ", "Favourites", "bookmarks", QStyle::SP_DirLinkIcon },
-        { Kind::Push, "History     ", "History", "document-open-recent",
-            QStyle::SP_FileDialogDetailedView },
-        { Kind::Separator },
-        { Kind::Check, "Anti-Popups", "Block pop-up windows", "dialog-cancel",
-            QStyle::SP_DialogCancelButton },
-        { Kind::Separator },
-    };
-
     for (const Entry &entry : entries) {
         if (entry.kind == Kind::Separator) {
             m_entries.append(addSeparator());

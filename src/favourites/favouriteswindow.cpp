@@ -124,7 +124,11 @@ void FavouritesWindow::createControls()
     const QList<QWidget *> boxes { m_txtname, m_txturl, m_namelist };
     for (QWidget *box : boxes)
         paintAsEditBox(box);
+    connectControls();
+}
 
+void FavouritesWindow::connectControls()
+{
     connect(m_command1, &QPushButton::clicked, this, &FavouritesWindow::add);
     connect(m_command2, &QPushButton::clicked, this, &FavouritesWindow::deleteSelected);
     connect(m_command3, &QPushButton::clicked, this, &FavouritesWindow::rename);

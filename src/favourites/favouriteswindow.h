@@ -35,6 +35,7 @@ protected:
 
 private:
     void createControls();
+    void connectControls();
     void placeControls();
     void setTabOrderAndNames();
     QPushButton *makeButton(const char *objectName, const QString &caption);
