@@ -76,18 +76,26 @@ void TextPadWindow::createControls()
     auto *column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    auto *client = new QWidget(central);
-    client->setObjectName(QStringLiteral("client"));
-    client->installEventFilter(this);
-    m_client = client;
+    m_client = new QWidget(central);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->installEventFilter(this);
     m_findPanel
         = new FindPanel(FindPanel::Feature::WholeWords | FindPanel::Feature::Replace, central);
     m_findPanel->setObjectName(QStringLiteral("findBar"));
-    column->addWidget(client, 1);
+    column->addWidget(m_client, 1);
     column->addWidget(m_findPanel);
     setCentralWidget(central);
 
-    m_tb = new RichTextControl(client);
+    createEditors();
+    m_cl = new QLineEdit(QStringLiteral("Text1"), m_client);
+    m_cl->setObjectName(QStringLiteral("cl"));
+    m_cl->hide();
+    createStatusBar();
+}
+
+void TextPadWindow::createEditors()
+{
+    m_tb = new RichTextControl(m_client);
     m_tb->setObjectName(QStringLiteral("tb"));
     m_tb->setAccessibleName(tr("Document"));
     // The system's fixed-width face stands in for Fixedsys 9 pt.
@@ -100,16 +108,13 @@ void TextPadWindow::createControls()
     m_tb->setFocus();
     m_tb->installEventFilter(this);
 
-    m_tbtemp2 = new RichTextControl(client);
+    m_tbtemp2 = new RichTextControl(m_client);
     m_tbtemp2->setObjectName(QStringLiteral("tbtemp2"));
     m_tbtemp2->hide();
-    auto *piclines = new QWidget(client); // a strip beside the text that is never shown
-    piclines->setObjectName(QStringLiteral("piclines"));
-    piclines->hide();
-    m_cl = new QLineEdit(QStringLiteral("Text1"), client);
-    m_cl->setObjectName(QStringLiteral("cl"));
-    m_cl->hide();
+}
 
+void TextPadWindow::createStatusBar()
+{
     QStatusBar *stbar = statusBar();
     stbar->setObjectName(QStringLiteral("stbar"));
     stbar->setSizeGripEnabled(false);

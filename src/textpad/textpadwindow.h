@@ -58,6 +58,8 @@ private:
     void createEditMenu();
     void createInsertFormatAndToolMenus();
     void createControls();
+    void createEditors();
+    void createStatusBar();
     void connectCommands();
     void applyLayout();
     bool isPadShortcut(QKeyCombination key) const;
