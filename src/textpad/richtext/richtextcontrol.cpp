@@ -156,47 +156,51 @@ std::optional<T> RichTextControl::selectionFormat(Read read) const
     return value ? value : std::optional<T>(read(cursor.charFormat()));
 }
 
-namespace {
-QFont effectiveFont(const QTextCharFormat &format, const QTextDocument *document)
+// A property of the font the selection shows, read like selectionFormat.
+template <typename T> std::optional<T> RichTextControl::selFont(T (QFont::*property)() const) const
 {
-    return format.font().resolve(document->defaultFont());
+    return selectionFormat<T>([this, property](const QTextCharFormat &format) {
+        return (format.font().resolve(document()->defaultFont()).*property)();
+    });
 }
-} // namespace
+
+// Sets one property of the selection's format, or of the text typed next.
+template <typename Setter, typename Value>
+void RichTextControl::setSelFormat(Setter setter, const Value &value)
+{
+    QTextCharFormat format;
+    (format.*setter)(value);
+    mergeCurrentCharFormat(format);
+}
 
 std::optional<QString> RichTextControl::selFontName() const
 {
-    return selectionFormat<QString>(
-        [this](const QTextCharFormat &f) { return effectiveFont(f, document()).family(); });
+    return selFont(&QFont::family);
 }
 
 std::optional<double> RichTextControl::selFontSize() const
 {
-    return selectionFormat<double>(
-        [this](const QTextCharFormat &f) { return effectiveFont(f, document()).pointSizeF(); });
+    return selFont(&QFont::pointSizeF);
 }
 
 std::optional<bool> RichTextControl::selBold() const
 {
-    return selectionFormat<bool>(
-        [this](const QTextCharFormat &f) { return effectiveFont(f, document()).bold(); });
+    return selFont(&QFont::bold);
 }
 
 std::optional<bool> RichTextControl::selItalic() const
 {
-    return selectionFormat<bool>(
-        [this](const QTextCharFormat &f) { return effectiveFont(f, document()).italic(); });
+    return selFont(&QFont::italic);
 }
 
 std::optional<bool> RichTextControl::selStrikeThru() const
 {
-    return selectionFormat<bool>(
-        [this](const QTextCharFormat &f) { return effectiveFont(f, document()).strikeOut(); });
+    return selFont(&QFont::strikeOut);
 }
 
 std::optional<bool> RichTextControl::selUnderline() const
 {
-    return selectionFormat<bool>(
-        [this](const QTextCharFormat &f) { return effectiveFont(f, document()).underline(); });
+    return selFont(&QFont::underline);
 }
 
 std::optional<QColor> RichTextControl::selColor() const
@@ -209,51 +213,37 @@ std::optional<QColor> RichTextControl::selColor() const
 
 void RichTextControl::setSelFontName(const QString &name)
 {
-    QTextCharFormat format;
-    format.setFontFamilies({ name });
-    mergeCurrentCharFormat(format);
+    setSelFormat(&QTextCharFormat::setFontFamilies, QStringList { name });
 }
 
 void RichTextControl::setSelFontSize(double points)
 {
-    QTextCharFormat format;
-    format.setFontPointSize(points);
-    mergeCurrentCharFormat(format);
+    setSelFormat(&QTextCharFormat::setFontPointSize, points);
 }
 
 void RichTextControl::setSelBold(bool bold)
 {
-    QTextCharFormat format;
-    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
-    mergeCurrentCharFormat(format);
+    setSelFormat(&QTextCharFormat::setFontWeight, int(bold ? QFont::Bold : QFont::Normal));
 }
 
 void RichTextControl::setSelItalic(bool italic)
 {
-    QTextCharFormat format;
-    format.setFontItalic(italic);
-    mergeCurrentCharFormat(format);
+    setSelFormat(&QTextCharFormat::setFontItalic, italic);
 }
 
 void RichTextControl::setSelStrikeThru(bool strikeThru)
 {
-    QTextCharFormat format;
-    format.setFontStrikeOut(strikeThru);
-    mergeCurrentCharFormat(format);
+    setSelFormat(&QTextCharFormat::setFontStrikeOut, strikeThru);
 }
 
 void RichTextControl::setSelUnderline(bool underline)
 {
-    QTextCharFormat format;
-    format.setFontUnderline(underline);
-    mergeCurrentCharFormat(format);
+    setSelFormat(&QTextCharFormat::setFontUnderline, underline);
 }
 
 void RichTextControl::setSelColor(const QColor &color)
 {
-    QTextCharFormat format;
-    format.setForeground(color);
-    mergeCurrentCharFormat(format);
+    setSelFormat(&QTextCharFormat::setForeground, QBrush(color));
 }
 
 void RichTextControl::loadFile(const QString &path)

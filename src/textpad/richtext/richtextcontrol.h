@@ -85,6 +85,8 @@ private:
     // The paragraphs the selection touches; the caret's paragraph when nothing is selected.
     QList<QTextBlock> selectedBlocks() const;
     template <typename T, typename Read> std::optional<T> selectionFormat(Read read) const;
+    template <typename T> std::optional<T> selFont(T (QFont::*property)() const) const;
+    template <typename Setter, typename Value> void setSelFormat(Setter setter, const Value &value);
 
     textpad::PlainTextFormat m_plainFormat;
     DocumentSizeTracker *m_sizeTracker = nullptr;
