@@ -4,8 +4,11 @@
 #include "about/aboutwindow.h"
 #include "app/framewindow.h"
 #include "browser/browserwindow.h"
+#include "browser/downloadswindow.h"
+#include "browser/webcontrol/download.h"
 #include "browser/webcontrol/qtwebengine/applicationprofile.h"
 #include "browser/webcontrol/qtwebengine/deferredprofile.h"
+#include "browser/webcontrol/qtwebengine/downloadmanager.h"
 #include "browser/webcontrol/qtwebengine/webenginecontrol.h"
 #include "favourites/favouriteswindow.h"
 #include "textpad/richtext/richtextcontrol.h"
@@ -32,7 +35,26 @@ Application::Application(const QString &applicationDirectory, QWebEngineProfile 
     , m_profile(profile ? new DeferredProfile(profile, this)
                         : new DeferredProfile(createApplicationProfile, this))
     , m_frame(std::make_unique<FrameWindow>(m_dialogs, *this))
+    , m_downloads(std::make_unique<DownloadsWindow>(m_launcher))
 {
+    if (m_profile->isMade())
+        watchDownloads(m_profile->profile());
+    else
+        connect(m_profile, &DeferredProfile::made, this, &Application::watchDownloads);
+}
+
+void Application::watchDownloads(QWebEngineProfile *profile)
+{
+    auto *manager = new DownloadManager(
+        profile,
+        [this](QWidget *parent, const QString &proposedPath) {
+            return m_dialogs.saveFile(parent, QStringLiteral("All Files (*)"), proposedPath);
+        },
+        this);
+    connect(manager, &DownloadManager::started, this, [this](Download *download) {
+        m_downloads->add(download);
+        showDownloads();
+    });
 }
 
 Application::~Application()
@@ -42,6 +64,7 @@ Application::~Application()
         delete pad.data();
     delete m_favourites.data();
     m_about.reset();
+    m_downloads.reset();
     m_frame.reset();
 }
 
@@ -202,6 +225,16 @@ void Application::showAbout()
     if (!m_about)
         m_about = std::make_unique<AboutWindow>(*this);
     bringToFront(m_about.get());
+}
+
+void Application::showDownloads()
+{
+    bringToFront(m_downloads.get());
+}
+
+int Application::runningDownloads() const
+{
+    return m_downloads->runningCount();
 }
 
 TextPadWindow *Application::createTextPad()

@@ -15,6 +15,8 @@
 class AboutWindow;
 class BrowserWindow;
 class DeferredProfile;
+class DownloadManager;
+class DownloadsWindow;
 class FavouritesWindow;
 class FrameWindow;
 class QWebEngineProfile;
@@ -55,6 +57,8 @@ public:
     void showFavourites(const QString &name, const QString &address) override;
     void showAbout() override;
     QWidget *openTextPad(const QString &text) override;
+    void showDownloads() override;
+    int runningDownloads() const override;
 
 signals:
     // The pages a start or a hand-off asked for have loaded (the last one of them, or the blank
@@ -63,6 +67,8 @@ signals:
 
 private:
     BrowserWindow *createBrowserWindow();
+    // Every download of the profile's pages goes to the Downloads window.
+    void watchDownloads(QWebEngineProfile *profile);
     void showFrame(BrowserWindow *holding);
     void placeFrame(BrowserWindow *holding);
     TextPadWindow *createTextPad();
@@ -79,5 +85,6 @@ private:
     QPointer<BrowserWindow> m_firstBrowserWindow;
     QPointer<FavouritesWindow> m_favourites;
     std::unique_ptr<AboutWindow> m_about;
+    std::unique_ptr<DownloadsWindow> m_downloads;
     QList<QPointer<TextPadWindow>> m_textPads;
 };

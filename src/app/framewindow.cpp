@@ -286,9 +286,14 @@ void FrameWindow::tile(Qt::Orientation stacking)
 
 void FrameWindow::closeEvent(QCloseEvent *event)
 {
-    const auto answer
-        = m_dialogs.message(this, QStringLiteral("Are you sure you want to close all windows?"),
-            QStringLiteral("Are you sure?"), Dialogs::Buttons::YesNo, Dialogs::Icon::None);
+    QString question = QStringLiteral("Are you sure you want to close all windows?");
+    if (const int running = m_workspace.runningDownloads()) {
+        question += running == 1
+            ? QStringLiteral("\n\n1 download in progress will be cancelled.")
+            : QStringLiteral("\n\n%1 downloads in progress will be cancelled.").arg(running);
+    }
+    const auto answer = m_dialogs.message(this, question, QStringLiteral("Are you sure?"),
+        Dialogs::Buttons::YesNo, Dialogs::Icon::None);
     event->ignore();
     if (answer == Dialogs::Answer::Yes)
         m_endProgram();

@@ -42,6 +42,7 @@ struct BrowserMenus
     QMenu *opt = nullptr; // "&Options"
     QAction *intpro = nullptr;
     QAction *opnewb = nullptr;
+    QAction *downloads = nullptr; // the Downloads window
 
     QMenu *h = nullptr; // "History": hidden from the bar, used as a pop-up
     QAction *clearhist = nullptr;

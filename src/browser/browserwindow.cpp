@@ -2,10 +2,12 @@
 #include "browser/browserwindow.h"
 
 #include "browser/addressbar.h"
+#include "browser/browserkeys.h"
 #include "browser/core/browserlayout.h"
 #include "browser/core/pageevents.h"
 #include "browser/navigationtoolbar.h"
 #include "browser/pagecommands.h"
+#include "browser/pagequestions.h"
 #include "browser/toolstoolbar.h"
 #include "common/core/twips.h"
 #include "common/workspace.h"
@@ -67,6 +69,8 @@ void BrowserWindow::createControls(const QString &historyFilePath)
     m_tbar2 = new ToolsToolbar(m_web, m_dialogs, m_workspace, m_menus.h, this);
     m_addressBar = new AddressBar(m_web, historyFilePath, m_tbar);
     m_commands = new PageCommands(m_web, m_dialogs, m_workspace, this);
+    new BrowserKeys(m_web, m_addressBar->box(), this); // owned by this window
+    new PageQuestions(m_web, m_dialogs, this); // owned by this window
     createStatusBar();
     createOverlays();
 
@@ -290,7 +294,8 @@ void BrowserWindow::onNewWindowRequested(WebControl::NewWindowRequest &request)
 {
     using Place = Workspace::PageWindowPlace;
     Place place = Place::Front;
-    if (popupBlocking())
+    // A hidden pop-up's own pop-ups are hidden too, or blocking would be only one window deep.
+    if (popupBlocking() || m_blockedPopup)
         place = Place::Hidden;
     else if (m_menus.opnewb->isChecked())
         place = Place::Behind;
@@ -305,6 +310,7 @@ void BrowserWindow::onPopupSignal(const QString &text)
         // A blocked pop-up stays loaded but hidden, and is never heard.
         m_web->setAudioMuted(true);
         frameWidget()->hide();
+        m_blockedPopup = true;
     }
     m_text3->clear();
 }

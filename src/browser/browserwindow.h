@@ -113,4 +113,5 @@ private:
 
     float m_progress = 0; // the progress bar's value, kept in single precision like the bar's
     int m_lastProgress = 0;
+    bool m_blockedPopup = false; // hidden by the pop-up signal
 };

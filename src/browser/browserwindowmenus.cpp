@@ -94,6 +94,8 @@ void BrowserWindow::createOtherMenus()
                 [this] { m_commands->showInternetProperties(); }, &m.intpro },
             { "", "-" },
             { "opnewb", "&Open new windows in background", {}, {}, &m.opnewb, MenuRow::Checkable },
+            { "downloads", "&Downloads", Qt::CTRL | Qt::Key_J,
+                [this] { m_workspace.showDownloads(); }, &m.downloads },
         },
         this);
 

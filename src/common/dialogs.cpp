@@ -20,6 +20,7 @@ QMessageBox::StandardButtons standardButtons(Dialogs::Buttons buttons)
     case Dialogs::Buttons::Ok:
         return QMessageBox::Ok;
     case Dialogs::Buttons::YesNo:
+    case Dialogs::Buttons::YesNoDefaultNo:
         return QMessageBox::Yes | QMessageBox::No;
     case Dialogs::Buttons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -70,8 +71,10 @@ Dialogs::Answer QtDialogs::message(
 {
     QMessageBox box(messageIcon(icon), title, text, standardButtons(buttons), parent);
     // Closing a Yes/No box with Esc or its close box counts as No; with Cancel, as Cancel.
-    if (buttons == Buttons::YesNo)
+    if (buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo)
         box.setEscapeButton(QMessageBox::No);
+    if (buttons == Buttons::YesNoDefaultNo)
+        box.setDefaultButton(QMessageBox::No);
     const int result = box.exec();
     if (box.clickedButton() == nullptr && buttons == Buttons::YesNoCancel)
         return Answer::Cancel;

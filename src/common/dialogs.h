@@ -13,13 +13,29 @@ class Dialogs
 {
 public:
     enum class Icon { None, Information, Question, Critical };
-    enum class Buttons { Ok, YesNo, YesNoCancel };
+    // YesNoDefaultNo: for questions whose safe answer is No (Enter answers No).
+    enum class Buttons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
     enum class Answer { Ok, Yes, No, Cancel };
 
     struct FontChoice
     {
         QFont font;
         bool accepted = false;
+    };
+
+    struct Credentials
+    {
+        QString user;
+        QString password;
+    };
+
+    // A page's own alert, confirm or prompt.
+    enum class PageDialogKind { Alert, Confirm, Prompt };
+    struct PageDialogAnswer
+    {
+        bool accepted = false;
+        QString value; // what a prompt was answered with
+        bool silence = false; // "Don't let this page show more dialogs" was checked
     };
 
     virtual ~Dialogs() = default;
@@ -46,6 +62,19 @@ public:
     virtual bool pageSetup(QWidget *parent, QPrinter *printer) = 0;
     virtual bool print(QWidget *parent, QPrinter *printer) = 0;
 
+    // Asks for a user name and password (masked) to sign in to `host`'s `realm`; nothing when the
+    // user cancels. What is typed is never stored.
+    virtual std::optional<Credentials> signIn(
+        QWidget *parent, const QString &host, const QString &realm)
+        = 0;
+
+    // A page's dialog, modal to `window` only: the rest of the program stays usable while it is
+    // open. With `offerSilence` it offers "Don't let this page show more dialogs". A dialog whose
+    // window goes away is answered as cancelled.
+    virtual PageDialogAnswer pageDialog(QWidget *window, PageDialogKind kind, const QString &text,
+        const QString &value, bool offerSilence)
+        = 0;
+
     // An error message with the title "Error", an OK button and the critical icon.
     void error(QWidget *parent, const QString &text)
     {
@@ -66,6 +95,10 @@ public:
     FontChoice chooseFont(QWidget *parent, const QFont &initial) override;
     bool pageSetup(QWidget *parent, QPrinter *printer) override;
     bool print(QWidget *parent, QPrinter *printer) override;
+    std::optional<Credentials> signIn(
+        QWidget *parent, const QString &host, const QString &realm) override;
+    PageDialogAnswer pageDialog(QWidget *window, PageDialogKind kind, const QString &text,
+        const QString &value, bool offerSilence) override;
 
 private:
     QString startPath(const QString &given) const;

@@ -1,18 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/launcher.h"
 
+#include <QFileInfo>
 #include <QProcess>
 
 void DesktopLauncher::openInDefaultBrowser(const QString &address, std::function<void()> onFailure)
 {
-    if (address.startsWith(u'-')) {
+    launch(address, std::move(onFailure));
+}
+
+void DesktopLauncher::openFile(const QString &path, std::function<void()> onFailure)
+{
+    launch(path, std::move(onFailure));
+}
+
+void DesktopLauncher::showInFolder(const QString &path, std::function<void()> onFailure)
+{
+    launch(QFileInfo(path).absolutePath(), std::move(onFailure));
+}
+
+void DesktopLauncher::launch(const QString &argument, std::function<void()> onFailure)
+{
+    if (argument.startsWith(u'-')) {
         onFailure();
         return;
     }
     // No parent: ending this program must not end the launcher, nor the browser it may become.
     auto *process = new QProcess;
     process->setProgram(m_program);
-    process->setArguments({ address });
+    process->setArguments({ argument });
     // The launcher hands the address on and ends; only its exit status is of interest.
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());

@@ -14,6 +14,10 @@ public:
     // Opens the address with the user's default browser. `onFailure` runs when that cannot be
     // done: at once when no launcher starts, or later when the launcher ends with an error.
     virtual void openInDefaultBrowser(const QString &address, std::function<void()> onFailure) = 0;
+    // Opens a local file with the program the desktop has for its type; the same for failures.
+    virtual void openFile(const QString &path, std::function<void()> onFailure) = 0;
+    // Shows the folder that holds a local file.
+    virtual void showInFolder(const QString &path, std::function<void()> onFailure) = 0;
 };
 
 // xdg-open, the desktop's own launcher (or another program taking the address as its argument).
@@ -27,7 +31,11 @@ public:
 
     // Text starting with "-" fails at once: the launcher would read it as one of its options.
     void openInDefaultBrowser(const QString &address, std::function<void()> onFailure) override;
+    void openFile(const QString &path, std::function<void()> onFailure) override;
+    void showInFolder(const QString &path, std::function<void()> onFailure) override;
 
 private:
+    void launch(const QString &argument, std::function<void()> onFailure);
+
     QString m_program;
 };

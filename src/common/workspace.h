@@ -64,6 +64,11 @@ public:
     // The shared About window.
     virtual void showAbout() = 0;
 
+    // The program's one Downloads window.
+    virtual void showDownloads() = 0;
+    // How many downloads are still running.
+    virtual int runningDownloads() const = 0;
+
     // A new text pad window holding `text` (so it opens untitled and changed).
     virtual QWidget *openTextPad(const QString &text) = 0;
 };

@@ -5,18 +5,31 @@
 
 #include <QStringList>
 
-// Records the addresses handed to the default browser; `canStart` false simulates a launcher that
-// fails.
+// Records what it is asked to open; `canStart` false simulates a launcher that fails.
 class FakeLauncher : public Launcher
 {
 public:
     void openInDefaultBrowser(const QString &address, std::function<void()> onFailure) override
     {
-        addresses.append(address);
-        if (!canStart)
-            onFailure();
+        record(address, onFailure);
+    }
+    void openFile(const QString &path, std::function<void()> onFailure) override
+    {
+        record(path, onFailure);
+    }
+    void showInFolder(const QString &path, std::function<void()> onFailure) override
+    {
+        record(QStringLiteral("folder:") + path, onFailure);
     }
 
     bool canStart = true;
     QStringList addresses;
+
+private:
+    void record(const QString &what, const std::function<void()> &onFailure)
+    {
+        addresses.append(what);
+        if (!canStart)
+            onFailure();
+    }
 };

@@ -33,6 +33,7 @@ public:
     bool isOffline() const override { return offline; }
     void setAudioMuted(bool muted) override { audioMuted = muted; }
     void discard() override { calls.append(QStringLiteral("discard")); }
+    void setZoomFactor(double factor) override { zoomFactor = factor; }
     void savePage(const QString &path) override;
     void print(QPrinter *printer) override;
     void findText(const QString &text, bool backward, bool caseSensitive) override;
@@ -48,6 +49,7 @@ public:
     PageProperties properties;
     bool offline = false;
     bool audioMuted = false;
+    double zoomFactor = 1.0;
     bool designMode = false;
     FakeEngineSettings settings;
     QPrinter *printedOn = nullptr; // the printer of the last print

@@ -24,6 +24,8 @@ public:
     void showFavourites(const QString &name, const QString &address) override;
     void showAbout() override { ++aboutShown; }
     QWidget *openTextPad(const QString &text) override;
+    void showDownloads() override { ++downloadsShown; }
+    int runningDownloads() const override { return running; }
 
     std::function<QWidget *(const QString &address)> makeBrowser;
     std::function<QWidget *(const QString &text)> makeTextPad;
@@ -38,5 +40,7 @@ public:
     QList<QWidget *> activated;
     QList<QPair<QString, QString>> favouritesShown;
     int aboutShown = 0;
+    int downloadsShown = 0;
+    int running = 0;
     QStringList textPads;
 };

@@ -26,6 +26,21 @@ void LocalHttpServer::serveHtml(const QString &path, const QString &html, int de
     serve(path, "text/html; charset=utf-8", html.toUtf8(), delayMs);
 }
 
+void LocalHttpServer::serveAttachment(
+    const QString &path, const QString &fileName, const QByteArray &body)
+{
+    // The content type carries the header that makes it an attachment.
+    serve(path,
+        "application/octet-stream\r\nContent-Disposition: attachment; filename=\""
+            + fileName.toUtf8() + '"',
+        body);
+}
+
+void LocalHttpServer::protect(const QString &path, const QByteArray &userAndPassword)
+{
+    m_credentials.insert(path, "Basic " + userAndPassword.toBase64());
+}
+
 QUrl LocalHttpServer::url(const QString &path) const
 {
     return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
@@ -48,9 +63,9 @@ void LocalHttpServer::read(QTcpSocket *socket)
     buffer += socket->readAll();
     if (!buffer.contains("\r\n\r\n"))
         return;
+    const QByteArray request = m_pending.take(socket);
     // "GET /path?query HTTP/1.1"
-    const QList<QByteArray> requestLine = buffer.left(buffer.indexOf("\r\n")).split(' ');
-    m_pending.remove(socket);
+    const QList<QByteArray> requestLine = request.left(request.indexOf("\r\n")).split(' ');
     disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
     const QString target
         = requestLine.size() > 1 ? QString::fromLatin1(requestLine.at(1)) : QString();
@@ -58,15 +73,27 @@ void LocalHttpServer::read(QTcpSocket *socket)
     m_requestedPaths.append(path);
     emit requested(path);
 
+    const auto credentials = m_credentials.constFind(path);
+    const bool authorized = credentials == m_credentials.constEnd()
+        || request.contains("\r\nAuthorization: " + *credentials + "\r\n");
     const int delayMs = m_resources.value(path).delayMs;
-    if (delayMs > 0)
-        QTimer::singleShot(delayMs, socket, [this, socket, path] { respond(socket, path); });
-    else
-        respond(socket, path);
+    if (delayMs > 0) {
+        QTimer::singleShot(delayMs, socket,
+            [this, socket, path, authorized] { respond(socket, path, authorized); });
+    } else {
+        respond(socket, path, authorized);
+    }
 }
 
-void LocalHttpServer::respond(QTcpSocket *socket, const QString &path)
+void LocalHttpServer::respond(QTcpSocket *socket, const QString &path, bool authorized)
 {
+    if (!authorized) {
+        socket->write("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"Staff\"\r\n"
+                      "Content-Type: text/plain\r\nContent-Length: 16\r\nConnection: close"
+                      "\r\n\r\nSign-in required");
+        socket->disconnectFromHost();
+        return;
+    }
     const auto found = m_resources.constFind(path);
     const bool known = found != m_resources.constEnd();
     const QByteArray body = known ? found->body : QByteArray("not found");

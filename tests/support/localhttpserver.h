@@ -26,6 +26,10 @@ public:
     void serve(const QString &path, const QByteArray &contentType, const QByteArray &body,
         int delayMs = 0);
     void serveHtml(const QString &path, const QString &html, int delayMs = 0);
+    // A file the browser is told to save as `fileName` rather than show.
+    void serveAttachment(const QString &path, const QString &fileName, const QByteArray &body);
+    // Answers `path` only to requests signed in with Basic authentication as user:password.
+    void protect(const QString &path, const QByteArray &userAndPassword);
 
     QUrl url(const QString &path) const;
     // The paths of the requests received so far (without their queries), in order.
@@ -44,10 +48,11 @@ private:
 
     void accept();
     void read(QTcpSocket *socket);
-    void respond(QTcpSocket *socket, const QString &path);
+    void respond(QTcpSocket *socket, const QString &path, bool authorized);
 
     QTcpServer m_server;
     QHash<QString, Resource> m_resources;
+    QHash<QString, QByteArray> m_credentials; // path: the expected Authorization header value
     QHash<QTcpSocket *, QByteArray> m_pending;
     QStringList m_requestedPaths;
 };

@@ -47,3 +47,17 @@ bool ScriptedDialogs::print(QWidget *, QPrinter *)
     ++printRequests;
     return acceptPrinting;
 }
+
+std::optional<Dialogs::Credentials> ScriptedDialogs::signIn(
+    QWidget *, const QString &host, const QString &realm)
+{
+    signInRequests.append(host + u' ' + realm);
+    return signInAnswers.isEmpty() ? std::nullopt : signInAnswers.dequeue();
+}
+
+Dialogs::PageDialogAnswer ScriptedDialogs::pageDialog(
+    QWidget *, PageDialogKind, const QString &text, const QString &, bool offerSilence)
+{
+    pageDialogs.append(offerSilence ? text + QStringLiteral(" [silence offered]") : text);
+    return pageDialogAnswers.isEmpty() ? PageDialogAnswer() : pageDialogAnswers.dequeue();
+}

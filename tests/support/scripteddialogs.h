@@ -6,6 +6,7 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <QStringList>
 
 // Records every dialog the code under test opens and answers from prepared queues, so no test ever
 // blocks on a modal window. An unprepared message is answered Cancel (or Ok for an OK-only box), an
@@ -42,6 +43,17 @@ public:
     FontChoice chooseFont(QWidget *parent, const QFont &initial) override;
     bool pageSetup(QWidget *parent, QPrinter *printer) override;
     bool print(QWidget *parent, QPrinter *printer) override;
+    std::optional<Credentials> signIn(
+        QWidget *parent, const QString &host, const QString &realm) override;
+    PageDialogAnswer pageDialog(QWidget *window, PageDialogKind kind, const QString &text,
+        const QString &value, bool offerSilence) override;
+
+    // Sign-in requests as "host realm"; unprepared ones are cancelled.
+    QStringList signInRequests;
+    QQueue<std::optional<Credentials>> signInAnswers;
+    // Page dialogs as "text" or "text [silence offered]"; unprepared ones are cancelled.
+    QStringList pageDialogs;
+    QQueue<PageDialogAnswer> pageDialogAnswers;
 
     QString lastFilter;
     QString lastStart; // the folder Open started in, or the path Save proposed

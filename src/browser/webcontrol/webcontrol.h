@@ -27,6 +27,34 @@ public:
         WebControl *target = nullptr;
     };
 
+    // What the page asks of the user. Whoever handles the request signals below fills in the
+    // answer before returning (connect directly); unanswered requests are refused.
+    struct SignInRequest
+    {
+        QString host;
+        QString realm;
+        bool accepted = false;
+        QString user;
+        QString password;
+    };
+    // A Yes/No question about the page, No the default.
+    struct Question
+    {
+        QString text;
+        bool yes = false;
+    };
+    enum class PageDialogKind { Alert, Confirm, Prompt };
+    // The page's own alert, confirm or prompt.
+    struct PageDialogRequest
+    {
+        PageDialogKind kind = PageDialogKind::Alert;
+        QString text;
+        QString value;
+        bool offerSilence = false; // offer to silence the page's further dialogs
+        bool accepted = false;
+        bool silence = false;
+    };
+
     // What a page properties dialog shows; what the page cannot tell stays empty (size -1).
     struct PageProperties
     {
@@ -67,6 +95,8 @@ public:
     // Frees the page's process and memory while the control is hidden; the page loads again when
     // the control is shown.
     virtual void discard() = 0;
+    // The page's zoom, 1.0 for actual size; it lasts across the control's navigations.
+    virtual void setZoomFactor(double factor) = 0;
 
     // Saves the complete page (markup and its resources beside it) to `path`.
     virtual void savePage(const QString &path) = 0;
@@ -98,4 +128,7 @@ signals:
     void closeRequested();
     void printFinished(bool ok);
     void findFinished(int matches, int activeMatch);
+    void signInRequested(WebControl::SignInRequest &request);
+    void questionAsked(WebControl::Question &question);
+    void pageDialogRequested(WebControl::PageDialogRequest &request);
 };

@@ -24,6 +24,8 @@ private slots:
 
     void closeAnsweredNoKeepsEverything();
     void closeAnsweredYesEndsTheProgram();
+    void closeNamesTheDownloadsItWouldCancel_data();
+    void closeNamesTheDownloadsItWouldCancel();
     void exitEndsWithoutAsking();
     void menuBarFollowsTheActiveWindow();
     void ctrlTOpensAWindowInBothStates_data();
@@ -107,6 +109,24 @@ void TestFrameWindow::closeAnsweredYesEndsTheProgram()
     m_dialogs.answers.enqueue(Dialogs::Answer::Yes);
     m_frame->close();
     QCOMPARE(m_ends, 1);
+}
+
+void TestFrameWindow::closeNamesTheDownloadsItWouldCancel_data()
+{
+    QTest::addColumn<int>("running");
+    QTest::addColumn<QString>("tail");
+    QTest::newRow("one") << 1 << QStringLiteral("?\n\n1 download in progress will be cancelled.");
+    QTest::newRow("two") << 2 << QStringLiteral("?\n\n2 downloads in progress will be cancelled.");
+}
+
+void TestFrameWindow::closeNamesTheDownloadsItWouldCancel()
+{
+    QFETCH(int, running);
+    m_workspace.running = running;
+    m_dialogs.answers.enqueue(Dialogs::Answer::No);
+    m_frame->close();
+    QVERIFY(m_dialogs.messages[0].text.startsWith(u"Are you sure you want to close all windows?"));
+    QTEST(m_dialogs.messages[0].text.mid(42), "tail");
 }
 
 void TestFrameWindow::exitEndsWithoutAsking()

@@ -35,6 +35,9 @@ private slots:
     void exitHidesOnlyThisWindow();
     void closeRequestUnloadsTheWindow();
     void clearAllHistoryEmptiesTheList();
+    void keysFromThePageReachTheirCommands_data();
+    void keysFromThePageReachTheirCommands();
+    void ctrlLSelectsTheAddressToTypeOver();
 
 private:
     BrowserWindow *makeWindow(FakeWebControl **control = nullptr);
@@ -139,11 +142,13 @@ void TestBrowserWindow::newWindowRequestHandsOverTheNewControl_data()
     using Place = Workspace::PageWindowPlace;
     QTest::addColumn<bool>("blocking");
     QTest::addColumn<bool>("background");
+    QTest::addColumn<bool>("hiddenPopup"); // the opener is itself a blocked pop-up
     QTest::addColumn<Place>("place");
-    QTest::newRow("in front") << false << false << Place::Front;
-    QTest::newRow("in background") << false << true << Place::Behind;
-    QTest::newRow("blocked") << true << false << Place::Hidden;
-    QTest::newRow("blocked, in background") << true << true << Place::Hidden;
+    QTest::newRow("in front") << false << false << false << Place::Front;
+    QTest::newRow("in background") << false << true << false << Place::Behind;
+    QTest::newRow("blocked") << true << false << false << Place::Hidden;
+    QTest::newRow("blocked, in background") << true << true << false << Place::Hidden;
+    QTest::newRow("by a blocked pop-up") << false << false << true << Place::Hidden;
 }
 
 void TestBrowserWindow::newWindowRequestHandsOverTheNewControl()
@@ -155,6 +160,9 @@ void TestBrowserWindow::newWindowRequestHandsOverTheNewControl()
     if (blocking)
         m_window->findChild<ToolsToolbar *>()->entry(ToolsToolbar::AntiPopups)->trigger();
     m_window->menus().opnewb->setChecked(background);
+    QFETCH(bool, hiddenPopup);
+    if (hiddenPopup)
+        m_window->blockAsPopup();
     WebControl::NewWindowRequest request;
     emit m_web->newWindowRequested(request);
     QCOMPARE(request.target, &newControl);
@@ -236,6 +244,55 @@ void TestBrowserWindow::clearAllHistoryEmptiesTheList()
     QCOMPARE(box->count(), 0);
     QVERIFY(!QFile::exists(file));
     QCOMPARE(box->currentText(), QStringLiteral("kept"));
+}
+
+void TestBrowserWindow::keysFromThePageReachTheirCommands_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<double>("zoom"); // relative to actual size: -1 smaller, 0 same, 1 larger
+    QTest::addColumn<int>("downloads");
+    QTest::newRow("zoom in") << QKeySequence(QStringLiteral("Ctrl++")) << QStringList() << 1.0 << 0;
+    QTest::newRow("zoom in with =")
+        << QKeySequence(QStringLiteral("Ctrl+=")) << QStringList() << 1.0 << 0;
+    QTest::newRow("zoom out") << QKeySequence(QStringLiteral("Ctrl+-")) << QStringList() << -1.0
+                              << 0;
+    QTest::newRow("zoom in twice, actual size")
+        << QKeySequence(QStringLiteral("Ctrl++, Ctrl++, Ctrl+0")) << QStringList() << 0.0 << 0;
+    QTest::newRow("back and forward")
+        << QKeySequence(QStringLiteral("Alt+Left, Alt+Right"))
+        << QStringList { QStringLiteral("goBack"), QStringLiteral("goForward") } << 0.0 << 0;
+    QTest::newRow("refresh and stop")
+        << QKeySequence(QStringLiteral("F5, Esc"))
+        << QStringList { QStringLiteral("refresh"), QStringLiteral("stop") } << 0.0 << 0;
+    QTest::newRow("downloads") << QKeySequence(QStringLiteral("Ctrl+J")) << QStringList() << 0.0
+                               << 1;
+}
+
+void TestBrowserWindow::keysFromThePageReachTheirCommands()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(double, zoom);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_web->widget()->setFocus();
+    m_web->calls.clear();
+    QTest::keySequence(m_web->widget(), keys);
+    QTEST(m_web->calls, "calls");
+    QCOMPARE(m_web->zoomFactor > 1.0 ? 1.0 : m_web->zoomFactor < 1.0 ? -1.0 : 0.0, zoom);
+    QTEST(m_workspace.downloadsShown, "downloads");
+}
+
+void TestBrowserWindow::ctrlLSelectsTheAddressToTypeOver()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    m_web->widget()->setFocus();
+    auto *box = m_window->findChild<QComboBox *>(QStringLiteral("text2"));
+    box->setEditText(QStringLiteral("http://example.org/"));
+    QTest::keySequence(m_web->widget(), QKeySequence(QStringLiteral("Ctrl+L")));
+    QVERIFY(box->hasFocus());
+    QCOMPARE(box->lineEdit()->selectedText(), QStringLiteral("http://example.org/"));
 }
 
 QTEST_MAIN(TestBrowserWindow)

@@ -4,14 +4,18 @@
 #include "browser/core/addressurl.h"
 #include "browser/webcontrol/qtwebengine/deferredprofile.h"
 #include "browser/webcontrol/qtwebengine/offlineinterceptor.h"
+#include "browser/webcontrol/qtwebengine/pagefullscreen.h"
+#include "browser/webcontrol/qtwebengine/pagerequests.h"
 #include "browser/webcontrol/qtwebengine/profilesettings.h"
 #include "browser/webcontrol/qtwebengine/webenginepage.h"
 
 #include <QDir>
 #include <QPrinter>
 #include <QRect>
+#include <QTimer>
 #include <QVariantMap>
 #include <QWebEngineFindTextResult>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 #include <utility>
@@ -79,6 +83,8 @@ void WebEngineControl::makePage(QWebEngineProfile *profile)
         return;
     m_page = new WebEnginePage(profile, this);
     m_settings = std::make_unique<ProfileSettings>(profile);
+    m_fullScreen = new PageFullScreen(m_page, m_view, this);
+    new PageRequests(m_page, this, m_questions); // owned by this control
     m_page->setUrlRequestInterceptor(m_interceptor);
     m_page->setWindowFactory([this] { return openWindow(); });
     m_view->setPage(m_page);
@@ -93,6 +99,7 @@ void WebEngineControl::makePage(QWebEngineProfile *profile)
 WebEngineControl::~WebEngineControl()
 {
     *m_alive = false;
+    delete m_fullScreen;
     delete m_view;
     // The page goes before the interceptor it uses.
     delete m_page;
@@ -104,6 +111,11 @@ QWebEnginePage *WebEngineControl::page() const
     if (!m_page && m_deferred)
         m_deferred->profile();
     return m_page;
+}
+
+WebEngineControl *WebEngineControl::forPage(QWebEnginePage *page)
+{
+    return page ? qobject_cast<WebEngineControl *>(page->parent()) : nullptr;
 }
 
 // The settings belong to the profile, so they come with the page.
@@ -220,6 +232,14 @@ void WebEngineControl::discard()
         m_page->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
 }
 
+void WebEngineControl::setZoomFactor(double factor)
+{
+    m_zoomFactor = factor;
+    // A page not made yet takes the zoom when it loads.
+    if (m_page)
+        m_page->setZoomFactor(factor);
+}
+
 void WebEngineControl::savePage(const QString &path)
 {
     page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
@@ -272,17 +292,22 @@ void WebEngineControl::connectPage()
             emit navigationStarting(url);
         });
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] {
+        m_questions.restart();
         emit statusTextChanged(tr("Loading %1...").arg(m_loadingUrl.toDisplayString()));
     });
     connect(m_page, &QWebEnginePage::loadProgress, this,
         [this](int progress) { emit progressChanged(progress, 100); });
-    connect(m_page, &QWebEnginePage::loadFinished, this, [this] {
-        // Failed loads complete too (an error page, or a request blocked while offline), so the
-        // window always leaves its loading state.
-        emit statusTextChanged(tr("Done"));
-        emit documentComplete(page()->url());
-    });
+    connect(m_page, &QWebEnginePage::loadingChanged, this, &WebEngineControl::onLoadingChanged);
     connect(m_page, &QWebEnginePage::titleChanged, this, &WebControl::titleChanged);
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
+        [this](QWebEnginePage::RenderProcessTerminationStatus status, int exitCode) {
+            showStoppedPage(status, exitCode);
+        });
+    connect(m_page, &WebEnginePage::windowRefused, this, [this](int refused) {
+        emit statusTextChanged(tr("%1 pop-up windows refused").arg(refused));
+    });
+    connect(m_page, &WebEnginePage::dialogRequested, this, &WebControl::pageDialogRequested,
+        Qt::DirectConnection);
     connect(m_page, &QWebEnginePage::linkHovered, this, &WebControl::statusTextChanged);
     connect(m_page, &QWebEnginePage::geometryChangeRequested, this, &WebEngineControl::requestSize);
     connect(m_page, &QWebEnginePage::windowCloseRequested, this, &WebControl::closeRequested);
@@ -292,6 +317,61 @@ void WebEngineControl::connectPage()
         });
     connect(m_page, &QWebEnginePage::pdfPrintingFinished, this,
         [this](const QString &, bool ok) { emit printFinished(ok); });
+}
+
+void WebEngineControl::onLoadingChanged(const QWebEngineLoadingInfo &info)
+{
+    switch (info.status()) {
+    case QWebEngineLoadingInfo::LoadStartedStatus:
+        return;
+    default:
+        emit statusTextChanged(finishedStatus(info));
+        break;
+    }
+    // The engine starts each new document at its own zoom; the window's zoom stays.
+    if (!qFuzzyCompare(m_page->zoomFactor(), m_zoomFactor))
+        m_page->setZoomFactor(m_zoomFactor);
+    // Failed loads complete too (the engine's error page, or a request blocked while offline),
+    // so the window always leaves its loading state.
+    emit documentComplete(m_page->url());
+}
+
+QString WebEngineControl::finishedStatus(const QWebEngineLoadingInfo &info)
+{
+    QString status;
+    if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus) {
+        status = tr("Could not load %1: %2").arg(info.url().toDisplayString(), info.errorString());
+    } else if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus) {
+        status = tr("Stopped");
+    } else if (!m_stoppedStatus.isEmpty()) {
+        status = std::exchange(m_stoppedStatus, QString());
+    } else {
+        status = tr("Done");
+    }
+    if (const int refused = m_page->refusedWindows())
+        status += tr(" (%1 pop-up windows refused)").arg(refused);
+    return status;
+}
+
+void WebEngineControl::showStoppedPage(int status, int exitCode)
+{
+    const QString reason = status == QWebEnginePage::KilledTerminationStatus ? tr("it was killed")
+        : status == QWebEnginePage::CrashedTerminationStatus
+        ? tr("it crashed")
+        : tr("its process ended with code %1").arg(exitCode);
+    const QUrl deadPage = m_page->url();
+    m_stoppedStatus = tr("The page stopped: %1").arg(reason);
+    emit statusTextChanged(m_stoppedStatus);
+    const QString html
+        = QStringLiteral(
+            "<!DOCTYPE html><html><head><title>Page stopped</title></head>"
+            "<body style='font-family:sans-serif;margin:3em'><h1>This page stopped</h1>"
+            "<p>%1</p><p>%2</p><form action='%3' method='get'><button>Reload</button></form>"
+            "</body></html>")
+              .arg(m_stoppedStatus.toHtmlEscaped(), deadPage.toDisplayString().toHtmlEscaped(),
+                  deadPage.toString(QUrl::FullyEncoded).toHtmlEscaped());
+    // The engine must finish tearing down the dead page's process first.
+    QTimer::singleShot(0, m_page, [page = m_page, html] { page->setHtml(html); });
 }
 
 void WebEngineControl::connectView()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "browser/core/questionqueue.h"
 #include "browser/webcontrol/webcontrol.h"
 
 #include <QPointer>
@@ -8,9 +9,11 @@
 
 class DeferredProfile;
 class OfflineInterceptor;
+class PageFullScreen;
 class ProfileSettings;
 class QRect;
 class QVariant;
+class QWebEngineLoadingInfo;
 class QWebEnginePage;
 class QWebEngineProfile;
 class QWebEngineView;
@@ -31,6 +34,11 @@ public:
     ~WebEngineControl() override;
 
     QWebEnginePage *page() const;
+    // The control showing `page`, if any.
+    static WebEngineControl *forPage(QWebEnginePage *page);
+
+    // The page's questions to the user, one at a time.
+    QuestionQueue &questions() { return m_questions; }
 
     // The page Home goes to, shared by every control on the same profile.
     QUrl homePage() const;
@@ -52,6 +60,7 @@ public:
     bool isOffline() const override;
     void setAudioMuted(bool muted) override;
     void discard() override;
+    void setZoomFactor(double factor) override;
     void savePage(const QString &path) override;
     void print(QPrinter *printer) override;
     void findText(const QString &text, bool backward, bool caseSensitive) override;
@@ -62,6 +71,9 @@ private:
     void makePage(QWebEngineProfile *profile);
     void connectPage();
     void connectView();
+    void onLoadingChanged(const QWebEngineLoadingInfo &info);
+    QString finishedStatus(const QWebEngineLoadingInfo &info);
+    void showStoppedPage(int status, int exitCode);
     void load(const QUrl &url);
     QWebEnginePage *openWindow();
     void requestSize(const QRect &geometry);
@@ -75,7 +87,12 @@ private:
     std::unique_ptr<ProfileSettings> m_settings;
     // The browser window may take the view into its layout and delete it with itself.
     QPointer<QWebEngineView> m_view;
+    PageFullScreen *m_fullScreen = nullptr;
     QUrl m_loadingUrl;
     DeferredProfile *m_deferred = nullptr;
     QUrl m_pendingUrl; // the navigation asked for before the page was made
+    QuestionQueue m_questions;
+    double m_zoomFactor = 1.0;
+    // Said instead of "Done" when the page showing why the last page stopped has loaded.
+    QString m_stoppedStatus;
 };

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class Download;
+class QWebEngineDownloadRequest;
+class QWebEngineProfile;
+class QWidget;
+
+// Every download of a profile's pages: asks where to save it and starts it there. Saved pages are
+// left alone; the command that saves them already chose their place.
+class DownloadManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Asks the user where to save, starting from `proposedPath`; nothing when the user cancels.
+    using PathChooser
+        = std::function<std::optional<QString>(QWidget *parent, const QString &proposedPath)>;
+
+    DownloadManager(QWebEngineProfile *profile, PathChooser choosePath, QObject *parent = nullptr);
+
+signals:
+    // The download belongs to the manager and lives as long as it does.
+    void started(Download *download);
+
+private:
+    void onRequested(QWebEngineDownloadRequest *request);
+    std::optional<QString> ask(QWebEngineDownloadRequest *request);
+
+    PathChooser m_choosePath;
+};

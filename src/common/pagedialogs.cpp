@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real sign-in and page dialogs of QtDialogs.
+#include "common/dialogs.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QEventLoop>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+
+namespace {
+
+QLineEdit *addField(QFormLayout *form, const char *name, const QString &label)
+{
+    auto *field = new QLineEdit(form->parentWidget());
+    field->setObjectName(QLatin1String(name));
+    form->addRow(label, field);
+    return field;
+}
+
+QDialogButtonBox *addButtons(QDialog *dialog, QFormLayout *form, bool withCancel)
+{
+    auto *buttons = new QDialogButtonBox(
+        withCancel ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel : QDialogButtonBox::Ok,
+        dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    form->addRow(buttons);
+    return buttons;
+}
+
+// Runs `dialog` modal to `window` alone; true when accepted. Window modality would block the
+// frame and every other browser window in it, so the window is disabled instead while a local
+// loop waits. The loop also ends when the window or the dialog goes away.
+bool runForWindow(const QPointer<QDialog> &dialog, QWidget *window)
+{
+    const QPointer<QWidget> guard(window);
+    QEventLoop loop;
+    QObject::connect(dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    QObject::connect(dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
+    QObject::connect(window, &QObject::destroyed, dialog, &QDialog::reject);
+    window->setEnabled(false);
+    dialog->show();
+    loop.exec();
+    if (guard)
+        guard->setEnabled(true);
+    return dialog && guard && dialog->result() == QDialog::Accepted;
+}
+
+} // namespace
+
+std::optional<Dialogs::Credentials> QtDialogs::signIn(
+    QWidget *parent, const QString &host, const QString &realm)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Sign in"));
+    auto *form = new QFormLayout(&dialog);
+    form->addRow(new QLabel(realm.isEmpty()
+            ? QStringLiteral("%1 asks you to sign in.").arg(host)
+            : QStringLiteral("%1 asks you to sign in to \"%2\".").arg(host, realm),
+        &dialog));
+    QLineEdit *user = addField(form, "user", QStringLiteral("&User name:"));
+    QLineEdit *password = addField(form, "password", QStringLiteral("&Password:"));
+    password->setEchoMode(QLineEdit::Password);
+    addButtons(&dialog, form, true);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return Credentials { user->text(), password->text() };
+}
+
+Dialogs::PageDialogAnswer QtDialogs::pageDialog(QWidget *window, PageDialogKind kind,
+    const QString &text, const QString &value, bool offerSilence)
+{
+    // Parented to the top-level window so it stays on top of it; only `window` is blocked.
+    const QPointer<QDialog> dialog = new QDialog(window->window());
+    dialog->setWindowTitle(QStringLiteral("Message from the page"));
+    auto *form = new QFormLayout(dialog);
+    auto *label = new QLabel(text, dialog);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    form->addRow(label);
+    QLineEdit *field = nullptr;
+    if (kind == PageDialogKind::Prompt) {
+        field = new QLineEdit(value, dialog);
+        form->addRow(field);
+    }
+    QCheckBox *silence = nullptr;
+    if (offerSilence) {
+        silence = new QCheckBox(QStringLiteral("Don't let this page show more dialogs"), dialog);
+        form->addRow(silence);
+    }
+    addButtons(dialog, form, kind != PageDialogKind::Alert);
+    PageDialogAnswer answer;
+    answer.accepted = runForWindow(dialog, window);
+    if (!dialog)
+        return answer;
+    answer.value = field ? field->text() : QString();
+    answer.silence = silence && silence->isChecked();
+    delete dialog;
+    return answer;
+}
