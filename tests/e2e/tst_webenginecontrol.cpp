@@ -253,7 +253,7 @@ void TestWebEngineControl::sizeRequestsArriveInWidgetPixels()
     connect(m_control, &WebControl::newWindowRequested, this,
         [&](WebControl::NewWindowRequest &request) {
             WebEngineControl *target = newControl();
-            target->page()->setZoomFactor(zoom);
+            target->setZoomFactor(zoom);
             connect(
                 target, &WebControl::widthRequested, this, [&](int w) { requested.setWidth(w); });
             connect(

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/core/downloadlistmodel.h"
-#include "qstringprinter.h"
+#include "unit/qtprinters.h"
 
 #include <gtest/gtest.h>
 
