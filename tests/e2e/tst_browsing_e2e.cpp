@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QSslKey>
+#include <QSslServer>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +36,8 @@ private slots:
     void attachmentDownload();
     void basicSignIn_data();
     void basicSignIn();
+    void untrustedCertificateNeedsTheUsersYes_data();
+    void untrustedCertificateNeedsTheUsersYes();
     void pageFullScreenIsEnteredAndLeftWithEsc();
     void permissionAnsweredNoIsDenied();
     void popupsWithoutAGestureAreBoundedPerLoad();
@@ -156,6 +160,51 @@ void TestBrowsingEndToEnd::basicSignIn()
     QCOMPARE(asked, QStringList { QStringLiteral("127.0.0.1 Staff") });
     QTEST(evaluate(m_web->page(), QStringLiteral("document.body.innerText")).toString().trimmed(),
         "shown");
+}
+
+void TestBrowsingEndToEnd::untrustedCertificateNeedsTheUsersYes_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("allowed") << true;
+    QTest::newRow("refused") << false;
+}
+
+void TestBrowsingEndToEnd::untrustedCertificateNeedsTheUsersYes()
+{
+    QFETCH(bool, yes);
+    // A site whose certificate signed itself.
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    QFile certificate(QStringLiteral(TEST_DATA_DIR "/tls/localhost.crt"));
+    QFile key(QStringLiteral(TEST_DATA_DIR "/tls/localhost.key"));
+    QVERIFY(certificate.open(QIODevice::ReadOnly) && key.open(QIODevice::ReadOnly));
+    tls.setLocalCertificate(QSslCertificate(&certificate));
+    tls.setPrivateKey(QSslKey(&key, QSsl::Rsa));
+    QSslServer https;
+    https.setSslConfiguration(tls);
+    QVERIFY(https.listen(QHostAddress::LocalHost));
+    connect(&https, &QTcpServer::pendingConnectionAvailable, this, [&https] {
+        while (QTcpSocket *socket = https.nextPendingConnection()) {
+            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 6\r\n"
+                              "Connection: close\r\n\r\nSecure");
+                socket->disconnectFromHost();
+            });
+        }
+    });
+    QStringList asked;
+    connect(m_web.get(), &WebControl::questionAsked, this, [&](WebControl::Question &question) {
+        asked << question.text.section(u'\n', 0, 2);
+        question.yes = yes;
+    });
+    QSignalSpy status(m_web.get(), &WebControl::statusTextChanged);
+    const QString address = QStringLiteral("https://127.0.0.1:%1/").arg(https.serverPort());
+    QVERIFY(enginetest::navigateAndWait(*m_web, address));
+    QCOMPARE(asked,
+        QStringList { QStringLiteral("The site's security certificate is not trusted...\n\n"
+                                     "127.0.0.1") });
+    QCOMPARE(status.last().first().toString().startsWith(u"Could not load"), !yes);
+    if (yes)
+        QCOMPARE(evaluate(m_web->page(), QStringLiteral("document.body.innerText")), "Secure");
 }
 
 void TestBrowsingEndToEnd::pageFullScreenIsEnteredAndLeftWithEsc()

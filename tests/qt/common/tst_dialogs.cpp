@@ -3,8 +3,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -98,6 +101,8 @@ private slots:
     void fontDialogIsQtsOwnAndCancelKeepsTheStartingFont();
     void fileDialogsRememberTheFolderAndAddTheFiltersExtension_data();
     void fileDialogsRememberTheFolderAndAddTheFiltersExtension();
+    void pageDialogBlocksOnlyItsWindow_data();
+    void pageDialogBlocksOnlyItsWindow();
 };
 
 void TestDialogs::cleanup()
@@ -235,6 +240,48 @@ void TestDialogs::fileDialogsRememberTheFolderAndAddTheFiltersExtension()
     QFETCH(QString, saved);
     QCOMPARE(dialogs.saveFile(nullptr, filter, proposed), std::optional(dir.filePath(saved)));
     QCOMPARE(proposals.value(1), dir.filePath(proposed));
+}
+
+void TestDialogs::pageDialogBlocksOnlyItsWindow_data()
+{
+    QTest::addColumn<bool>("closeWindow");
+    QTest::newRow("answered") << false;
+    QTest::newRow("its window goes away") << true;
+}
+
+void TestDialogs::pageDialogBlocksOnlyItsWindow()
+{
+    QFETCH(bool, closeWindow);
+    // A frame holding two browser windows.
+    QWidget frame;
+    QPointer<QWidget> page = new QWidget(&frame);
+    auto *other = new QWidget(&frame);
+    frame.show();
+    bool blockedOnlyItsWindow = false;
+    QTimer::singleShot(0, &frame, [&] {
+        auto *dialog = frame.findChild<QDialog *>();
+        if (!dialog)
+            return;
+        blockedOnlyItsWindow = dialog->isVisible() && !dialog->isModal() && !page->isEnabled()
+            && other->isEnabled() && frame.isEnabled();
+        if (closeWindow) {
+            delete page;
+            return;
+        }
+        dialog->findChild<QLineEdit *>()->setText(QStringLiteral("typed"));
+        dialog->findChild<QCheckBox *>()->setChecked(true);
+        dialog->accept();
+    });
+    QtDialogs dialogs;
+    const auto answer = dialogs.pageDialog(
+        page, Dialogs::PageDialogKind::Prompt, QStringLiteral("Name?"), QString(), true);
+    QVERIFY(blockedOnlyItsWindow);
+    QCOMPARE(answer.accepted, !closeWindow);
+    QCOMPARE(answer.silence, !closeWindow);
+    QCOMPARE(answer.value, closeWindow ? QString() : QStringLiteral("typed"));
+    QVERIFY(!frame.findChild<QDialog *>());
+    if (page)
+        QVERIFY(page->isEnabled());
 }
 
 QTEST_MAIN(TestDialogs)
