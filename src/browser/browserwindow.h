@@ -63,6 +63,7 @@ private:
     void createMenus();
     void createFileMenu();
     void createViewAndEditMenus();
+    void createOptionsAndHistoryMenus();
     void createOtherMenus();
     void createControls(const QString &historyFilePath);
     void createStatusBar();

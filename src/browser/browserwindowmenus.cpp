@@ -13,6 +13,7 @@ void BrowserWindow::createMenus()
 {
     createFileMenu();
     createViewAndEditMenus();
+    createOptionsAndHistoryMenus();
     createOtherMenus();
 }
 
@@ -84,7 +85,7 @@ void BrowserWindow::createViewAndEditMenus()
         this);
 }
 
-void BrowserWindow::createOtherMenus()
+void BrowserWindow::createOptionsAndHistoryMenus()
 {
     BrowserMenus &m = m_menus;
     m.opt = BrowserMenus::addMenu(this, "opt", QStringLiteral("&Options"));
@@ -104,7 +105,11 @@ void BrowserWindow::createOtherMenus()
         { { "clearhist", "Clear All History", {}, [this] { m_addressBar->clearAllHistory(); },
             &m.clearhist } },
         this);
+}
 
+void BrowserWindow::createOtherMenus()
+{
+    BrowserMenus &m = m_menus;
     const auto arrange = [this](Workspace::Arrangement how) {
         return [this, how] { m_workspace.arrangeBrowserWindows(how); };
     };

@@ -7,6 +7,7 @@
 #include "browser/webcontrol/qtwebengine/pagefullscreen.h"
 #include "browser/webcontrol/qtwebengine/pagerequests.h"
 #include "browser/webcontrol/qtwebengine/profilesettings.h"
+#include "browser/webcontrol/qtwebengine/stoppedpage.h"
 #include "browser/webcontrol/qtwebengine/webenginepage.h"
 
 #include <QDir>
@@ -235,7 +236,6 @@ void WebEngineControl::discard()
 void WebEngineControl::setZoomFactor(double factor)
 {
     m_zoomFactor = factor;
-    // A page not made yet takes the zoom when it loads.
     if (m_page)
         m_page->setZoomFactor(factor);
 }
@@ -321,13 +321,9 @@ void WebEngineControl::connectPage()
 
 void WebEngineControl::onLoadingChanged(const QWebEngineLoadingInfo &info)
 {
-    switch (info.status()) {
-    case QWebEngineLoadingInfo::LoadStartedStatus:
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus)
         return;
-    default:
-        emit statusTextChanged(finishedStatus(info));
-        break;
-    }
+    emit statusTextChanged(finishedStatus(info));
     // The engine starts each new document at its own zoom; the window's zoom stays.
     if (!qFuzzyCompare(m_page->zoomFactor(), m_zoomFactor))
         m_page->setZoomFactor(m_zoomFactor);
@@ -338,16 +334,13 @@ void WebEngineControl::onLoadingChanged(const QWebEngineLoadingInfo &info)
 
 QString WebEngineControl::finishedStatus(const QWebEngineLoadingInfo &info)
 {
-    QString status;
-    if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus) {
+    QString status = tr("Done");
+    if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus)
         status = tr("Could not load %1: %2").arg(info.url().toDisplayString(), info.errorString());
-    } else if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus) {
+    else if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus)
         status = tr("Stopped");
-    } else if (!m_stoppedStatus.isEmpty()) {
+    else if (!m_stoppedStatus.isEmpty())
         status = std::exchange(m_stoppedStatus, QString());
-    } else {
-        status = tr("Done");
-    }
     if (const int refused = m_page->refusedWindows())
         status += tr(" (%1 pop-up windows refused)").arg(refused);
     return status;
@@ -355,21 +348,9 @@ QString WebEngineControl::finishedStatus(const QWebEngineLoadingInfo &info)
 
 void WebEngineControl::showStoppedPage(int status, int exitCode)
 {
-    const QString reason = status == QWebEnginePage::KilledTerminationStatus ? tr("it was killed")
-        : status == QWebEnginePage::CrashedTerminationStatus
-        ? tr("it crashed")
-        : tr("its process ended with code %1").arg(exitCode);
-    const QUrl deadPage = m_page->url();
-    m_stoppedStatus = tr("The page stopped: %1").arg(reason);
+    m_stoppedStatus = StoppedPage::status(status, exitCode);
     emit statusTextChanged(m_stoppedStatus);
-    const QString html
-        = QStringLiteral(
-            "<!DOCTYPE html><html><head><title>Page stopped</title></head>"
-            "<body style='font-family:sans-serif;margin:3em'><h1>This page stopped</h1>"
-            "<p>%1</p><p>%2</p><form action='%3' method='get'><button>Reload</button></form>"
-            "</body></html>")
-              .arg(m_stoppedStatus.toHtmlEscaped(), deadPage.toDisplayString().toHtmlEscaped(),
-                  deadPage.toString(QUrl::FullyEncoded).toHtmlEscaped());
+    const QString html = StoppedPage::html(m_stoppedStatus, m_page->url());
     // The engine must finish tearing down the dead page's process first.
     QTimer::singleShot(0, m_page, [page = m_page, html] { page->setHtml(html); });
 }
