@@ -130,6 +130,9 @@ void TestWebEngineControl::designModeSwitchesOnAndOffAndEditsRun()
     m_control->widget()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_control->widget()));
     m_control->execute(WebControl::Command::SelectAll);
+    QTRY_COMPARE(
+        evaluate(m_control->page(), QStringLiteral("getSelection().toString()")).toString(),
+        QStringLiteral("remove me"));
     m_control->execute(WebControl::Command::Delete);
     QTRY_COMPARE(
         evaluate(m_control->page(), QStringLiteral("document.body.innerText.trim()")).toString(),
