@@ -23,6 +23,18 @@ TEST(Windows1252, EveryByteRoundTrips)
     EXPECT_EQ(text.mid(0x80, 2), u"\u20ac\u0081"_s); // the euro sign, then an undefined byte
 }
 
+// The byte-by-byte lookup the RTF writer uses agrees with the text encoder on every character.
+TEST(Windows1252, SingleCharacterLookupAgreesWithTheEncoder)
+{
+    for (int c = 0; c <= 0xFFFF; ++c) {
+        const std::optional<QByteArray> bytes = encodeWindows1252(QString(QChar(char16_t(c))));
+        const std::optional<char> byte = unicodeToWindows1252(char16_t(c));
+        ASSERT_EQ(byte.has_value(), bytes.has_value()) << c;
+        if (byte)
+            ASSERT_EQ(QByteArray(1, *byte), *bytes) << c;
+    }
+}
+
 TEST(Windows1252, TheFiveUndefinedBytesKeepTheirC1Controls)
 {
     for (const unsigned char byte : { 0x81, 0x8D, 0x8F, 0x90, 0x9D })
