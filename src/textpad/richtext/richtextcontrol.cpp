@@ -19,17 +19,13 @@ RichTextControl::RichTextControl(QWidget *parent)
     // Lines never wrap: long ones scroll sideways, with both scroll bars shown as needed.
     setLineWrapMode(QTextEdit::NoWrap);
     connect(this, &QTextEdit::textChanged, this, &RichTextControl::change);
-    prepareDocument(document());
-}
-
-// Paragraphs run left to right unless they say otherwise: working the direction out from each
-// paragraph's text makes every edit of a large document cost twice as much.
-void RichTextControl::prepareDocument(QTextDocument *document)
-{
-    QTextOption option = document->defaultTextOption();
+    // Paragraphs run left to right unless they say otherwise: working the direction out from each
+    // paragraph's text makes every edit of a large document cost twice as much. Loaded documents
+    // take the option over from this one.
+    QTextOption option = document()->defaultTextOption();
     option.setTextDirection(Qt::LeftToRight);
-    document->setDefaultTextOption(option);
-    m_sizeTracker = new DocumentSizeTracker(document);
+    document()->setDefaultTextOption(option);
+    m_sizeTracker = new DocumentSizeTracker(document());
 }
 
 QString RichTextControl::text() const
@@ -248,7 +244,7 @@ void RichTextControl::setSelColor(const QColor &color)
 
 void RichTextControl::loadFile(const QString &path)
 {
-    textpad::LoadedDocument loaded = textpad::readDocumentFile(path, document()->defaultFont());
+    textpad::LoadedDocument loaded = textpad::readDocumentFile(path, *document());
     loaded.document->setParent(this);
     useDocument(loaded.document.release());
     m_plainFormat = loaded.plainFormat;
@@ -257,7 +253,7 @@ void RichTextControl::loadFile(const QString &path)
 void RichTextControl::useDocument(QTextDocument *document)
 {
     QPointer<QTextDocument> previous = this->document();
-    prepareDocument(document);
+    m_sizeTracker = new DocumentSizeTracker(document);
     setDocument(document);
     if (previous && previous->parent() == this)
         delete previous;

@@ -80,7 +80,6 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
-    void prepareDocument(QTextDocument *document);
     void useDocument(QTextDocument *document);
     // The paragraphs the selection touches; the caret's paragraph when nothing is selected.
     QList<QTextBlock> selectedBlocks() const;

@@ -52,11 +52,12 @@ EncodedPlainText encodePlainDocument(const QTextDocument &document, const PlainT
     return encodePlainText(text, format.encoding);
 }
 
-LoadedDocument readDocumentFile(const QString &path, const QFont &defaultFont)
+LoadedDocument readDocumentFile(const QString &path, const QTextDocument &like)
 {
     const QByteArray bytes = readBytes(path);
     LoadedDocument loaded { std::make_unique<QTextDocument>(), PlainTextFormat() };
-    loaded.document->setDefaultFont(defaultFont);
+    loaded.document->setDefaultFont(like.defaultFont());
+    loaded.document->setDefaultTextOption(like.defaultTextOption());
     if (bytes.startsWith("{\\rtf")) {
         if (!readRtf(bytes, loaded.document.get())) {
             throw FileError(path,

@@ -6,7 +6,6 @@
 #include <QString>
 #include <memory>
 
-class QFont;
 class QTextDocument;
 
 namespace textpad {
@@ -19,8 +18,9 @@ struct LoadedDocument
     PlainTextFormat plainFormat; // as read for plain text; a new document's for rich text
 };
 
-// Reads into a new document, so a file that cannot be read leaves the one on screen alone.
-LoadedDocument readDocumentFile(const QString &path, const QFont &defaultFont);
+// Reads into a new document, so a file that cannot be read leaves the one on screen alone. The
+// new document starts with the default font and text options of `like`, set before it fills.
+LoadedDocument readDocumentFile(const QString &path, const QTextDocument &like);
 
 void writeRichTextFile(const QString &path, const QTextDocument &document);
 

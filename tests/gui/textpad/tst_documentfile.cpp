@@ -36,7 +36,7 @@ LoadedDocument TestDocumentFile::load(const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
     file.close();
-    return readDocumentFile(path, QFont());
+    return readDocumentFile(path, QTextDocument());
 }
 
 QByteArray TestDocumentFile::saved(const LoadedDocument &loaded)
