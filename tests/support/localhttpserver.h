@@ -50,9 +50,10 @@ private:
     void read(QTcpSocket *socket);
     void respond(QTcpSocket *socket, const QString &path, bool authorized);
 
-    QTcpServer m_server;
     QHash<QString, Resource> m_resources;
     QHash<QString, QByteArray> m_credentials; // path: the expected Authorization header value
     QHash<QTcpSocket *, QByteArray> m_pending;
     QStringList m_requestedPaths;
+    // Last, so it goes first: the sockets it deletes report their disconnection into m_pending.
+    QTcpServer m_server;
 };
