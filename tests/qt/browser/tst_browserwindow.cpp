@@ -38,6 +38,7 @@ private slots:
     void keysFromThePageReachTheirCommands_data();
     void keysFromThePageReachTheirCommands();
     void ctrlLSelectsTheAddressToTypeOver();
+    void pageQuestionsAreAnsweredThroughTheDialogs();
 
 private:
     BrowserWindow *makeWindow(FakeWebControl **control = nullptr);
@@ -293,6 +294,32 @@ void TestBrowserWindow::ctrlLSelectsTheAddressToTypeOver()
     QTest::keySequence(m_web->widget(), QKeySequence(QStringLiteral("Ctrl+L")));
     QVERIFY(box->hasFocus());
     QCOMPARE(box->lineEdit()->selectedText(), QStringLiteral("http://example.org/"));
+}
+
+void TestBrowserWindow::pageQuestionsAreAnsweredThroughTheDialogs()
+{
+    m_dialogs.signInAnswers.enqueue(Dialogs::Credentials { QStringLiteral("ann"), "secret" });
+    WebControl::SignInRequest signIn { QStringLiteral("example.org"), QStringLiteral("Staff") };
+    emit m_web->signInRequested(signIn);
+    QCOMPARE(m_dialogs.signInRequests, QStringList { QStringLiteral("example.org Staff") });
+    QVERIFY(signIn.accepted);
+    QCOMPARE(signIn.user + u':' + signIn.password, QStringLiteral("ann:secret"));
+
+    m_dialogs.answers.enqueue(Dialogs::Answer::Yes);
+    WebControl::Question question { QStringLiteral("Allow example.org to use your camera?") };
+    emit m_web->questionAsked(question);
+    QVERIFY(question.yes);
+    QCOMPARE(m_dialogs.messages.last().text, question.text);
+    // No is the safe answer, so it is the one Enter gives.
+    QCOMPARE(m_dialogs.messages.last().buttons, Dialogs::Buttons::YesNoDefaultNo);
+
+    m_dialogs.pageDialogAnswers.enqueue({ true, QStringLiteral("Ann"), true });
+    WebControl::PageDialogRequest prompt { WebControl::PageDialogKind::Prompt,
+        QStringLiteral("Name?"), QString(), true };
+    emit m_web->pageDialogRequested(prompt);
+    QCOMPARE(m_dialogs.pageDialogs, QStringList { QStringLiteral("Name? [silence offered]") });
+    QVERIFY(prompt.accepted && prompt.silence);
+    QCOMPARE(prompt.value, QStringLiteral("Ann"));
 }
 
 QTEST_MAIN(TestBrowserWindow)

@@ -20,7 +20,8 @@ QString StoppedPage::html(const QString &status, const QUrl &deadPage)
     return QStringLiteral(
         "<!DOCTYPE html><html><head><title>Page stopped</title></head>"
         "<body style='font-family:sans-serif;margin:3em'><h1>This page stopped</h1>"
-        "<p>%1</p><p>%2</p><form action='%3' method='get'><button>Reload</button></form>"
+        "<p>%1</p><p>%2</p><p><a href='%3' style='padding:.4em 1em;border:1px solid gray;"
+        "border-radius:4px;text-decoration:none;color:black;background:#eee'>Reload</a></p>"
         "</body></html>")
         .arg(status.toHtmlEscaped(), deadPage.toDisplayString().toHtmlEscaped(),
             deadPage.toString(QUrl::FullyEncoded).toHtmlEscaped());

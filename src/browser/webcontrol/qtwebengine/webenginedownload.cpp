@@ -31,6 +31,15 @@ WebEngineDownload::WebEngineDownload(
     request->accept();
 }
 
+WebEngineDownload::~WebEngineDownload()
+{
+    if (m_state != State::InProgress)
+        return;
+    if (m_request)
+        m_request->cancel();
+    QFile::remove(m_temporaryPath);
+}
+
 QString WebEngineDownload::temporaryPath(const QString &path)
 {
     QString candidate = path + QStringLiteral(".part");

@@ -16,6 +16,8 @@ class WebEngineDownload : public Download
 public:
     // Accepts `request` to be saved as `path`.
     WebEngineDownload(QWebEngineDownloadRequest *request, const QString &path, QObject *parent);
+    // A download still running when the program ends is cancelled and leaves nothing behind.
+    ~WebEngineDownload() override;
 
     // A free name beside `path` to write to until the download is complete.
     static QString temporaryPath(const QString &path);
