@@ -2,6 +2,7 @@
 // Everyday browsing on the real engine, against pages served on 127.0.0.1: downloads, sign-in,
 // page full screen and permissions.
 #include "browser/webcontrol/download.h"
+#include "browser/webcontrol/qtwebengine/deferredprofile.h"
 #include "browser/webcontrol/qtwebengine/downloadmanager.h"
 #include "browser/webcontrol/qtwebengine/webenginecontrol.h"
 #include "e2e/enginetestutils.h"
@@ -51,6 +52,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<LocalHttpServer> m_server;
     std::unique_ptr<QWebEngineProfile> m_profile;
+    std::unique_ptr<DeferredProfile> m_deferredProfile;
     std::unique_ptr<WebEngineControl> m_web;
 };
 
@@ -60,7 +62,8 @@ void TestBrowsingEndToEnd::init()
     m_server = std::make_unique<LocalHttpServer>();
     QVERIFY(m_server->listen());
     m_profile = std::make_unique<QWebEngineProfile>();
-    m_web = std::make_unique<WebEngineControl>(m_profile.get());
+    m_deferredProfile = std::make_unique<DeferredProfile>(m_profile.get());
+    m_web = std::make_unique<WebEngineControl>(*m_deferredProfile);
     m_web->widget()->resize(640, 480);
     m_web->widget()->show();
 }
@@ -69,6 +72,7 @@ void TestBrowsingEndToEnd::cleanup()
 {
     // Pages go before their profile.
     m_web.reset();
+    m_deferredProfile.reset();
     m_profile.reset();
     m_server.reset();
     m_dir.reset();
@@ -260,7 +264,7 @@ void TestBrowsingEndToEnd::popupsWithoutAGestureAreBoundedPerLoad()
     std::vector<std::unique_ptr<WebEngineControl>> opened;
     connect(m_web.get(), &WebControl::newWindowRequested, this,
         [&](WebControl::NewWindowRequest &request) {
-            opened.push_back(std::make_unique<WebEngineControl>(m_profile.get()));
+            opened.push_back(std::make_unique<WebEngineControl>(*m_deferredProfile));
             request.target = opened.back().get();
         });
     QSignalSpy status(m_web.get(), &WebControl::statusTextChanged);

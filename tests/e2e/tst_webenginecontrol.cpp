@@ -57,6 +57,7 @@ private:
 
     std::unique_ptr<LocalHttpServer> m_server;
     std::unique_ptr<QWebEngineProfile> m_profile;
+    std::unique_ptr<DeferredProfile> m_deferredProfile;
     std::vector<std::unique_ptr<WebEngineControl>> m_controls;
     WebEngineControl *m_control = nullptr;
 };
@@ -66,6 +67,7 @@ void TestWebEngineControl::init()
     m_server = std::make_unique<LocalHttpServer>();
     QVERIFY(m_server->listen());
     m_profile = std::make_unique<QWebEngineProfile>();
+    m_deferredProfile = std::make_unique<DeferredProfile>(m_profile.get());
     m_control = newControl();
 }
 
@@ -73,13 +75,14 @@ void TestWebEngineControl::cleanup()
 {
     // Pages go before their profile.
     m_controls.clear();
+    m_deferredProfile.reset();
     m_profile.reset();
     m_server.reset();
 }
 
 WebEngineControl *TestWebEngineControl::newControl()
 {
-    m_controls.push_back(std::make_unique<WebEngineControl>(m_profile.get()));
+    m_controls.push_back(std::make_unique<WebEngineControl>(*m_deferredProfile));
     WebEngineControl *control = m_controls.back().get();
     control->widget()->resize(640, 480);
     control->widget()->show();
@@ -316,7 +319,7 @@ void TestWebEngineControl::homeIsBlankUntilSetThenSharedByProfile()
     m_control->goHome();
     QVERIFY(complete.wait(loadTimeoutMs));
     QCOMPARE(m_control->locationUrl(), QStringLiteral("about:blank"));
-    m_control->setHomePage(QUrl(url("/home")));
+    m_control->engineSettings().setHomePage(QUrl(url("/home")));
     WebEngineControl *other = newControl();
     other->goHome();
     QTRY_COMPARE_WITH_TIMEOUT(other->locationName(), QStringLiteral("Home page"), loadTimeoutMs);
@@ -339,7 +342,6 @@ void TestWebEngineControl::settingsOfProfileOnDiskOutliveIt()
         settings.setImagesEnabled(false);
     }
     auto profile = diskProfile(QStringLiteral("second"));
-    ProfileSettings::restore(profile.get());
     const ProfileSettings settings(profile.get());
     QCOMPARE(settings.homePage(), home);
     QVERIFY(!settings.imagesEnabled());

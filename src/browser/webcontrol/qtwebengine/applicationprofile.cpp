@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/webcontrol/qtwebengine/applicationprofile.h"
 
-#include "browser/webcontrol/qtwebengine/profilesettings.h"
-
 #include <QStandardPaths>
 #include <QWebEngineProfile>
 
@@ -14,6 +12,5 @@ QWebEngineProfile *createApplicationProfile(QObject *parent)
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' + name);
     profile->setCachePath(
         QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u'/' + name);
-    ProfileSettings::restore(profile);
     return profile;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/webcontrol/qtwebengine/deferredprofile.h"
 
+#include "browser/webcontrol/qtwebengine/profilesettings.h"
+
 #include <QEvent>
 #include <QTimer>
 #include <QWebEngineProfile>
@@ -15,16 +17,26 @@ DeferredProfile::DeferredProfile(Factory make, QObject *parent)
 DeferredProfile::DeferredProfile(QWebEngineProfile *made, QObject *parent)
     : QObject(parent)
     , m_profile(made)
+    , m_settings(std::make_unique<ProfileSettings>(made))
 {
 }
+
+DeferredProfile::~DeferredProfile() = default;
 
 QWebEngineProfile *DeferredProfile::profile()
 {
     if (!m_profile) {
         m_profile = m_make(this);
+        m_settings = std::make_unique<ProfileSettings>(m_profile);
         emit made(m_profile);
     }
     return m_profile;
+}
+
+ProfileSettings &DeferredProfile::settings()
+{
+    profile();
+    return *m_settings;
 }
 
 void DeferredProfile::makeAfterFirstPaint(QWindow *window)

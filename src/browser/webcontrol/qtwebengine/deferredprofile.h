@@ -4,7 +4,9 @@
 #include <QObject>
 #include <QWebEngineProfile>
 #include <functional>
+#include <memory>
 
+class ProfileSettings;
 class QWindow;
 
 // The engine profile, made when first needed. Making the first profile starts the engine, which
@@ -20,10 +22,13 @@ public:
     explicit DeferredProfile(Factory make, QObject *parent = nullptr);
     // A profile that is already made; it must outlive this object's users.
     explicit DeferredProfile(QWebEngineProfile *made, QObject *parent = nullptr);
+    ~DeferredProfile() override;
 
     bool isMade() const { return m_profile != nullptr; }
     // Makes the profile now if need be.
     QWebEngineProfile *profile();
+    // The settings every page on the profile shares; makes the profile now if need be.
+    ProfileSettings &settings();
 
     // Makes the profile once `window` has been drawn for the first time (at once when it has).
     void makeAfterFirstPaint(QWindow *window);
@@ -37,4 +42,5 @@ protected:
 private:
     Factory m_make;
     QWebEngineProfile *m_profile = nullptr;
+    std::unique_ptr<ProfileSettings> m_settings;
 };

@@ -9,7 +9,6 @@
 
 namespace {
 
-const char homePageProperty[] = "webviewerHomePage";
 const QString homePageKey = QStringLiteral("homePage");
 const QString javaScriptKey = QStringLiteral("javaScript");
 const QString imagesKey = QStringLiteral("images");
@@ -27,17 +26,12 @@ QString settingsFile(const QWebEngineProfile *profile)
 ProfileSettings::ProfileSettings(QWebEngineProfile *profile)
     : m_profile(profile)
 {
-}
-
-void ProfileSettings::restore(QWebEngineProfile *profile)
-{
     const QString file = settingsFile(profile);
     if (file.isEmpty())
         return;
     const QSettings stored(file, QSettings::IniFormat);
     QWebEngineSettings *settings = profile->settings();
-    if (stored.contains(homePageKey))
-        profile->setProperty(homePageProperty, stored.value(homePageKey).toUrl());
+    m_homePage = stored.value(homePageKey).toUrl();
     settings->setAttribute(
         QWebEngineSettings::JavascriptEnabled, stored.value(javaScriptKey, true).toBool());
     settings->setAttribute(
@@ -46,13 +40,12 @@ void ProfileSettings::restore(QWebEngineProfile *profile)
 
 QUrl ProfileSettings::homePage() const
 {
-    const QUrl url = m_profile->property(homePageProperty).toUrl();
-    return url.isEmpty() ? QUrl(QStringLiteral("about:blank")) : url;
+    return m_homePage.isEmpty() ? QUrl(QStringLiteral("about:blank")) : m_homePage;
 }
 
 void ProfileSettings::setHomePage(const QUrl &url)
 {
-    m_profile->setProperty(homePageProperty, url);
+    m_homePage = url;
     store(homePageKey, url);
 }
 

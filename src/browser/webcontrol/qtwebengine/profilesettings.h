@@ -4,19 +4,18 @@
 #include "browser/webcontrol/enginesettings.h"
 
 #include <QString>
+#include <QUrl>
 
 class QWebEngineProfile;
 
-// The engine settings of one profile. The engine forgets its switches and has no home page of its
-// own, so a profile on disk keeps them in a small file in its storage folder; an off-the-record
-// profile keeps them in memory only.
+// The engine settings of one profile, one object for every page on it. The engine forgets its
+// switches and has no home page of its own, so a profile on disk keeps them in a small file in its
+// storage folder; an off-the-record profile keeps them in memory only.
 class ProfileSettings : public EngineSettings
 {
 public:
-    explicit ProfileSettings(QWebEngineProfile *profile);
-
     // Applies what an earlier run stored for `profile`.
-    static void restore(QWebEngineProfile *profile);
+    explicit ProfileSettings(QWebEngineProfile *profile);
 
     QUrl homePage() const override;
     void setHomePage(const QUrl &url) override;
@@ -31,4 +30,5 @@ private:
     void store(const QString &key, const QVariant &value);
 
     QWebEngineProfile *m_profile;
+    QUrl m_homePage;
 };

@@ -50,16 +50,6 @@ const QString propertiesScript
 
 } // namespace
 
-WebEngineControl::WebEngineControl(QWebEngineProfile *profile, QObject *parent)
-    : WebControl(parent)
-    , m_alive(std::make_shared<bool>(true))
-    , m_interceptor(new OfflineInterceptor(this))
-    , m_view(new QWebEngineView)
-{
-    connectView();
-    makePage(profile);
-}
-
 WebEngineControl::WebEngineControl(DeferredProfile &profile, QObject *parent)
     : WebControl(parent)
     , m_alive(std::make_shared<bool>(true))
@@ -83,7 +73,6 @@ void WebEngineControl::makePage(QWebEngineProfile *profile)
     if (m_page)
         return;
     m_page = new WebEnginePage(profile, this);
-    m_settings = std::make_unique<ProfileSettings>(profile);
     m_fullScreen = new PageFullScreen(m_page, m_view, this);
     new PageRequests(m_page, this, m_questions); // owned by this control
     m_page->setUrlRequestInterceptor(m_interceptor);
@@ -109,7 +98,7 @@ WebEngineControl::~WebEngineControl()
 QWebEnginePage *WebEngineControl::page() const
 {
     // Whatever needs the page starts the engine now, when the first paint has not done so yet.
-    if (!m_page && m_deferred)
+    if (!m_page)
         m_deferred->profile();
     return m_page;
 }
@@ -119,23 +108,9 @@ WebEngineControl *WebEngineControl::forPage(QWebEnginePage *page)
     return page ? qobject_cast<WebEngineControl *>(page->parent()) : nullptr;
 }
 
-// The settings belong to the profile, so they come with the page.
-QUrl WebEngineControl::homePage() const
-{
-    page();
-    return m_settings->homePage();
-}
-
-void WebEngineControl::setHomePage(const QUrl &url)
-{
-    page();
-    m_settings->setHomePage(url);
-}
-
 EngineSettings &WebEngineControl::engineSettings()
 {
-    page();
-    return *m_settings;
+    return m_deferred->settings();
 }
 
 QWidget *WebEngineControl::widget()
@@ -160,7 +135,7 @@ void WebEngineControl::goForward()
 
 void WebEngineControl::goHome()
 {
-    load(homePage());
+    load(engineSettings().homePage());
 }
 
 void WebEngineControl::stop()
@@ -364,7 +339,7 @@ void WebEngineControl::load(const QUrl &url)
 {
     if (url.isEmpty())
         return;
-    if (!m_page && m_deferred)
+    if (!m_page)
         m_pendingUrl = url; // loads as soon as the page is made
     else
         page()->load(url);

@@ -10,7 +10,6 @@
 class DeferredProfile;
 class OfflineInterceptor;
 class PageFullScreen;
-class ProfileSettings;
 class QRect;
 class QVariant;
 class QWebEngineLoadingInfo;
@@ -26,8 +25,6 @@ class WebEngineControl : public WebControl
     Q_OBJECT
 
 public:
-    // `profile` must outlive the control.
-    explicit WebEngineControl(QWebEngineProfile *profile, QObject *parent = nullptr);
     // The page is made once `profile` is (navigations wait for it), or as soon as anything
     // needs it. `profile` must outlive the control.
     explicit WebEngineControl(DeferredProfile &profile, QObject *parent = nullptr);
@@ -39,10 +36,6 @@ public:
 
     // The page's questions to the user, one at a time.
     QuestionQueue &questions() { return m_questions; }
-
-    // The page Home goes to, shared by every control on the same profile.
-    QUrl homePage() const;
-    void setHomePage(const QUrl &url);
 
     QWidget *widget() override;
     void navigate(const QString &address) override;
@@ -84,12 +77,11 @@ private:
     std::shared_ptr<bool> m_alive;
     OfflineInterceptor *m_interceptor;
     QPointer<WebEnginePage> m_page;
-    std::unique_ptr<ProfileSettings> m_settings;
     // The browser window may take the view into its layout and delete it with itself.
     QPointer<QWebEngineView> m_view;
     PageFullScreen *m_fullScreen = nullptr;
     QUrl m_loadingUrl;
-    DeferredProfile *m_deferred = nullptr;
+    DeferredProfile *m_deferred;
     QUrl m_pendingUrl; // the navigation asked for before the page was made
     QuestionQueue m_questions;
     double m_zoomFactor = 1.0;
