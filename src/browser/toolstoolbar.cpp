@@ -69,7 +69,6 @@ ToolsToolbar::ToolsToolbar(
     connect(entry(SearchEngine), &QAction::triggered, this, &ToolsToolbar::search);
     connect(entry(Favourites), &QAction::triggered, this, &ToolsToolbar::showFavourites);
     connect(entry(History), &QAction::triggered, this, &ToolsToolbar::showHistoryMenu);
-    connect(entry(AntiPopups), &QAction::toggled, this, &ToolsToolbar::popupBlockingChanged);
 }
 
 void ToolsToolbar::addEntries()

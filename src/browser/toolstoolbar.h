@@ -33,9 +33,6 @@ public:
     // Pop-up blocking of this window: off when the window opens, switched by "Anti-Popups".
     bool popupBlocking() const;
 
-signals:
-    void popupBlockingChanged(bool on);
-
 private:
     void addEntries();
     void placeSearchBox();

@@ -40,7 +40,6 @@ void FakeWebControl::requestProperties(std::function<void(const PageProperties &
 
 void FakeWebControl::setOffline(bool value)
 {
-    offline = value;
     calls.append(value ? QStringLiteral("offline") : QStringLiteral("online"));
 }
 

@@ -30,7 +30,6 @@ public:
     void setDesignMode(bool on) override;
     void requestProperties(std::function<void(const PageProperties &)> callback) override;
     void setOffline(bool offline) override;
-    bool isOffline() const override { return offline; }
     void setAudioMuted(bool muted) override { audioMuted = muted; }
     void discard() override { calls.append(QStringLiteral("discard")); }
     void setZoomFactor(double factor) override { zoomFactor = factor; }
@@ -47,7 +46,6 @@ public:
     QString url;
     QString markup;
     PageProperties properties;
-    bool offline = false;
     bool audioMuted = false;
     double zoomFactor = 1.0;
     bool designMode = false;

@@ -27,7 +27,6 @@ public:
     QString selText() const { return m_text.mid(m_selStart, m_selLength); }
     // The selected list entry, -1 when the text is not one the list put there.
     qsizetype listIndex() const { return m_listIndex; }
-    bool isDroppedDown() const { return m_droppedDown; }
 
     const QStringList &history() const { return m_history.entries(); }
     void setHistory(QStringList entries);

@@ -88,7 +88,6 @@ public:
 
     // While offline the page's network requests are blocked.
     virtual void setOffline(bool offline) = 0;
-    virtual bool isOffline() const = 0;
 
     virtual void setAudioMuted(bool muted) = 0;
 

@@ -13,7 +13,6 @@ public:
     using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
 
     void setOffline(bool offline) { m_offline = offline; }
-    bool isOffline() const { return m_offline; }
 
     void interceptRequest(QWebEngineUrlRequestInfo &info) override;
 

@@ -190,11 +190,6 @@ void WebEngineControl::setOffline(bool offline)
     m_interceptor->setOffline(offline);
 }
 
-bool WebEngineControl::isOffline() const
-{
-    return m_interceptor->isOffline();
-}
-
 void WebEngineControl::setAudioMuted(bool muted)
 {
     page()->setAudioMuted(muted);

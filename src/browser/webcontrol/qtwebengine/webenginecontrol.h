@@ -50,7 +50,6 @@ public:
     void setDesignMode(bool on) override;
     void requestProperties(std::function<void(const PageProperties &)> callback) override;
     void setOffline(bool offline) override;
-    bool isOffline() const override;
     void setAudioMuted(bool muted) override;
     void discard() override;
     void setZoomFactor(double factor) override;
