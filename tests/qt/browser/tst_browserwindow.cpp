@@ -33,6 +33,8 @@ private slots:
     void windowListShowsTheWorkspacesWindows();
     void tabReachesEveryButton();
     void exitHidesOnlyThisWindow();
+    void windowsMenuArrangesThroughTheWorkspace_data();
+    void windowsMenuArrangesThroughTheWorkspace();
     void closeRequestUnloadsTheWindow();
     void clearAllHistoryEmptiesTheList();
     void keysFromThePageReachTheirCommands_data();
@@ -245,6 +247,23 @@ void TestBrowserWindow::clearAllHistoryEmptiesTheList()
     QCOMPARE(box->count(), 0);
     QVERIFY(!QFile::exists(file));
     QCOMPARE(box->currentText(), QStringLiteral("kept"));
+}
+
+void TestBrowserWindow::windowsMenuArrangesThroughTheWorkspace_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<Workspace::Arrangement>("arrangement");
+    QTest::newRow("cascade") << "cas" << Workspace::Arrangement::Cascade;
+    QTest::newRow("tile vertical") << "ver" << Workspace::Arrangement::TileVertically;
+    QTest::newRow("tile horizontal") << "hon" << Workspace::Arrangement::TileHorizontally;
+}
+
+void TestBrowserWindow::windowsMenuArrangesThroughTheWorkspace()
+{
+    QFETCH(QString, entry);
+    QFETCH(Workspace::Arrangement, arrangement);
+    m_window->findChild<QAction *>(entry)->trigger();
+    QCOMPARE(m_workspace.arrangements, QList<Workspace::Arrangement> { arrangement });
 }
 
 void TestBrowserWindow::keysFromThePageReachTheirCommands_data()
