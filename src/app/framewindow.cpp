@@ -106,8 +106,12 @@ QMdiSubWindow *FrameWindow::addBrowserWindow(BrowserWindow *window)
     std::optional<QPoint> previous;
     if (!before.isEmpty())
         previous = before.last()->pos();
-    subWindow->setGeometry(nextInCascade(
-        m_area->viewport()->size(), previous, subWindow->sizeHint(), cascadeStep(subWindow)));
+    // Before the frame is first shown its area has no size yet; the frame is then sized to hold
+    // the window instead, so the window keeps its own size.
+    const QSize area = m_area->isVisible() ? m_area->viewport()->size()
+                                           : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    subWindow->setGeometry(
+        nextInCascade(area, previous, subWindow->sizeHint(), cascadeStep(subWindow)));
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     subWindow->installEventFilter(this);
     connect(window, &BrowserWindow::menusChanged, this, &FrameWindow::updateMenuBar);

@@ -37,6 +37,7 @@ private slots:
     void windowsCascadeWithinTheArea();
     void arrange_data();
     void arrange();
+    void windowAddedBeforeShowKeepsItsSize();
     void clientAreaLiesBelowTheMenuBar();
     void fullScreenShowsTheFramesOwnMenu();
 
@@ -257,6 +258,13 @@ void TestFrameWindow::windowsCascadeWithinTheArea()
     // A window moved beyond the area is reached by scrolling.
     windows[0]->move(area.width() - 10, 0);
     QTRY_VERIFY(m_frame->mdiArea()->horizontalScrollBar()->isVisible());
+}
+
+void TestFrameWindow::windowAddedBeforeShowKeepsItsSize()
+{
+    m_frame = std::make_unique<FrameWindow>(m_dialogs, m_workspace);
+    QWidget *window = addWindow()->frameWidget();
+    QCOMPARE(window->size(), window->sizeHint());
 }
 
 void TestFrameWindow::arrange_data()
