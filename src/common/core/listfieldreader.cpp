@@ -46,9 +46,13 @@ QString ListFieldReader::readQuoted()
     bool closed = false;
     QString field = readDoubled(&closed);
     // Files written without doubling end the field at the quote before a separator. A doubled
-    // quote stands for one only where that reading ends the field there too, or where the line
-    // has no such quote.
-    if (legacyEnd < 0 || (closed && m_pos - 1 == legacyEnd))
+    // quote stands for one where that reading ends the field there too, where the line has no
+    // such quote, or where reading it the old way would leave the next field on the line
+    // unquoted while the doubled reading closes just before a separator: a field like `a",b`
+    // can only be written doubled, and the old reading would shift every field after it.
+    if (legacyEnd < 0
+        || (closed
+            && (m_pos - 1 == legacyEnd || (atSeparator(m_pos) && oldReadingBreaks(legacyEnd)))))
         return field;
     m_pos = legacyEnd + 1;
     return m_text.sliced(start, legacyEnd - start).toString();
@@ -85,6 +89,17 @@ qsizetype ListFieldReader::separatorQuoteFrom(qsizetype from)
     }
     const bool found = m_legacyScan < m_text.size() && m_text[m_legacyScan] == quote;
     return found ? m_legacyScan : -1;
+}
+
+bool ListFieldReader::oldReadingBreaks(qsizetype legacyEnd) const
+{
+    qsizetype pos = legacyEnd + 1;
+    if (pos >= m_text.size() || atLineEnd(pos))
+        return false;
+    ++pos; // the comma
+    while (pos < m_text.size() && m_text[pos] == u' ')
+        ++pos;
+    return pos < m_text.size() && !atLineEnd(pos) && m_text[pos] != quote;
 }
 
 QString ListFieldReader::readUnquoted()

@@ -32,6 +32,7 @@ private:
     void skipToSeparator();
     void consumeSeparator();
     bool atLineEnd(qsizetype pos) const;
+    bool oldReadingBreaks(qsizetype legacyEnd) const;
     bool atSeparator(qsizetype pos) const;
 
     QStringView m_text;

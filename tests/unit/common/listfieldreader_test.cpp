@@ -91,6 +91,8 @@ const RoundTripCase roundTripCases[] = {
     { "TrailingQuote", u"x\""_s },
     { "CrLf", u"a\r\nb"_s },
     { "Cr", u"a\rb"_s },
+    { "QuoteBeforeComma", u"a\",b"_s },
+    { "QuotedWordBeforeComma", u"He said \"hi\", then left"_s },
 };
 
 // Written history-style: one field per line.
