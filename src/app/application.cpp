@@ -74,7 +74,6 @@ void Application::start(const StartRequest &request)
         openTextPadFiles(request.items);
         return;
     }
-    m_firstBrowserWindow = createBrowserWindow();
     showFirstBrowserWindow();
     QStringList addresses = request.items;
     const QString first = addresses.isEmpty() ? QString() : addresses.takeFirst();
@@ -106,8 +105,7 @@ void Application::openInNewWindows(const QStringList &addresses)
 // there, so every window starts the same way. An empty address leaves the blank page.
 void Application::navigateAfterBlankPage(BrowserWindow *window, const QString &address, bool last)
 {
-    showFrame(window);
-    window->frameWidget()->show();
+    showInFrame(window);
     WebControl *web = window->webControl();
     const auto loaded = [this, last] {
         if (last)
@@ -126,18 +124,20 @@ void Application::navigateAfterBlankPage(BrowserWindow *window, const QString &a
         Qt::SingleShotConnection);
 }
 
-// The frame shows with the first browser window it holds (placed before it first shows, so it
-// appears in its place at once); the engine starts once the frame has been drawn.
-void Application::showFrame(BrowserWindow *holding)
+// Shows `window`, and the frame with it. The frame is placed around the first browser window it
+// holds before it first shows, so it appears in its place at once; the engine starts once the
+// frame has been drawn.
+void Application::showInFrame(BrowserWindow *window)
 {
     if (!m_frame->isVisible()) {
-        placeFrame(holding);
+        placeFrame(window);
         // Pages are drawn through OpenGL. A window gets its kind of surface when it is made, and
         // one that must change kind later is made afresh, which the user sees as a flash; so
         // this hidden widget gives the frame its OpenGL surface before the first page is there.
         (new QOpenGLWidget(m_frame.get()))->hide();
         m_frame->show();
     }
+    window->frameWidget()->show();
     m_profile->makeAfterFirstPaint(m_frame->windowHandle());
 }
 
@@ -167,8 +167,7 @@ BrowserWindow *Application::createBrowserWindow()
 QWidget *Application::openBrowserWindow(const QString &address)
 {
     BrowserWindow *window = createBrowserWindow();
-    showFrame(window);
-    window->frameWidget()->show();
+    showInFrame(window);
     if (!address.isEmpty())
         window->webControl()->navigate(address);
     return window;
@@ -185,8 +184,7 @@ QWidget *Application::showFirstBrowserWindow(const QString &address)
 {
     if (!m_firstBrowserWindow)
         m_firstBrowserWindow = createBrowserWindow();
-    showFrame(m_firstBrowserWindow);
-    m_firstBrowserWindow->frameWidget()->show();
+    showInFrame(m_firstBrowserWindow);
     m_frame->activate(m_firstBrowserWindow);
     m_frame->raise();
     m_frame->activateWindow();

@@ -69,7 +69,7 @@ private:
     BrowserWindow *createBrowserWindow();
     // Every download of the profile's pages goes to the Downloads window.
     void watchDownloads(QWebEngineProfile *profile);
-    void showFrame(BrowserWindow *holding);
+    void showInFrame(BrowserWindow *window);
     void placeFrame(BrowserWindow *holding);
     TextPadWindow *createTextPad();
     void openTextPadFiles(const QStringList &paths);
