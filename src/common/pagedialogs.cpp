@@ -58,10 +58,13 @@ std::optional<Dialogs::Credentials> QtDialogs::signIn(
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Sign in"));
     auto *form = new QFormLayout(&dialog);
-    form->addRow(new QLabel(realm.isEmpty()
+    // The realm is the site's own text: shown as it stands, never as markup it could dress up in.
+    auto *question = new QLabel(realm.isEmpty()
             ? QStringLiteral("%1 asks you to sign in.").arg(host)
             : QStringLiteral("%1 asks you to sign in to \"%2\".").arg(host, realm),
-        &dialog));
+        &dialog);
+    question->setTextFormat(Qt::PlainText);
+    form->addRow(question);
     QLineEdit *user = addField(form, "user", QStringLiteral("&User name:"));
     QLineEdit *password = addField(form, "password", QStringLiteral("&Password:"));
     password->setEchoMode(QLineEdit::Password);

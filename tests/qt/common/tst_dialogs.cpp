@@ -2,11 +2,13 @@
 #include "common/dialogs.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -103,6 +105,7 @@ private slots:
     void fileDialogsRememberTheFolderAndAddTheFiltersExtension();
     void pageDialogBlocksOnlyItsWindow_data();
     void pageDialogBlocksOnlyItsWindow();
+    void signInShowsTheSitesRealmAsText();
 };
 
 void TestDialogs::cleanup()
@@ -282,6 +285,24 @@ void TestDialogs::pageDialogBlocksOnlyItsWindow()
     QVERIFY(!frame.findChild<QDialog *>());
     if (page)
         QVERIFY(page->isEnabled());
+}
+
+void TestDialogs::signInShowsTheSitesRealmAsText()
+{
+    QString readOut;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        const QLabel *question = dialog->findChild<QLabel *>();
+        readOut = QAccessible::queryAccessibleInterface(const_cast<QLabel *>(question))
+                      ->text(QAccessible::Name);
+        dialog->reject();
+    });
+    QtDialogs dialogs;
+    const QString realm = QStringLiteral("<h1>Your bank</h1>");
+    QVERIFY(!dialogs.signIn(nullptr, QStringLiteral("host"), realm));
+    QVERIFY2(readOut.contains(realm), qPrintable(readOut));
 }
 
 QTEST_MAIN(TestDialogs)
