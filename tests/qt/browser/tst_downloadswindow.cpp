@@ -13,18 +13,14 @@ class FakeDownload : public Download
 public:
     QString path() const override { return QStringLiteral("/tmp/dl/report.pdf"); }
     State state() const override { return current; }
-    QString failureReason() const override { return reason; }
+    QString failureReason() const override { return {}; }
     void cancel() override { end(State::Cancelled); }
-
-    void end(State state, const QString &why = {})
+    void end(State state)
     {
         current = state;
-        reason = why;
         emit finished();
     }
-
     State current = State::InProgress;
-    QString reason;
 };
 } // namespace
 
@@ -37,7 +33,6 @@ private slots:
     void rowFollowsItsDownload();
 
 private:
-    QString cell(int column) const { return m_list->model()->index(0, column).data().toString(); }
     QToolButton *button(const char *name) const
     {
         QWidget *row
@@ -50,41 +45,32 @@ private:
 
 void TestDownloadsWindow::rowFollowsItsDownload_data()
 {
-    QTest::addColumn<Download::State>("end");
+    QTest::addColumn<bool>("cancel"); // else it completes
     QTest::addColumn<QString>("state");
     QTest::addColumn<QStringList>("opened");
-    QTest::newRow("done") << Download::State::Done << QStringLiteral("Done")
-                          << QStringList { QStringLiteral("/tmp/dl/report.pdf"),
-                                 QStringLiteral("folder:/tmp/dl/report.pdf") };
-    QTest::newRow("cancelled") << Download::State::Cancelled << QStringLiteral("Cancelled")
-                               << QStringList();
-    QTest::newRow("failed") << Download::State::Failed << QStringLiteral("Failed: Disk full")
-                            << QStringList();
+    QTest::newRow("done") << false << "Done"
+                          << QStringList { "/tmp/dl/report.pdf", "folder:/tmp/dl/report.pdf" };
+    QTest::newRow("cancelled") << true << "Cancelled" << QStringList();
 }
 
 void TestDownloadsWindow::rowFollowsItsDownload()
 {
-    QFETCH(Download::State, end);
+    QFETCH(bool, cancel);
     FakeLauncher launcher;
     DownloadsWindow window(launcher);
     m_list = window.findChild<QAbstractItemView *>(QStringLiteral("downloadList"));
     FakeDownload download;
     window.add(&download);
     emit download.progressed(512, 2048);
-    QCOMPARE(cell(DownloadListModel::NameColumn), QStringLiteral("report.pdf"));
-    QCOMPARE(cell(DownloadListModel::StateColumn), QStringLiteral("In progress"));
-    QCOMPARE(m_list->model()
-                 ->index(0, DownloadListModel::ProgressColumn)
-                 .data(DownloadListModel::PercentRole),
-        25);
+    QCOMPARE(m_list->model()->index(0, DownloadListModel::NameColumn).data().toString(),
+        QStringLiteral("report.pdf"));
     QCOMPARE(window.runningCount(), 1);
     QVERIFY(!button("open")->isEnabled());
-
-    if (end == Download::State::Cancelled)
+    if (cancel)
         QTest::mouseClick(button("cancel"), Qt::LeftButton);
     else
-        download.end(end, QStringLiteral("Disk full"));
-    QTEST(cell(DownloadListModel::StateColumn), "state");
+        download.end(Download::State::Done);
+    QTEST(m_list->model()->index(0, DownloadListModel::StateColumn).data().toString(), "state");
     QCOMPARE(window.runningCount(), 0);
     QVERIFY(!button("cancel")->isEnabled());
     for (const char *name : { "open", "showInFolder" }) {
