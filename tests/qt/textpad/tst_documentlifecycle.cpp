@@ -1,38 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/fakelauncher.h"
-#include "support/fakeworkspace.h"
-#include "support/scripteddialogs.h"
-#include "textpad/richtext/richtextcontrol.h"
-#include "textpad/textpadwindow.h"
+#include "qt/textpad/padfixture.h"
 
-#include <QAction>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPrinter>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QUrl>
-
-Q_DECLARE_METATYPE(Dialogs::Answer)
+#include <memory>
 
 namespace {
 using Answer = Dialogs::Answer;
 const QString savePrompt = QStringLiteral("Do you want to save changes made to your file?");
 const QString plainTitle = QStringLiteral("Orbello's Quillstep");
+const QString fileTitle = QStringLiteral("Orbello's Quillstep - notes.txt");
 
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 enum class State { UntitledSaved, UntitledChanged, FileSaved, FileChanged };
@@ -51,14 +37,11 @@ private slots:
     void closeRequestAsksOnceAndKeepsTheWindow();
     void openedFilesSaveBackByteForByte_data();
     void openedFilesSaveBackByteForByte();
-    void unwritablePathKeepsNameAndStateAndSaysWhy();
+    void failedSaveKeepsNameAndStateAndSaysWhy_data();
+    void failedSaveKeepsNameAndStateAndSaysWhy();
     void failedOpenKeepsNameTitleAndText();
-    void failedSaveAsKeepsThePreviousName();
-    void printWithoutPrinterSaysSo();
     void closeAllSignalAsksOnlyForTheWordAWithUnsavedChanges_data();
     void closeAllSignalAsksOnlyForTheWordAWithUnsavedChanges();
-    void fileKeysRunTheFileCommands_data();
-    void fileKeysRunTheFileCommands();
     void dialogsStartBesideTheDocument_data();
     void dialogsStartBesideTheDocument();
     void droppedFileOpensOrIsRefused_data();
@@ -67,88 +50,74 @@ private slots:
 
 private:
     void bringTo(State state);
-    void drop(const QList<QUrl> &urls, const QString &text = {});
+    void drop(const QUrl &url);
+    TextPadWindow &pad() const { return m_pad->window; }
+    ScriptedDialogs &dialogs() const { return m_pad->dialogs; }
 
-    QTemporaryDir *m_dir = nullptr;
-    ScriptedDialogs *m_dialogs = nullptr;
-    FakeWorkspace m_workspace;
-    FakeLauncher m_launcher;
-    TextPadWindow *m_pad = nullptr;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<PadFixture> m_pad;
     QString m_file;
 };
 
 void TestDocumentLifecycle::init()
 {
-    m_dir = new QTemporaryDir;
-    m_dialogs = new ScriptedDialogs;
-    m_pad = new TextPadWindow(*m_dialogs, m_workspace, m_launcher);
-    m_pad->show();
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_pad = std::make_unique<PadFixture>();
+    pad().show();
     m_file = m_dir->filePath(QStringLiteral("notes.txt"));
-    QVERIFY(writeFile(m_file, "on disk\n"));
+    QFile file(m_file);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("on disk\n") == 8);
 }
 
 void TestDocumentLifecycle::cleanup()
 {
-    delete m_pad;
-    delete m_dialogs;
-    delete m_dir;
+    m_pad.reset();
+    m_dir.reset();
 }
 
 void TestDocumentLifecycle::bringTo(State state)
 {
     if (state == State::FileSaved || state == State::FileChanged) {
-        m_dialogs->openAnswers.enqueue(m_file);
-        m_pad->findChild<QAction *>(QStringLiteral("op"))->trigger();
+        dialogs().openAnswers.enqueue(m_file);
+        m_pad->trigger(QStringLiteral("op"));
     }
     if (state == State::UntitledChanged || state == State::FileChanged)
-        m_pad->document()->setSelText(QStringLiteral("typed "));
-    m_dialogs->messages.clear();
-    m_dialogs->openRequests = m_dialogs->saveRequests = 0;
+        m_pad->tb()->setSelText(QStringLiteral("typed "));
+    dialogs().messages.clear();
+    dialogs().openRequests = dialogs().saveRequests = 0;
 }
 
 void TestDocumentLifecycle::commandsFromEachState_data()
 {
     QTest::addColumn<State>("state");
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QList<Answer>>("answers");
+    QTest::addColumn<QList<Answer>>("answers"); // to the save prompt; none: no prompt expected
     QTest::addColumn<bool>("saveChosen"); // the Save As dialog gets a path
-    QTest::addColumn<bool>("prompted");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("saved");
     QTest::addColumn<bool>("visible");
     QTest::addColumn<QString>("text");
-
-    const QString fileTitle = QStringLiteral("Orbello's Quillstep - notes.txt");
-    const QString savedAsTitle = QStringLiteral("Orbello's Quillstep - out.txt");
-    const QString onDisk = QStringLiteral("on disk");
     const QString typed = QStringLiteral("typed ");
     const QString typedOnDisk = QStringLiteral("typed on disk");
-    const QList<Answer> none;
-    const QList<Answer> yes { Answer::Yes }, no { Answer::No }, cancel { Answer::Cancel };
+    const QList<Answer> none, yes { Answer::Yes }, no { Answer::No }, cancel { Answer::Cancel };
+    const State untitled = State::UntitledChanged, file = State::FileChanged;
 
-    QTest::newRow("new/untitledChanged/yes") << State::UntitledChanged << "newer" << yes << true
-                                             << true << plainTitle << true << true << QString();
-    QTest::newRow("new/untitledChanged/no") << State::UntitledChanged << "newer" << no << false
-                                            << true << plainTitle << false << true << QString();
-    QTest::newRow("new/untitledChanged/cancel")
-        << State::UntitledChanged << "newer" << cancel << false << true << plainTitle << false
-        << true << typed;
-
-    QTest::newRow("save/untitledChanged") << State::UntitledChanged << "sav" << none << true
-                                          << false << savedAsTitle << true << true << typed;
-    QTest::newRow("save/fileChanged") << State::FileChanged << "sav" << none << false << false
-                                      << fileTitle << true << true << typedOnDisk;
-
-    QTest::newRow("exit/fileChanged/yes") << State::FileChanged << "bye" << yes << false << true
-                                          << plainTitle << true << false << QString();
-    QTest::newRow("exit/fileChanged/cancel") << State::FileChanged << "bye" << cancel << false
-                                             << true << fileTitle << false << true << typedOnDisk;
-
-    QTest::newRow("open/untitledChanged/cancel")
-        << State::UntitledChanged << "op" << cancel << false << true << plainTitle << false << true
-        << typed;
-    QTest::newRow("open/untitledChanged/no") << State::UntitledChanged << "op" << no << false
-                                             << true << fileTitle << true << true << onDisk;
+    QTest::newRow("new/untitled/yes")
+        << untitled << "newer" << yes << true << plainTitle << true << true << QString();
+    QTest::newRow("new/untitled/cancel")
+        << untitled << "newer" << cancel << false << plainTitle << false << true << typed;
+    QTest::newRow("save/untitled") << untitled << "sav" << none << true
+                                   << "Orbello's Quillstep - out.txt" << true << true << typed;
+    QTest::newRow("save/file") << file << "sav" << none << false << fileTitle << true << true
+                               << typedOnDisk;
+    QTest::newRow("exit/file/yes")
+        << file << "bye" << yes << false << plainTitle << true << false << QString();
+    QTest::newRow("exit/file/cancel")
+        << file << "bye" << cancel << false << fileTitle << false << true << typedOnDisk;
+    QTest::newRow("open/untitled/cancel")
+        << untitled << "op" << cancel << false << plainTitle << false << true << typed;
+    QTest::newRow("open/untitled/no")
+        << untitled << "op" << no << false << fileTitle << true << true << "on disk";
 }
 
 void TestDocumentLifecycle::commandsFromEachState()
@@ -157,66 +126,55 @@ void TestDocumentLifecycle::commandsFromEachState()
     QFETCH(QString, command);
     QFETCH(QList<Answer>, answers);
     QFETCH(bool, saveChosen);
-    QFETCH(bool, prompted);
     bringTo(state);
-    for (Answer answer : answers)
-        m_dialogs->answers.enqueue(answer);
+    dialogs().answers << answers;
     if (saveChosen)
-        m_dialogs->saveAnswers.enqueue(m_dir->filePath(QStringLiteral("out.txt")));
+        dialogs().saveAnswers.enqueue(m_dir->filePath(QStringLiteral("out.txt")));
     if (command == QLatin1String("op"))
-        m_dialogs->openAnswers.enqueue(m_file);
-    m_pad->findChild<QAction *>(command)->trigger();
+        dialogs().openAnswers.enqueue(m_file);
+    m_pad->trigger(command);
 
-    const bool asked
-        = !m_dialogs->messages.isEmpty() && m_dialogs->messages.first().text == savePrompt;
-    QCOMPARE(asked, prompted);
-    QTEST(m_pad->windowTitle(), "title");
-    QTEST(m_pad->isSaved(), "saved");
-    QTEST(m_pad->isVisible(), "visible");
-    QTEST(m_pad->document()->text(), "text");
+    const bool asked = !dialogs().messages.isEmpty() && dialogs().messages[0].text == savePrompt;
+    QCOMPARE(asked, !answers.isEmpty());
+    QTEST(pad().windowTitle(), "title");
+    QTEST(pad().isSaved(), "saved");
+    QTEST(pad().isVisible(), "visible");
+    QTEST(m_pad->tb()->text(), "text");
     if (saveChosen)
-        QCOMPARE(m_dialogs->messages.last().text, QStringLiteral("File Saved."));
+        QCOMPARE(dialogs().messages.last().text, QStringLiteral("File Saved."));
 }
 
 void TestDocumentLifecycle::yesOnUntitledOpensSaveAsAndCancellingKeepsAsking()
 {
     bringTo(State::UntitledChanged);
     // Yes, Save As cancelled, asked again; Cancel ends it.
-    m_dialogs->answers << Answer::Yes << Answer::Cancel;
-    m_pad->findChild<QAction *>(QStringLiteral("newer"))->trigger();
-    QCOMPARE(m_dialogs->saveRequests, 1);
-    QCOMPARE(m_dialogs->messages.size(), 2);
-    QVERIFY(!m_pad->isSaved());
-    QCOMPARE(m_pad->document()->text(), QStringLiteral("typed "));
-    for (const char *command : { "op", "bye" }) {
-        m_dialogs->answers << Answer::Cancel;
-        m_pad->findChild<QAction *>(QLatin1String(command))->trigger();
-    }
-    QCOMPARE(m_dialogs->messages.size(), 4);
-    QCOMPARE(m_dialogs->openRequests, 0);
+    dialogs().answers << Answer::Yes << Answer::Cancel;
+    m_pad->trigger(QStringLiteral("newer"));
+    QCOMPARE(dialogs().saveRequests, 1);
+    QCOMPARE(dialogs().messages.size(), 2);
+    QVERIFY(!pad().isSaved());
+    QCOMPARE(m_pad->tb()->text(), QStringLiteral("typed "));
 }
 
 void TestDocumentLifecycle::closeRequestAsksOnceAndKeepsTheWindow()
 {
     bringTo(State::UntitledChanged);
-    m_dialogs->answers << Answer::Yes; // Save As then cancelled
-    QVERIFY(!m_pad->close());
-    QCOMPARE(m_dialogs->messages.size(), 1);
-    QCOMPARE(m_dialogs->saveRequests, 1);
-    QVERIFY(m_pad->isVisible());
-    QVERIFY(!m_pad->isSaved());
-    m_dialogs->answers << Answer::No;
-    QVERIFY(!m_pad->close());
-    QVERIFY(!m_pad->isVisible());
-    QVERIFY(m_pad->isSaved());
-    QCOMPARE(m_pad->document()->text(), QString());
+    dialogs().answers << Answer::Yes; // Save As then cancelled
+    QVERIFY(!pad().close());
+    QCOMPARE(dialogs().messages.size(), 1);
+    QCOMPARE(dialogs().saveRequests, 1);
+    QVERIFY(pad().isVisible());
+    dialogs().answers << Answer::No;
+    QVERIFY(!pad().close());
+    QVERIFY(!pad().isVisible());
+    QVERIFY(pad().isSaved());
+    QCOMPARE(m_pad->tb()->text(), QString());
 }
 
 void TestDocumentLifecycle::openedFilesSaveBackByteForByte_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *name :
-        { "lf.txt", "crlf.txt", "nofinalbreak.txt", "windows1252.txt", "utf8bom.txt", "cr.txt" })
+    for (const char *name : { "crlf.txt", "nofinalbreak.txt", "windows1252.txt", "utf8bom.txt" })
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -228,115 +186,87 @@ void TestDocumentLifecycle::openedFilesSaveBackByteForByte()
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     const QByteArray original = readAll(path);
     for (int cycle = 0; cycle < 2; ++cycle) {
-        m_dialogs->openAnswers.enqueue(path);
-        m_pad->findChild<QAction *>(QStringLiteral("op"))->trigger();
-        m_pad->findChild<QAction *>(QStringLiteral("sav"))->trigger();
+        dialogs().openAnswers.enqueue(path);
+        m_pad->trigger(QStringLiteral("op"));
+        m_pad->trigger(QStringLiteral("sav"));
         QCOMPARE(readAll(path), original);
     }
-    QVERIFY(m_dialogs->messages.isEmpty());
+    QVERIFY(dialogs().messages.isEmpty());
 }
 
-void TestDocumentLifecycle::unwritablePathKeepsNameAndStateAndSaysWhy()
+void TestDocumentLifecycle::failedSaveKeepsNameAndStateAndSaysWhy_data()
 {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("target"); // "": the document's own file, now a folder
+    QTest::newRow("save") << "sav" << QString();
+    QTest::newRow("save as") << "sav2"
+                             << "no-folder/x.txt";
+}
+
+// A later Save still goes to the file the document came from.
+void TestDocumentLifecycle::failedSaveKeepsNameAndStateAndSaysWhy()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, target);
     bringTo(State::FileChanged);
-    QVERIFY(QFile::remove(m_file));
-    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("notes.txt"))); // a folder now has the name
-    m_pad->findChild<QAction *>(QStringLiteral("sav"))->trigger();
-    QCOMPARE(m_dialogs->messages.size(), 1);
-    QVERIFY(m_dialogs->messages.first().text.contains(m_file));
-    QCOMPARE(m_pad->fileName(), m_file);
-    QVERIFY(!m_pad->isSaved());
-    QCOMPARE(m_pad->windowTitle(), QStringLiteral("Orbello's Quillstep - notes.txt"));
+    const QString failed = target.isEmpty() ? m_file : m_dir->filePath(target);
+    if (target.isEmpty()) {
+        QVERIFY(QFile::remove(m_file));
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("notes.txt")));
+    }
+    dialogs().saveAnswers.enqueue(failed);
+    m_pad->trigger(command);
+    QCOMPARE(dialogs().messages.size(), 1);
+    QVERIFY(dialogs().messages.first().text.contains(failed));
+    QCOMPARE(pad().fileName(), m_file);
+    QCOMPARE(pad().windowTitle(), fileTitle);
+    QVERIFY(!pad().isSaved());
+    if (!target.isEmpty()) {
+        m_pad->trigger(QStringLiteral("sav"));
+        QCOMPARE(readAll(m_file), QByteArray("typed on disk\n"));
+    }
 }
 
 void TestDocumentLifecycle::failedOpenKeepsNameTitleAndText()
 {
     bringTo(State::FileChanged);
-    m_dialogs->answers << Answer::No;
-    m_dialogs->openAnswers.enqueue(m_dir->filePath(QStringLiteral("missing.txt")));
-    m_pad->findChild<QAction *>(QStringLiteral("op"))->trigger();
-    QCOMPARE(m_pad->fileName(), m_file);
-    QCOMPARE(m_pad->windowTitle(), QStringLiteral("Orbello's Quillstep - notes.txt"));
-    QCOMPARE(m_pad->document()->text(), QStringLiteral("typed on disk"));
-    QVERIFY(!m_pad->isSaved());
-}
-
-void TestDocumentLifecycle::failedSaveAsKeepsThePreviousName()
-{
-    bringTo(State::FileChanged);
-    const QString failed = m_dir->filePath(QStringLiteral("no-folder/x.txt"));
-    m_dialogs->saveAnswers.enqueue(failed);
-    m_pad->findChild<QAction *>(QStringLiteral("sav2"))->trigger();
-    QCOMPARE(m_pad->fileName(), m_file);
-    QCOMPARE(m_pad->windowTitle(), QStringLiteral("Orbello's Quillstep - notes.txt"));
-    QVERIFY(!m_pad->isSaved());
-    QCOMPARE(m_dialogs->messages.size(), 1);
-    QVERIFY(m_dialogs->messages.first().text.contains(failed));
-    // A later Save goes to the file the document came from.
-    m_pad->findChild<QAction *>(QStringLiteral("sav"))->trigger();
-    QCOMPARE(readAll(m_file), QByteArray("typed on disk\n"));
-}
-
-void TestDocumentLifecycle::printWithoutPrinterSaysSo()
-{
-    m_pad->setPrinterSource([] { return std::unique_ptr<QPrinter>(); });
-    m_pad->findChild<QAction *>(QStringLiteral("pri"))->trigger();
-    QCOMPARE(m_dialogs->messages.size(), 1);
-    QVERIFY(m_pad->isSaved());
+    dialogs().answers << Answer::No;
+    dialogs().openAnswers.enqueue(m_dir->filePath(QStringLiteral("missing.txt")));
+    m_pad->trigger(QStringLiteral("op"));
+    QCOMPARE(pad().fileName(), m_file);
+    QCOMPARE(pad().windowTitle(), fileTitle);
+    QCOMPARE(m_pad->tb()->text(), QStringLiteral("typed on disk"));
+    QVERIFY(!pad().isSaved());
 }
 
 void TestDocumentLifecycle::closeAllSignalAsksOnlyForTheWordAWithUnsavedChanges_data()
 {
     QTest::addColumn<State>("state");
-    QTest::addColumn<QString>("word");
     QTest::addColumn<Answer>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("visible");
-    QTest::newRow("changed/yes") << State::FileChanged << "a" << Answer::Yes << true << true;
-    QTest::newRow("changed/no") << State::FileChanged << "a" << Answer::No << true << false;
-    QTest::newRow("saved") << State::FileSaved << "a" << Answer::Yes << false << true;
+    QTest::newRow("changed/yes") << State::FileChanged << Answer::Yes << true << true;
+    QTest::newRow("changed/no") << State::FileChanged << Answer::No << true << false;
+    QTest::newRow("saved") << State::FileSaved << Answer::Yes << false << true;
 }
 
 void TestDocumentLifecycle::closeAllSignalAsksOnlyForTheWordAWithUnsavedChanges()
 {
     QFETCH(State, state);
-    QFETCH(QString, word);
     QFETCH(Answer, answer);
-    bringTo(state);
-    m_pad->hide();
-    m_dialogs->answers << answer;
-    auto *cl = m_pad->findChild<QLineEdit *>(QStringLiteral("cl"));
-    cl->setText(word);
     QFETCH(bool, asked);
-    QCOMPARE(m_dialogs->messages.size(), asked ? 1 : 0);
+    bringTo(state);
+    pad().hide();
+    dialogs().answers << answer;
+    auto *cl = pad().findChild<QLineEdit *>(QStringLiteral("cl"));
+    cl->setText(QStringLiteral("a"));
+    QCOMPARE(dialogs().messages.size(), asked ? 1 : 0);
     if (asked) {
-        QCOMPARE(m_dialogs->messages.first().text,
+        QCOMPARE(dialogs().messages.first().text,
             QStringLiteral("Do you want to save unsaved file in Orbello's Quillstep?"));
-        QTEST(m_pad->isVisible(), "visible");
+        QTEST(pad().isVisible(), "visible");
     }
-    QCOMPARE(cl->text(), word);
-}
-
-void TestDocumentLifecycle::fileKeysRunTheFileCommands_data()
-{
-    QTest::addColumn<QKeySequence>("key");
-    QTest::addColumn<int>("opens");
-    QTest::addColumn<int>("saves");
-    QTest::newRow("Ctrl+O opens") << QKeySequence(Qt::CTRL | Qt::Key_O) << 1 << 0;
-    QTest::newRow("Ctrl+S saves an untitled document as")
-        << QKeySequence(Qt::CTRL | Qt::Key_S) << 0 << 1;
-    QTest::newRow("Ctrl+Shift+S saves as")
-        << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << 0 << 1;
-}
-
-void TestDocumentLifecycle::fileKeysRunTheFileCommands()
-{
-    QFETCH(QKeySequence, key);
-    m_pad->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_pad));
-    QTest::keySequence(m_pad->document(), key);
-    QTEST(m_dialogs->openRequests, "opens");
-    QTEST(m_dialogs->saveRequests, "saves");
+    QCOMPARE(cl->text(), QStringLiteral("a"));
 }
 
 void TestDocumentLifecycle::dialogsStartBesideTheDocument_data()
@@ -365,24 +295,22 @@ void TestDocumentLifecycle::dialogsStartBesideTheDocument()
     QFETCH(QString, command);
     QFETCH(QString, start);
     bringTo(opened ? State::FileSaved : State::UntitledSaved);
-    m_pad->document()->setText(QStringLiteral("text"));
-    m_pad->document()->setSelLength(2);
+    m_pad->setText(QStringLiteral("text"), 0, 2);
     if (bold)
-        m_pad->document()->setSelBold(true);
-    m_dialogs->answers << Answer::No;
-    m_pad->findChild<QAction *>(command)->trigger();
+        m_pad->tb()->setSelBold(true);
+    dialogs().answers << Answer::No;
+    m_pad->trigger(command);
     start.replace(QStringLiteral("<file>"), m_file)
         .replace(QStringLiteral("<folder>"), m_dir->path());
-    QCOMPARE(m_dialogs->lastStart, start);
+    QCOMPARE(dialogs().lastStart, start);
 }
 
-void TestDocumentLifecycle::drop(const QList<QUrl> &urls, const QString &text)
+void TestDocumentLifecycle::drop(const QUrl &url)
 {
     QMimeData data;
-    data.setUrls(urls);
-    if (!text.isEmpty())
-        data.setText(text);
-    QWidget *viewport = m_pad->document()->viewport();
+    data.setUrls({ url });
+    data.setText(url.toString());
+    QWidget *viewport = m_pad->tb()->viewport();
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &enter);
     QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -412,25 +340,25 @@ void TestDocumentLifecycle::droppedFileOpensOrIsRefused()
     QFile huge(m_dir->filePath(QStringLiteral("huge.txt")));
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(2) << 30)); // sparse
     bringTo(State::UntitledChanged);
-    m_dialogs->answers << Answer::No;
-    drop({ QUrl::fromLocalFile(m_dir->filePath(name)) }, QStringLiteral("dropped text"));
-    QTRY_COMPARE(m_dialogs->messages.size(), 1);
+    dialogs().answers << Answer::No;
+    drop(QUrl::fromLocalFile(m_dir->filePath(name)));
+    QTRY_COMPARE(dialogs().messages.size(), 1);
     if (refusal.isEmpty()) {
-        QCOMPARE(m_dialogs->messages.first().text, savePrompt);
-        QTRY_COMPARE(m_pad->fileName(), m_file);
+        QCOMPARE(dialogs().messages.first().text, savePrompt);
+        QTRY_COMPARE(pad().fileName(), m_file);
         return;
     }
-    QCOMPARE(m_dialogs->messages.first().text, refusal);
-    QCOMPARE(m_dialogs->messages.first().title, QStringLiteral("Error"));
-    QCOMPARE(m_pad->document()->text(), QStringLiteral("typed "));
-    QVERIFY(!m_pad->isSaved());
+    QCOMPARE(dialogs().messages.first().text, refusal);
+    QCOMPARE(dialogs().messages.first().title, QStringLiteral("Error"));
+    QCOMPARE(m_pad->tb()->text(), QStringLiteral("typed "));
+    QVERIFY(!pad().isSaved());
 }
 
 void TestDocumentLifecycle::droppedAddressIsInsertedAsText()
 {
-    drop({ QUrl(QStringLiteral("http://example.org/")) }, QStringLiteral("http://example.org/"));
-    QCOMPARE(m_pad->document()->text(), QStringLiteral("http://example.org/"));
-    QVERIFY(m_dialogs->messages.isEmpty());
+    drop(QUrl(QStringLiteral("http://example.org/")));
+    QCOMPARE(m_pad->tb()->text(), QStringLiteral("http://example.org/"));
+    QVERIFY(dialogs().messages.isEmpty());
 }
 
 QTEST_MAIN(TestDocumentLifecycle)

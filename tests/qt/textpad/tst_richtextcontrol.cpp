@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextLayout>
 
 namespace {
@@ -28,11 +27,9 @@ private slots:
     void selectionIsClampedToTheDocument_data();
     void selectionIsClampedToTheDocument();
     void insertedTextTakesTheFormatAtTheCaret();
-    void bulletIsUndeterminedOverMixedParagraphs();
     void mixedFormatsYieldNoValue();
     void formatWithNothingSelectedAppliesToTextTypedNext();
-    void unreadableFileRaisesTheReasonAndKeepsTheContent();
-    void unwritablePathRaisesTheReason();
+    void fileErrorsCarryThePathAndKeepTheContent();
     void sizeFollowsEveryEditWithoutMeasuringTheText();
     void longLinesScrollSidewaysInsteadOfWrapping();
     void typedCharactersAndMouseButtonsAreReported();
@@ -53,16 +50,11 @@ void TestRichTextControl::selectionIsClampedToTheDocument()
 {
     QFETCH(int, start);
     QFETCH(int, length);
-    QFETCH(QString, selected);
     RichTextControl control;
     control.setText(QStringLiteral("ab\r\ncd"));
     select(control, start, length);
-    QCOMPARE(control.selText(), selected);
+    QTEST(control.selText(), "selected");
     QVERIFY(control.selStart() >= 0 && control.selStart() <= 5);
-    const int caret = control.selStart();
-    control.setSelStart(caret);
-    QCOMPARE(control.selStart(), caret);
-    QCOMPARE(control.selLength(), 0);
 }
 
 void TestRichTextControl::insertedTextTakesTheFormatAtTheCaret()
@@ -81,43 +73,30 @@ void TestRichTextControl::insertedTextTakesTheFormatAtTheCaret()
     QCOMPARE(control.selBold(), std::optional<bool>(true));
 }
 
-void TestRichTextControl::bulletIsUndeterminedOverMixedParagraphs()
-{
-    RichTextControl control;
-    control.setText(QStringLiteral("one\ntwo\nthree"));
-    QCOMPARE(control.selBullet(), std::optional<bool>(false));
-    select(control, 0, 3);
-    control.setSelBullet(true);
-    QCOMPARE(control.selBullet(), std::optional<bool>(true));
-    select(control, 0, 9); // "one", "two" and the start of "three"
-    QCOMPARE(control.selBullet(), std::optional<bool>());
-    control.setSelBullet(false);
-    select(control, 0, 100);
-    QCOMPARE(control.selBullet(), std::optional<bool>(false));
-    QCOMPARE(control.text(), QStringLiteral("one\r\ntwo\r\nthree"));
-}
-
 void TestRichTextControl::mixedFormatsYieldNoValue()
 {
     RichTextControl control;
-    control.setText(QStringLiteral("abcdef"));
+    control.setText(QStringLiteral("abc\ndef"));
     select(control, 0, 3);
     control.setSelItalic(true);
     control.setSelFontName(QStringLiteral("Serif"));
     control.setSelFontSize(14);
     control.setSelColor(Qt::red);
+    control.setSelBullet(true);
     select(control, 0, 3);
     QCOMPARE(control.selItalic(), std::optional<bool>(true));
     QCOMPARE(control.selFontName(), std::optional<QString>(QStringLiteral("Serif")));
     QCOMPARE(control.selFontSize(), std::optional<double>(14));
     QCOMPARE(control.selColor(), std::optional<QColor>(QColor(Qt::red)));
-    select(control, 2, 3);
+    QCOMPARE(control.selBullet(), std::optional<bool>(true));
+    select(control, 2, 3); // "c", the break and "d"
     QCOMPARE(control.selItalic(), std::optional<bool>());
     QCOMPARE(control.selFontName(), std::optional<QString>());
     QCOMPARE(control.selFontSize(), std::optional<double>());
     QCOMPARE(control.selColor(), std::optional<QColor>());
+    QCOMPARE(control.selBullet(), std::optional<bool>());
     QCOMPARE(control.selBold(), std::optional<bool>(false));
-    QCOMPARE(control.selUnderline(), std::optional<bool>(false));
+    QCOMPARE(control.text(), QStringLiteral("abc\r\ndef"));
 }
 
 void TestRichTextControl::formatWithNothingSelectedAppliesToTextTypedNext()
@@ -127,7 +106,6 @@ void TestRichTextControl::formatWithNothingSelectedAppliesToTextTypedNext()
     control.setSelStart(2);
     control.setSelUnderline(true);
     control.setSelStrikeThru(true);
-    QCOMPARE(control.selUnderline(), std::optional<bool>(true));
     QTest::keyClicks(&control, QStringLiteral("cd"));
     select(control, 2, 2);
     QCOMPARE(control.selUnderline(), std::optional<bool>(true));
@@ -136,11 +114,12 @@ void TestRichTextControl::formatWithNothingSelectedAppliesToTextTypedNext()
     QCOMPARE(control.selUnderline(), std::optional<bool>(false));
 }
 
-void TestRichTextControl::unreadableFileRaisesTheReasonAndKeepsTheContent()
+void TestRichTextControl::fileErrorsCarryThePathAndKeepTheContent()
 {
+    QTemporaryDir dir;
     RichTextControl control;
     control.setText(QStringLiteral("keep me"));
-    const QString missing = QStringLiteral(TEST_DATA_DIR "/textpad/no-such-file.txt");
+    const QString missing = dir.filePath(QStringLiteral("missing-folder/x.txt"));
     try {
         control.loadFile(missing);
         QFAIL("no error raised");
@@ -149,17 +128,9 @@ void TestRichTextControl::unreadableFileRaisesTheReasonAndKeepsTheContent()
         QVERIFY(!error.reason().isEmpty());
     }
     QCOMPARE(control.text(), QStringLiteral("keep me"));
-}
-
-void TestRichTextControl::unwritablePathRaisesTheReason()
-{
-    QTemporaryDir dir;
-    RichTextControl control;
-    control.setText(QStringLiteral("text"));
-    const QString path = dir.filePath(QStringLiteral("missing-folder/x.txt"));
-    QVERIFY_THROWS_EXCEPTION(FileError, control.savePlainFile(path));
-    QVERIFY_THROWS_EXCEPTION(FileError, control.saveFile(path));
-    QVERIFY(!QFile::exists(path));
+    QVERIFY_THROWS_EXCEPTION(FileError, control.savePlainFile(missing));
+    QVERIFY_THROWS_EXCEPTION(FileError, control.saveFile(missing));
+    QVERIFY(!QFile::exists(missing));
 }
 
 void TestRichTextControl::sizeFollowsEveryEditWithoutMeasuringTheText()
@@ -169,21 +140,18 @@ void TestRichTextControl::sizeFollowsEveryEditWithoutMeasuringTheText()
     const QString pieces[]
         = { QStringLiteral("x"), QStringLiteral("\n"), QStringLiteral("\u00E9\u00E9"),
               QStringLiteral("a\nb\nc"), QStringLiteral("\u20AC\n"), QString() };
-    QRandomGenerator generator(20240307); // fixed, so that a failing sequence can be replayed
-    auto *random = &generator;
+    QRandomGenerator random(20240307); // fixed, so that a failing sequence can be replayed
     for (int step = 0; step < 200; ++step) {
         const int length = control.document()->characterCount() - 1;
-        select(control, random->bounded(length + 1), random->bounded(4));
+        select(control, random.bounded(length + 1), random.bounded(4));
         if (step % 7 == 6)
             control.undo();
         else
-            control.setSelText(pieces[random->bounded(int(std::size(pieces)))]);
+            control.setSelText(pieces[random.bounded(int(std::size(pieces)))]);
         const QByteArray saved
             = textpad::encodePlainDocument(*control.document(), control.plainTextFormat()).bytes;
         QCOMPARE(control.plainTextSize(), saved.size());
     }
-    control.setText(QString());
-    QCOMPARE(control.plainTextSize(), 2);
 }
 
 void TestRichTextControl::longLinesScrollSidewaysInsteadOfWrapping()
@@ -204,21 +172,19 @@ void TestRichTextControl::typedCharactersAndMouseButtonsAreReported()
     QVERIFY(QTest::qWaitForWindowExposed(&control));
     QSignalSpy keys(&control, &RichTextControl::keyPress);
     QSignalSpy buttons(&control, &RichTextControl::mouseUp);
-    QTest::keyClick(&control, Qt::Key_A);
-    QTest::keyClick(&control, Qt::Key_Space);
-    QTest::keyClick(&control, Qt::Key_Return);
-    QCOMPARE(keys.count(), 3);
-    QCOMPARE(keys.at(0).at(0).value<QChar>(), u'a');
-    QCOMPARE(keys.at(1).at(0).value<QChar>(), u' ');
-    QCOMPARE(keys.at(2).at(0).value<QChar>(), u'\r');
+    const QList<QPair<Qt::Key, QChar>> typed { { Qt::Key_A, u'a' }, { Qt::Key_Space, u' ' },
+        { Qt::Key_Return, u'\r' } };
+    for (const auto &[key, character] : typed) {
+        QTest::keyClick(&control, key);
+        QCOMPARE(keys.size(), 1);
+        QCOMPARE(keys.takeFirst().at(0).value<QChar>(), character);
+    }
     QCOMPARE(control.text(), QStringLiteral("a \r\n"));
-    QTest::mouseClick(control.viewport(), Qt::RightButton);
-    QTest::mouseClick(control.viewport(), Qt::LeftButton);
-    QTest::mouseClick(control.viewport(), Qt::MiddleButton);
-    QCOMPARE(buttons.count(), 3);
-    QCOMPARE(buttons.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
-    QCOMPARE(buttons.at(1).at(0).value<Qt::MouseButton>(), Qt::LeftButton);
-    QCOMPARE(buttons.at(2).at(0).value<Qt::MouseButton>(), Qt::MiddleButton);
+    for (Qt::MouseButton button : { Qt::RightButton, Qt::LeftButton, Qt::MiddleButton }) {
+        QTest::mouseClick(control.viewport(), button);
+        QCOMPARE(buttons.size(), 1);
+        QCOMPARE(buttons.takeFirst().at(0).value<Qt::MouseButton>(), button);
+    }
 }
 
 QTEST_MAIN(TestRichTextControl)

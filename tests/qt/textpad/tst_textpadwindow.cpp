@@ -1,91 +1,326 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/fakelauncher.h"
-#include "support/fakeworkspace.h"
-#include "support/scripteddialogs.h"
+#include "qt/textpad/padfixture.h"
 #include "textpad/changemonitor.h"
-#include "textpad/richtext/richtextcontrol.h"
-#include "textpad/textpadwindow.h"
+#include "textpad/core/documentrules.h"
+#include "textpad/wordlistwindow.h"
 
 #include <QAccessible>
-#include <QAction>
-#include <QFile>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
+#include <QToolButton>
+#include <memory>
 
+namespace {
+class FakeWordList : public WordListWindow
+{
+public:
+    bool hasWordList() const override { return true; }
+    void clearEntry() override { ++cleared; }
+    void showWithFocusOnEntry() override { ++shown; }
+    QString chosenWord() const override { return QStringLiteral("chosen"); }
+
+    int cleared = 0;
+    int shown = 0;
+};
+} // namespace
+
+// The pad's commands, context menu, find bar, change monitor and font dialog, as the user reaches
+// them; the rules behind them are tested on their own.
 class TestTextPadWindow : public QObject
 {
     Q_OBJECT
 private slots:
     void init();
     void cleanup();
-    void monitorReportsChangeAndPlainSize_data();
+    void clipboardCarriesOnlyPlainText();
+    void padKeysRunThePadsCommandsWhateverTheMenuShowed();
+    void contextMenuComesFromMouseMenuTitleAndKeyboard();
+    void timeDateReplacesTheSelection();
+    void bulletsFollowTheCaretAndCoverTheDocument_data();
+    void bulletsFollowTheCaretAndCoverTheDocument();
+    void browseFocusesTheFirstBrowserWindow_data();
+    void browseFocusesTheFirstBrowserWindow();
+    void wordCompletionWithoutWordListSaysSo();
+    void wordCompletionHookFollowsTheKeys();
+    void findBarOpensFindsAndCloses();
+    void findKeysStepThroughTheMatchesAndWrap();
+    void replaceOneAndReplaceAll();
     void monitorReportsChangeAndPlainSize();
     void monitorCountsTheTextOfAnOpenedRtfFile();
-    void monitorTicksEverySecond();
-    void fontPropertiesCancelledOnUniformSelectionKeepsItsFormat();
+    void fontPropertiesCancelledKeepsTheFormat();
     void fontPropertiesOnMixedFontsStartsFromTheLastFontAndUnifiesIt();
     void fontPropertiesPassesColourThroughAndAppliesEffects();
-    void editTitleOpensTheContextMenuFromTheKeyboard();
 
 private:
+    RichTextControl *tb() const { return m_pad->tb(); }
+    template <typename T> T *child(const char *name) const
+    {
+        return m_pad->window.findChild<T *>(QLatin1String(name));
+    }
+    void search(const QString &text);
     QString monitorLine();
-    void triggerFontProperties() { m_pad->findChild<QAction *>(QStringLiteral("fp"))->trigger(); }
-    RichTextControl *selected(const QString &text, int start, int length);
 
-    ScriptedDialogs *m_dialogs = nullptr;
-    FakeWorkspace m_workspace;
-    FakeLauncher m_launcher;
-    TextPadWindow *m_pad = nullptr;
+    std::unique_ptr<PadFixture> m_pad;
+    QList<QStringList> m_popups; // the visible entries of each context menu shown
 };
 
 void TestTextPadWindow::init()
 {
-    m_dialogs = new ScriptedDialogs;
-    m_pad = new TextPadWindow(*m_dialogs, m_workspace, m_launcher);
+    m_pad = std::make_unique<PadFixture>();
+    m_popups.clear();
+    m_pad->window.setPopupPresenter([this](QMenu *menu) {
+        QStringList entries;
+        for (QAction *action : menu->actions()) {
+            if (action->isVisible())
+                entries << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+        }
+        m_popups << entries;
+    });
+    QApplication::clipboard()->clear();
 }
 
 void TestTextPadWindow::cleanup()
 {
-    delete m_pad;
-    delete m_dialogs;
+    m_pad.reset();
+}
+
+void TestTextPadWindow::clipboardCarriesOnlyPlainText()
+{
+    m_pad->setText(QStringLiteral("keep cut\r\nthis keep"), 5, 8);
+    tb()->setSelBold(true);
+    m_pad->trigger(QStringLiteral("cu"));
+    QCOMPARE(QApplication::clipboard()->mimeData()->text(), QStringLiteral("cut\nthis"));
+    QVERIFY(!QApplication::clipboard()->mimeData()->hasHtml());
+    QCOMPARE(tb()->text(), QStringLiteral("keep  keep"));
+    QVERIFY(!m_pad->window.isSaved());
+
+    auto *data = new QMimeData;
+    data->setHtml(QStringLiteral("<b>bold</b>"));
+    data->setText(QStringLiteral("bold"));
+    QApplication::clipboard()->setMimeData(data);
+    m_pad->setText(QStringLiteral("[sel]"), 1, 3);
+    m_pad->trigger(QStringLiteral("pas"));
+    QCOMPARE(tb()->text(), QStringLiteral("[bold]"));
+    m_pad->setText(tb()->text(), 1, 1);
+    QCOMPARE(tb()->selBold(), std::optional<bool>(false));
+}
+
+// The pad's Copy empties the clipboard for an empty selection, where the editor's own would leave
+// it; Paste stays on its key after a context menu that hid it.
+void TestTextPadWindow::padKeysRunThePadsCommandsWhateverTheMenuShowed()
+{
+    QApplication::clipboard()->setText(QStringLiteral("old"));
+    m_pad->setText(QStringLiteral("text"));
+    QVERIFY(m_pad->showActive());
+    QTest::keyClick(tb(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QString());
+    emit tb()->mouseUp(Qt::RightButton);
+    QCOMPARE(m_popups.size(), 1);
+    QVERIFY(!m_popups.first().contains(QStringLiteral("pas")));
+    QApplication::clipboard()->setText(QStringLiteral("clip"));
+    tb()->setSelStart(0);
+    QTest::keyClick(tb(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(tb()->text(), QStringLiteral("cliptext"));
+}
+
+void TestTextPadWindow::contextMenuComesFromMouseMenuTitleAndKeyboard()
+{
+    m_pad->setText(QStringLiteral("http://example.org/x"), 0, 20);
+    QVERIFY(m_pad->showActive());
+    emit tb()->mouseUp(Qt::RightButton);
+    m_pad->trigger(QStringLiteral("u2"));
+    QTest::keyClick(tb(), Qt::Key_E, Qt::AltModifier);
+    const QStringList entries { "selall", "-", "cop", "cu", "-", "brows", "-", "findrep" };
+    QCOMPARE(m_popups, QList<QStringList>(3, entries));
+    QVERIFY(child<QMenu>("po")->isEnabled());
+    QCOMPARE(child<RichTextControl>("tbtemp2")->text(), QString());
+}
+
+void TestTextPadWindow::timeDateReplacesTheSelection()
+{
+    const QDateTime when(QDate(2024, 3, 7), QTime(14, 5, 9));
+    m_pad->window.setClock([when] { return when; });
+    m_pad->setText(QStringLiteral("at X."), 3, 1);
+    m_pad->trigger(QStringLiteral("td"));
+    QCOMPARE(
+        tb()->text(), QStringLiteral("at %1.").arg(textpad::dateTimeText(when, QLocale::system())));
+    QVERIFY(!m_pad->window.isSaved());
+}
+
+void TestTextPadWindow::bulletsFollowTheCaretAndCoverTheDocument_data()
+{
+    QTest::addColumn<int>("bulletedParagraph"); // -1: none
+    QTest::addColumn<int>("selStart");
+    QTest::addColumn<int>("selLength");
+    QTest::addColumn<bool>("bullets");
+    // "one" 0-3, "two" 4-7, "three" 8-13
+    QTest::newRow("caretInPlainParagraph") << -1 << 5 << 0 << true;
+    QTest::newRow("mixedSelection") << 1 << 2 << 4 << false;
+}
+
+void TestTextPadWindow::bulletsFollowTheCaretAndCoverTheDocument()
+{
+    QFETCH(int, bulletedParagraph);
+    QFETCH(int, selStart);
+    QFETCH(int, selLength);
+    QFETCH(bool, bullets);
+    m_pad->setText(QStringLiteral("one\r\ntwo\r\nthree"), bulletedParagraph * 4);
+    if (bulletedParagraph >= 0)
+        tb()->setSelBullet(true);
+    tb()->setSelStart(selStart);
+    tb()->setSelLength(selLength);
+    m_pad->trigger(QStringLiteral("bul"));
+    QCOMPARE(m_pad->action(QStringLiteral("bul"))->isChecked(), bullets);
+    QCOMPARE(tb()->selStart(), selStart);
+    QCOMPARE(tb()->selLength(), 0);
+    tb()->setSelStart(0);
+    tb()->setSelLength(100);
+    QCOMPARE(tb()->selBullet(), std::optional<bool>(bullets));
+}
+
+void TestTextPadWindow::browseFocusesTheFirstBrowserWindow_data()
+{
+    QTest::addColumn<bool>("launcherWorks");
+    QTest::addColumn<QStringList>("firstWindowAddresses");
+    QTest::newRow("default browser") << true << QStringList { QString() };
+    QTest::newRow("fallback") << false << QStringList { "http://example.org/a?b=c", QString() };
+}
+
+// In both cases the pad is minimised and the first browser window gets the focus; only the
+// fallback navigates it.
+void TestTextPadWindow::browseFocusesTheFirstBrowserWindow()
+{
+    QFETCH(bool, launcherWorks);
+    m_pad->launcher.canStart = launcherWorks;
+    QWidget browser;
+    m_pad->workspace.makeBrowser = [&browser](const QString &) {
+        browser.show();
+        return &browser;
+    };
+    QVERIFY(m_pad->showActive());
+    m_pad->setText(QStringLiteral("go http://example.org/a?b=c now"), 3, 24);
+    m_pad->trigger(QStringLiteral("brows"));
+    QCOMPARE(m_pad->launcher.addresses, QStringList { "http://example.org/a?b=c" });
+    QTEST(m_pad->workspace.firstWindowAddresses, "firstWindowAddresses");
+    QTRY_VERIFY(m_pad->window.isMinimized());
+    QTRY_VERIFY(browser.isActiveWindow());
+}
+
+void TestTextPadWindow::wordCompletionWithoutWordListSaysSo()
+{
+    m_pad->trigger(QStringLiteral("autoword"));
+    QCOMPARE(m_pad->dialogs.messages.size(), 1);
+    QCOMPARE(m_pad->dialogs.messages.last().text, QStringLiteral("No Wordlist Found!"));
+    QVERIFY(!m_pad->action(QStringLiteral("autoword"))->isChecked());
+    m_pad->window.insertWord();
+    QCOMPARE(tb()->text(), QString());
+}
+
+void TestTextPadWindow::wordCompletionHookFollowsTheKeys()
+{
+    FakeWordList words;
+    m_pad->window.setWordListWindow(&words);
+    QVERIFY(m_pad->showActive());
+    QTest::keyClicks(tb(), QStringLiteral("ab "));
+    QCOMPARE(words.cleared, 0); // off: the word list is left alone
+    m_pad->trigger(QStringLiteral("autoword"));
+    QCOMPARE(words.shown, 1);
+    QTest::keyClicks(tb(), QStringLiteral("cd"));
+    QCOMPARE(words.cleared, 2);
+    QCOMPARE(words.shown, 1);
+    QTest::keyClick(tb(), Qt::Key_Space);
+    QTest::keyClick(tb(), Qt::Key_Return);
+    QCOMPARE(words.cleared, 4);
+    QCOMPARE(words.shown, 3);
+    QCOMPARE(tb()->text(), QStringLiteral("ab cd \r\n")); // the keys still reach the document
+    m_pad->window.insertWord();
+    QCOMPARE(tb()->text(), QStringLiteral("ab cd \r\nchosen"));
+    m_pad->trigger(QStringLiteral("autoword"));
+    QTest::keyClick(tb(), Qt::Key_Space);
+    QCOMPARE(words.cleared, 4);
+}
+
+void TestTextPadWindow::search(const QString &text)
+{
+    m_pad->setText(QStringLiteral("<b>one</b> <B>two</B>\r\n<br>"));
+    QVERIFY(m_pad->showActive());
+    QTest::keyClick(tb(), Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClicks(child<QLineEdit>("findText"), text);
+}
+
+void TestTextPadWindow::findBarOpensFindsAndCloses()
+{
+    QVERIFY(child<QWidget>("findBar")->isHidden());
+    search(QStringLiteral("b>"));
+    auto *bar = child<QWidget>("findBar");
+    QVERIFY(bar->isVisible());
+    QVERIFY(child<QLineEdit>("findText")->hasFocus());
+    QCOMPARE(tb()->selStart(), 1);
+    QCOMPARE(tb()->selText(), QStringLiteral("b>"));
+    // The document keeps its place above the bar.
+    QVERIFY(tb()->mapTo(&m_pad->window, QPoint(0, tb()->height())).y()
+        <= bar->mapTo(&m_pad->window, QPoint()).y());
+    QTest::keyClick(child<QLineEdit>("findText"), Qt::Key_Escape);
+    QVERIFY(bar->isHidden());
+    QVERIFY(tb()->hasFocus());
+}
+
+void TestTextPadWindow::findKeysStepThroughTheMatchesAndWrap()
+{
+    search(QStringLiteral("b>"));
+    child<QCheckBox>("findMatchCase")->setChecked(true);
+    QTest::keyClick(tb(), Qt::Key_F3);
+    QCOMPARE(tb()->selStart(), 8); // "</b>"; "<B>" does not match the case
+    QTest::keyClick(tb(), Qt::Key_F3);
+    QCOMPARE(tb()->selStart(), 1);
+    QCOMPARE(child<QLabel>("findStatus")->text(),
+        QStringLiteral("Reached the end of the document, continued from the top"));
+    QTest::keyClick(tb(), Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(tb()->selStart(), 8);
+}
+
+void TestTextPadWindow::replaceOneAndReplaceAll()
+{
+    search(QStringLiteral("<b>"));
+    child<QLineEdit>("replaceText")->setText(QStringLiteral("<i>"));
+    child<QToolButton>("replaceOne")->click();
+    QCOMPARE(tb()->text(), QStringLiteral("<i>one</b> <B>two</B>\r\n<br>"));
+    QCOMPARE(tb()->selStart(), 11);
+    QVERIFY(!m_pad->window.isSaved());
+    child<QLineEdit>("findText")->setText(QStringLiteral("b"));
+    child<QCheckBox>("findWholeWords")->setChecked(true);
+    child<QLineEdit>("replaceText")->setText(QStringLiteral("strong"));
+    child<QToolButton>("replaceAll")->click();
+    QCOMPARE(tb()->text(), QStringLiteral("<i>one</strong> <strong>two</strong>\r\n<br>"));
+    QCOMPARE(child<QLabel>("findStatus")->text(), QStringLiteral("Replaced 3 occurrences"));
+    tb()->undo(); // all of them in one step
+    QCOMPARE(tb()->text(), QStringLiteral("<i>one</b> <B>two</B>\r\n<br>"));
 }
 
 QString TestTextPadWindow::monitorLine()
 {
-    m_pad->findChild<ChangeMonitor *>()->tick();
+    m_pad->window.findChild<ChangeMonitor *>()->tick();
     // What a screen reader reads is the line itself.
-    auto *panel = m_pad->findChild<QLabel *>(QStringLiteral("panel1"));
-    return QAccessible::queryAccessibleInterface(panel)->text(QAccessible::Name);
+    return QAccessible::queryAccessibleInterface(child<QLabel>("panel1"))->text(QAccessible::Name);
 }
 
-RichTextControl *TestTextPadWindow::selected(const QString &text, int start, int length)
-{
-    RichTextControl *tb = m_pad->document();
-    tb->setText(text);
-    tb->setSelStart(start);
-    tb->setSelLength(length);
-    return tb;
-}
-
-// The size is that of the text saved as plain text: CR LF after every line, the last included.
-void TestTextPadWindow::monitorReportsChangeAndPlainSize_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("empty, unchanged") << QString() << "No change detected with 2 bytes.";
-    QTest::newRow("three lines") << "a\r\nb\r\nc"
-                                 << "Change detected with 9 bytes.";
-}
-
+// The size is that of the text saved as plain text: CR LF after every line, the last included. The
+// monitor goes on ticking while the pad is hidden.
 void TestTextPadWindow::monitorReportsChangeAndPlainSize()
 {
-    QFETCH(QString, text);
-    if (!text.isEmpty())
-        m_pad->document()->setText(text);
-    QTEST(monitorLine(), "line");
+    QCOMPARE(monitorLine(), QStringLiteral("No change detected with 2 bytes."));
+    tb()->setText(QStringLiteral("a\r\nb\r\nc"));
+    QCOMPARE(monitorLine(), QStringLiteral("Change detected with 9 bytes."));
+    tb()->setText(QStringLiteral("x"));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        child<QLabel>("panel1")->text(), QStringLiteral("Change detected with 3 bytes."), 3000);
 }
 
 void TestTextPadWindow::monitorCountsTheTextOfAnOpenedRtfFile()
@@ -95,80 +330,58 @@ void TestTextPadWindow::monitorCountsTheTextOfAnOpenedRtfFile()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs40 Hello\\par World}");
     file.close();
-    m_dialogs->openAnswers.enqueue(file.fileName());
-    m_pad->findChild<QAction *>(QStringLiteral("op"))->trigger();
-    QCOMPARE(m_pad->document()->text(), QStringLiteral("Hello\r\nWorld"));
+    m_pad->dialogs.openAnswers.enqueue(file.fileName());
+    m_pad->trigger(QStringLiteral("op"));
+    QCOMPARE(tb()->text(), QStringLiteral("Hello\r\nWorld"));
     // Ten letters and two line ends, not the file's markup.
     QCOMPARE(monitorLine(), QStringLiteral("No change detected with 14 bytes."));
 }
 
-void TestTextPadWindow::monitorTicksEverySecond()
+void TestTextPadWindow::fontPropertiesCancelledKeepsTheFormat()
 {
-    auto *panel = m_pad->findChild<QLabel *>(QStringLiteral("panel1"));
-    QTRY_COMPARE_WITH_TIMEOUT(
-        panel->text(), QStringLiteral("No change detected with 2 bytes."), 3000);
-    m_pad->hide(); // keeps ticking while hidden
-    m_pad->document()->setText(QStringLiteral("x"));
-    QTRY_COMPARE_WITH_TIMEOUT(panel->text(), QStringLiteral("Change detected with 3 bytes."), 3000);
-}
-
-void TestTextPadWindow::fontPropertiesCancelledOnUniformSelectionKeepsItsFormat()
-{
-    RichTextControl *tb = selected(QStringLiteral("some text"), 0, 4);
-    tb->setSelBold(true);
-    tb->setSelFontSize(12);
-    const QString family = *tb->selFontName();
-    QSignalSpy changes(tb, &RichTextControl::change);
-    triggerFontProperties(); // no answer queued: cancelled
+    m_pad->setText(QStringLiteral("some text"), 0, 4);
+    tb()->setSelBold(true);
+    tb()->setSelFontSize(12);
+    const QString family = *tb()->selFontName();
+    QSignalSpy changes(tb(), &RichTextControl::change);
+    m_pad->trigger(QStringLiteral("fp")); // no answer queued: cancelled
     QCOMPARE(changes.count(), 0); // nothing changed, so the document is still saved
-    QCOMPARE(m_dialogs->fontRequests.size(), 1);
-    QCOMPARE(m_dialogs->fontRequests.first().family(), family);
-    QVERIFY(m_dialogs->fontRequests.first().bold());
-    QCOMPARE(tb->selFontName(), std::optional<QString>(family));
-    QCOMPARE(tb->selBold(), std::optional<bool>(true));
-    QCOMPARE(tb->selFontSize(), std::optional<double>(12));
+    QCOMPARE(m_pad->dialogs.fontRequests.size(), 1);
+    QCOMPARE(m_pad->dialogs.fontRequests.first().family(), family);
+    QVERIFY(m_pad->dialogs.fontRequests.first().bold());
+    QCOMPARE(tb()->selFontName(), std::optional<QString>(family));
+    QCOMPARE(tb()->selBold(), std::optional<bool>(true));
+    QCOMPARE(tb()->selFontSize(), std::optional<double>(12));
 }
 
 void TestTextPadWindow::fontPropertiesOnMixedFontsStartsFromTheLastFontAndUnifiesIt()
 {
-    RichTextControl *tb = selected(QStringLiteral("one two"), 0, 3);
-    m_dialogs->fontAnswers.enqueue({ QFont(QStringLiteral("Serif"), 15), true });
-    triggerFontProperties();
-    tb->setSelStart(0);
-    tb->setSelLength(7); // "one" in Serif, "two" in the pad's font
-    QCOMPARE(tb->selFontName(), std::optional<QString>());
-    triggerFontProperties(); // cancelled
-    QCOMPARE(m_dialogs->fontRequests.last().family(), QStringLiteral("Serif"));
-    QCOMPARE(tb->selFontName(), std::optional<QString>(QStringLiteral("Serif")));
-    QCOMPARE(tb->selFontSize(), std::optional<double>(15));
+    m_pad->setText(QStringLiteral("one two"), 0, 3);
+    m_pad->dialogs.fontAnswers.enqueue({ QFont(QStringLiteral("Serif"), 15), true });
+    m_pad->trigger(QStringLiteral("fp"));
+    tb()->setSelStart(0);
+    tb()->setSelLength(7); // "one" in Serif, "two" in the pad's font
+    QCOMPARE(tb()->selFontName(), std::optional<QString>());
+    m_pad->trigger(QStringLiteral("fp")); // cancelled
+    QCOMPARE(m_pad->dialogs.fontRequests.last().family(), QStringLiteral("Serif"));
+    QCOMPARE(tb()->selFontName(), std::optional<QString>(QStringLiteral("Serif")));
+    QCOMPARE(tb()->selFontSize(), std::optional<double>(15));
 }
 
 void TestTextPadWindow::fontPropertiesPassesColourThroughAndAppliesEffects()
 {
-    RichTextControl *tb = selected(QStringLiteral("word"), 0, 4);
-    tb->setSelColor(Qt::blue);
-    tb->setSelUnderline(true);
+    m_pad->setText(QStringLiteral("word"), 0, 4);
+    tb()->setSelColor(Qt::blue);
+    tb()->setSelUnderline(true);
     QFont offered(QStringLiteral("Serif"), 11);
     offered.setStrikeOut(true);
-    m_dialogs->fontAnswers.enqueue({ offered, true });
-    triggerFontProperties();
-    QVERIFY(m_dialogs->fontRequests.first().underline());
-    QCOMPARE(tb->selColor(), std::optional<QColor>(QColor(Qt::blue)));
-    QCOMPARE(tb->selUnderline(), std::optional<bool>(false));
-    QCOMPARE(tb->selStrikeThru(), std::optional<bool>(true));
-    QCOMPARE(tb->selFontSize(), std::optional<double>(11));
-}
-
-void TestTextPadWindow::editTitleOpensTheContextMenuFromTheKeyboard()
-{
-    m_pad->document()->setText(QStringLiteral("text"));
-    int popups = 0;
-    m_pad->setPopupPresenter([&popups](QMenu *) { ++popups; });
-    m_pad->show();
-    m_pad->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_pad));
-    QTest::keyClick(m_pad->document(), Qt::Key_E, Qt::AltModifier);
-    QCOMPARE(popups, 1);
+    m_pad->dialogs.fontAnswers.enqueue({ offered, true });
+    m_pad->trigger(QStringLiteral("fp"));
+    QVERIFY(m_pad->dialogs.fontRequests.first().underline());
+    QCOMPARE(tb()->selColor(), std::optional<QColor>(QColor(Qt::blue)));
+    QCOMPARE(tb()->selUnderline(), std::optional<bool>(false));
+    QCOMPARE(tb()->selStrikeThru(), std::optional<bool>(true));
+    QCOMPARE(tb()->selFontSize(), std::optional<double>(11));
 }
 
 QTEST_MAIN(TestTextPadWindow)
