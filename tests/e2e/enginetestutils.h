@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "browser/webcontrol/webcontrol.h"
+#include "browser/webcontrol/qtwebengine/deferredprofile.h"
+#include "browser/webcontrol/qtwebengine/webenginecontrol.h"
+#include "support/localhttpserver.h"
 
 #include <QSignalSpy>
 #include <QTest>
 #include <QVariant>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace enginetest {
 
@@ -31,5 +35,30 @@ inline bool navigateAndWait(WebControl &control, const QString &address)
     control.navigate(address);
     return complete.wait(loadTimeoutMs);
 }
+
+// Web controls on an off-the-record profile, and a server on 127.0.0.1 for their pages. Members
+// go in reverse order: pages before their profile.
+struct Engine
+{
+    LocalHttpServer server;
+    QWebEngineProfile profile;
+    DeferredProfile deferred { &profile };
+    std::vector<std::unique_ptr<WebEngineControl>> controls;
+
+    WebEngineControl *newControl()
+    {
+        controls.push_back(std::make_unique<WebEngineControl>(deferred));
+        controls.back()->widget()->resize(640, 480);
+        controls.back()->widget()->show();
+        return controls.back().get();
+    }
+    QString url(const QString &path) const { return server.url(path).toString(); }
+    // Serves `html` at `path` and loads it in `control`.
+    bool load(WebControl &control, const QString &path, const QString &html)
+    {
+        server.serveHtml(path, html);
+        return navigateAndWait(control, url(path));
+    }
+};
 
 } // namespace enginetest

@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The web control on the real engine, against pages served on 127.0.0.1 by the test itself.
-#include "browser/webcontrol/qtwebengine/deferredprofile.h"
 #include "browser/webcontrol/qtwebengine/profilesettings.h"
-#include "browser/webcontrol/qtwebengine/webenginecontrol.h"
 #include "e2e/enginetestutils.h"
-#include "support/localhttpserver.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <QWebEngineProfile>
 #include <QWidget>
-#include <memory>
-#include <vector>
 
 using enginetest::evaluate;
 using enginetest::loadTimeoutMs;
@@ -28,70 +22,50 @@ private slots:
     void cleanup();
 
     void loadRaisesTitleProgressStatusAndCompletion();
-    void markupWorksWithPageScriptsOff();
+    void markupAndPropertiesWorkWithPageScriptsOff();
     void designModeSwitchesOnAndOffAndEditsRun();
-    void propertiesDescribeThePage();
     void offlineBlocksOnlyNetworkLoads();
-    void pageOpensNewWindowInTarget_data();
-    void pageOpensNewWindowInTarget();
-    void newWindowWithoutTargetIsNotOpened();
-    void sizeRequestsArriveInWidgetPixels_data();
-    void sizeRequestsArriveInWidgetPixels();
+    void newWindowRequests_data();
+    void newWindowRequests();
     void printToPdfFileWritesPdf();
-    void findTextCountsMatches_data();
     void findTextCountsMatches();
     void homeIsBlankUntilSetThenSharedByProfile();
-    void settingsOfProfileOnDiskOutliveIt();
-    void offTheRecordProfileWritesNothing();
+    void profileSettingsLastOnlyOnDisk();
     void resultsAfterTheControlIsGoneAreDropped();
     void deferredProfileHoldsTheViewAndNavigationUntilMade();
     void discardedPageLoadsAgainWhenShown();
 
 private:
-    WebEngineControl *newControl();
-    QString url(const char *path) const { return m_server->url(QLatin1String(path)).toString(); }
-    void serve(const char *path, const QString &html)
+    QString url(const char *path) const { return m_engine->url(QLatin1String(path)); }
+    bool load(const char *path, const QString &html)
     {
-        m_server->serveHtml(QLatin1String(path), html);
+        return m_engine->load(*m_control, QLatin1String(path), html);
+    }
+    QVariant evaluate(const QString &script) const
+    {
+        return enginetest::evaluate(m_control->page(), script);
     }
 
-    std::unique_ptr<LocalHttpServer> m_server;
-    std::unique_ptr<QWebEngineProfile> m_profile;
-    std::unique_ptr<DeferredProfile> m_deferredProfile;
-    std::vector<std::unique_ptr<WebEngineControl>> m_controls;
+    std::unique_ptr<enginetest::Engine> m_engine;
     WebEngineControl *m_control = nullptr;
 };
 
 void TestWebEngineControl::init()
 {
-    m_server = std::make_unique<LocalHttpServer>();
-    QVERIFY(m_server->listen());
-    m_profile = std::make_unique<QWebEngineProfile>();
-    m_deferredProfile = std::make_unique<DeferredProfile>(m_profile.get());
-    m_control = newControl();
+    m_engine = std::make_unique<enginetest::Engine>();
+    QVERIFY(m_engine->server.listen());
+    m_control = m_engine->newControl();
 }
 
 void TestWebEngineControl::cleanup()
 {
-    // Pages go before their profile.
-    m_controls.clear();
-    m_deferredProfile.reset();
-    m_profile.reset();
-    m_server.reset();
-}
-
-WebEngineControl *TestWebEngineControl::newControl()
-{
-    m_controls.push_back(std::make_unique<WebEngineControl>(*m_deferredProfile));
-    WebEngineControl *control = m_controls.back().get();
-    control->widget()->resize(640, 480);
-    control->widget()->show();
-    return control;
+    m_engine.reset();
 }
 
 void TestWebEngineControl::loadRaisesTitleProgressStatusAndCompletion()
 {
-    m_server->serveHtml(QStringLiteral("/page"), QStringLiteral("<title>Served page</title>"), 200);
+    m_engine->server.serveHtml(
+        QStringLiteral("/page"), QStringLiteral("<title>Served page</title>"), 200);
     QSignalSpy titles(m_control, &WebControl::titleChanged);
     QSignalSpy progress(m_control, &WebControl::progressChanged);
     QSignalSpy status(m_control, &WebControl::statusTextChanged);
@@ -107,173 +81,133 @@ void TestWebEngineControl::loadRaisesTitleProgressStatusAndCompletion()
     QCOMPARE(status.last().first().toString(), QStringLiteral("Done"));
 }
 
-// The control's own scripts (Save, Source Code) run with the page's scripts switched off.
-void TestWebEngineControl::markupWorksWithPageScriptsOff()
+// The control's own scripts (Save, Source Code, Properties) run with the page's scripts off.
+void TestWebEngineControl::markupAndPropertiesWorkWithPageScriptsOff()
 {
-    serve("/markup",
-        QStringLiteral("<!DOCTYPE html><html><head><title>M</title></head>"
-                       "<body><p>one\ntwo</p></body></html>"));
-    ProfileSettings(m_profile.get()).setJavaScriptEnabled(false);
-    QVERIFY(navigateAndWait(*m_control, url("/markup")));
+    const QString body
+        = QStringLiteral("<head><title>M</title></head><body><p>one\n\u00e9</p></body>");
+    m_engine->deferred.settings().setJavaScriptEnabled(false);
+    QVERIFY(load("/markup", QStringLiteral("<html>%1</html>").arg(body)));
     std::optional<QString> markup;
     m_control->requestMarkup([&markup](const QString &text) { markup = text; });
-    QTRY_VERIFY(markup.has_value());
-    QCOMPARE(*markup, QStringLiteral("<head><title>M</title></head><body><p>one\ntwo</p></body>"));
+    std::optional<WebControl::PageProperties> properties;
+    m_control->requestProperties(
+        [&properties](const WebControl::PageProperties &value) { properties = value; });
+    QTRY_VERIFY(markup.has_value() && properties.has_value());
+    QCOMPARE(*markup, body);
+    QCOMPARE(properties->title, QStringLiteral("M"));
+    QCOMPARE(properties->url, url("/markup"));
+    QCOMPARE(properties->contentType, QStringLiteral("text/html"));
+    QVERIFY(!properties->lastModified.isEmpty());
+    // The served markup is what the engine serialises back, é taking two bytes.
+    QCOMPARE(properties->size, qint64(QStringLiteral("<html>%1</html>").arg(body).toUtf8().size()));
 }
 
 void TestWebEngineControl::designModeSwitchesOnAndOffAndEditsRun()
 {
-    serve("/edit", QStringLiteral("<body><p>remove me</p></body>"));
-    QVERIFY(navigateAndWait(*m_control, url("/edit")));
-    const auto designMode = [this] {
-        return evaluate(m_control->page(), QStringLiteral("document.designMode")).toString();
-    };
+    QVERIFY(load("/edit", QStringLiteral("<body><p>remove me</p></body>")));
     m_control->setDesignMode(true);
-    QTRY_COMPARE(designMode(), QStringLiteral("on"));
+    QTRY_COMPARE(evaluate(QStringLiteral("document.designMode")), QStringLiteral("on"));
     m_control->widget()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_control->widget()));
     m_control->execute(WebControl::Command::SelectAll);
     QTRY_COMPARE(
-        evaluate(m_control->page(), QStringLiteral("getSelection().toString()")).toString(),
-        QStringLiteral("remove me"));
+        evaluate(QStringLiteral("getSelection().toString()")), QStringLiteral("remove me"));
     m_control->execute(WebControl::Command::Delete);
-    QTRY_COMPARE(
-        evaluate(m_control->page(), QStringLiteral("document.body.innerText.trim()")).toString(),
-        QString());
+    QTRY_COMPARE(evaluate(QStringLiteral("document.body.innerText.trim()")), QString());
     m_control->setDesignMode(false);
-    QTRY_COMPARE(designMode(), QStringLiteral("off"));
+    QTRY_COMPARE(evaluate(QStringLiteral("document.designMode")), QStringLiteral("off"));
     // With nothing selected, Delete takes the character after the caret.
-    evaluate(m_control->page(),
-        QStringLiteral("document.body.innerHTML = '<input id=f value=xyz>';"
-                       "f.focus(); f.setSelectionRange(2, 2);"));
+    evaluate(QStringLiteral("document.body.innerHTML = '<input id=f value=xyz>';"
+                            "f.focus(); f.setSelectionRange(2, 2);"));
     m_control->execute(WebControl::Command::Delete);
-    QTRY_COMPARE(
-        evaluate(m_control->page(), QStringLiteral("f.value")).toString(), QStringLiteral("xy"));
+    QTRY_COMPARE(evaluate(QStringLiteral("f.value")), QStringLiteral("xy"));
 }
 
-void TestWebEngineControl::propertiesDescribeThePage()
-{
-    const QString html
-        = QStringLiteral("<html><head><title>Props</title></head><body>\u00e9</body></html>");
-    serve("/props", html);
-    QVERIFY(navigateAndWait(*m_control, url("/props")));
-    std::optional<WebControl::PageProperties> properties;
-    m_control->requestProperties(
-        [&properties](const WebControl::PageProperties &value) { properties = value; });
-    QTRY_VERIFY(properties.has_value());
-    QCOMPARE(properties->title, QStringLiteral("Props"));
-    QCOMPARE(properties->url, url("/props"));
-    QCOMPARE(properties->contentType, QStringLiteral("text/html"));
-    QVERIFY(!properties->lastModified.isEmpty());
-    // The served markup is already what the engine serialises back, é taking two bytes.
-    QCOMPARE(properties->size, qint64(html.toUtf8().size()));
-}
-
+// Pages that need no network still load.
 void TestWebEngineControl::offlineBlocksOnlyNetworkLoads()
 {
-    serve("/net", QStringLiteral("<title>Reached</title>"));
+    m_engine->server.serveHtml(QStringLiteral("/net"), QStringLiteral("<title>Reached</title>"));
     m_control->setOffline(true);
     QVERIFY(navigateAndWait(*m_control, url("/net")));
-    QVERIFY(!m_server->requestedPaths().contains(QStringLiteral("/net")));
-    // Pages that need no network still load.
+    QVERIFY(!m_engine->server.requestedPaths().contains(QStringLiteral("/net")));
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("local.html")));
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<title>Local</title>") > 0);
     file.close();
-    QVERIFY(navigateAndWait(*m_control, file.fileName()));
-    QTRY_COMPARE(m_control->locationName(), QStringLiteral("Local"));
-    QVERIFY(navigateAndWait(*m_control, QStringLiteral("data:text/html,<title>Inline</title>")));
-    QTRY_COMPARE(m_control->locationName(), QStringLiteral("Inline"));
+    const QStringList local { file.fileName(), "data:text/html,<title>Inline</title>" };
+    for (const QString &address : local) {
+        QVERIFY(navigateAndWait(*m_control, address));
+        QTRY_COMPARE(
+            m_control->locationName(), QLatin1String(address == local[0] ? "Local" : "Inline"));
+    }
     m_control->setOffline(false);
     QVERIFY(navigateAndWait(*m_control, url("/net")));
     QTRY_COMPARE(m_control->locationName(), QStringLiteral("Reached"));
 }
 
-void TestWebEngineControl::pageOpensNewWindowInTarget_data()
+void TestWebEngineControl::newWindowRequests_data()
 {
     QTest::addColumn<QString>("opener");
-    QTest::newRow("window.open from a script")
-        << QStringLiteral("<script>window.open('/popup')</script>");
+    QTest::addColumn<qreal>("zoom"); // of the new window; 0: nobody takes the window
+    QTest::addColumn<QString>("page"); // what the new window shows
+    QTest::addColumn<QSize>("size"); // what it asks for
+    QTest::newRow("window.open with size") << "window.open('/popup', '', 'width=200,height=100')"
+                                           << 1.0 << "/popup" << QSize(200, 100);
     QTest::newRow("link aimed at a new window")
-        << QStringLiteral("<a id='go' href='/popup' target='_blank'>go</a>"
-                          "<script>document.getElementById('go').click()</script>");
-}
-
-void TestWebEngineControl::pageOpensNewWindowInTarget()
-{
-    QFETCH(QString, opener);
-    serve("/opener", opener);
-    serve("/popup", QStringLiteral("<title>Popup</title>"));
-    WebEngineControl *target = nullptr;
-    connect(m_control, &WebControl::newWindowRequested, this,
-        [&](WebControl::NewWindowRequest &request) {
-            target = newControl();
-            // A new browser window starts on about:blank before the page takes it over.
-            target->navigate(QStringLiteral("about:blank"));
-            request.target = target;
-        });
-    m_control->navigate(url("/opener"));
-    QTRY_VERIFY_WITH_TIMEOUT(target, loadTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(target->locationName(), QStringLiteral("Popup"), loadTimeoutMs);
-    QCOMPARE(target->locationUrl(), url("/popup"));
-    QCOMPARE(m_control->locationUrl(), url("/opener"));
-}
-
-void TestWebEngineControl::newWindowWithoutTargetIsNotOpened()
-{
-    serve("/opener",
-        QStringLiteral(
-            "<title>Opener</title><script>window.popup = window.open('/popup')</script>"));
-    int requests = 0;
-    connect(m_control, &WebControl::newWindowRequested, this,
-        [&requests](WebControl::NewWindowRequest &) { ++requests; });
-    QVERIFY(navigateAndWait(*m_control, url("/opener")));
-    QCOMPARE(requests, 1);
-    // The engine discards the window nobody took, which the opening script sees as closed.
-    QTRY_VERIFY(evaluate(m_control->page(), QStringLiteral("window.popup.closed")).toBool());
-    QVERIFY(!m_server->requestedPaths().contains(QStringLiteral("/popup")));
-}
-
-void TestWebEngineControl::sizeRequestsArriveInWidgetPixels_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<qreal>("zoom");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("window.open size features")
-        << QStringLiteral("window.open('/popup', '', 'width=200,height=100')") << 1.0
-        << QSize(200, 100);
+        << "document.getElementById('go').click()" << 1.0 << "/popup" << QSize();
     // Zoom scales CSS pixels but not the screen coordinates that sizes are asked in.
     QTest::newRow("resizeTo from a zoomed page")
-        << QStringLiteral("window.open('/resize')") << 2.0 << QSize(300, 250);
+        << "window.open('/resize')" << 2.0 << "/resize" << QSize(300, 250);
+    QTest::newRow("nobody takes it")
+        << "window.popup = window.open('/popup')" << 0.0 << QString() << QSize();
 }
 
-void TestWebEngineControl::sizeRequestsArriveInWidgetPixels()
+void TestWebEngineControl::newWindowRequests()
 {
-    QFETCH(QString, script);
+    QFETCH(QString, opener);
     QFETCH(qreal, zoom);
-    serve("/opener", QStringLiteral("<script>%1</script>").arg(script));
-    serve("/popup", QStringLiteral("<title>Popup</title>"));
-    serve("/resize", QStringLiteral("<script>window.resizeTo(300, 250)</script>"));
+    QFETCH(QString, page);
+    m_engine->server.serveHtml(QStringLiteral("/popup"), QStringLiteral("<title>Popup</title>"));
+    m_engine->server.serveHtml(
+        QStringLiteral("/resize"), QStringLiteral("<script>window.resizeTo(300, 250)</script>"));
+    WebEngineControl *target = nullptr;
     QSize requested;
+    int requests = 0;
     connect(m_control, &WebControl::newWindowRequested, this,
         [&](WebControl::NewWindowRequest &request) {
-            WebEngineControl *target = newControl();
+            ++requests;
+            if (zoom == 0)
+                return;
+            target = m_engine->newControl();
             target->setZoomFactor(zoom);
             connect(
                 target, &WebControl::widthRequested, this, [&](int w) { requested.setWidth(w); });
             connect(
                 target, &WebControl::heightRequested, this, [&](int h) { requested.setHeight(h); });
+            // A new browser window starts on about:blank before the page takes it over.
+            target->navigate(QStringLiteral("about:blank"));
             request.target = target;
         });
-    m_control->navigate(url("/opener"));
+    QVERIFY(load("/opener",
+        QStringLiteral("<a id='go' href='/popup' target='_blank'>go</a><script>%1</script>")
+            .arg(opener)));
+    QTRY_COMPARE(requests, 1);
+    QCOMPARE(m_control->locationUrl(), url("/opener"));
+    if (page.isEmpty()) {
+        // The engine discards the window nobody took, which the opening script sees as closed.
+        QTRY_VERIFY(evaluate(QStringLiteral("window.popup.closed")).toBool());
+        QVERIFY(!m_engine->server.requestedPaths().contains(QStringLiteral("/popup")));
+        return;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(target->locationUrl(), m_engine->url(page), loadTimeoutMs);
     QFETCH(QSize, size);
     QTRY_COMPARE_WITH_TIMEOUT(requested, size, loadTimeoutMs);
 }
 
 void TestWebEngineControl::printToPdfFileWritesPdf()
 {
-    serve("/print", QStringLiteral("<h1>Printed words</h1>"));
-    QVERIFY(navigateAndWait(*m_control, url("/print")));
+    QVERIFY(load("/print", QStringLiteral("<h1>Printed words</h1>")));
     QTemporaryDir dir;
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -287,44 +221,38 @@ void TestWebEngineControl::printToPdfFileWritesPdf()
     QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
 }
 
-void TestWebEngineControl::findTextCountsMatches_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("caseSensitive");
-    QTest::addColumn<int>("matches");
-    QTest::newRow("every case") << QStringLiteral("hello") << false << 3;
-    QTest::newRow("case sensitive") << QStringLiteral("Hello") << true << 1;
-    QTest::newRow("absent word") << QStringLiteral("goodbye") << false << 0;
-}
-
 void TestWebEngineControl::findTextCountsMatches()
 {
-    QFETCH(QString, text);
-    QFETCH(bool, caseSensitive);
-    QFETCH(int, matches);
-    serve("/find", QStringLiteral("<p>Hello hello</p><p>HELLO there</p>"));
-    QVERIFY(navigateAndWait(*m_control, url("/find")));
-    QSignalSpy found(m_control, &WebControl::findFinished);
-    m_control->findText(text, false, caseSensitive);
-    QVERIFY(found.wait(loadTimeoutMs));
-    QCOMPARE(found.last(), (QVariantList { matches, matches > 0 ? 1 : 0 }));
+    QVERIFY(load("/find", QStringLiteral("<p>Hello hello</p><p>HELLO there</p>")));
+    const struct
+    {
+        const char *text;
+        bool caseSensitive;
+        int matches;
+    } searches[] = { { "hello", false, 3 }, { "Hello", true, 1 }, { "goodbye", false, 0 } };
+    for (const auto &search : searches) {
+        QSignalSpy found(m_control, &WebControl::findFinished);
+        m_control->findText(QLatin1String(search.text), false, search.caseSensitive);
+        QVERIFY(found.wait(loadTimeoutMs));
+        QCOMPARE(found.last(), (QVariantList { search.matches, search.matches > 0 ? 1 : 0 }));
+    }
 }
 
 void TestWebEngineControl::homeIsBlankUntilSetThenSharedByProfile()
 {
-    serve("/home", QStringLiteral("<title>Home page</title>"));
-    QVERIFY(navigateAndWait(*m_control, url("/home")));
+    QVERIFY(load("/home", QStringLiteral("<title>Home page</title>")));
     QSignalSpy complete(m_control, &WebControl::documentComplete);
     m_control->goHome();
     QVERIFY(complete.wait(loadTimeoutMs));
     QCOMPARE(m_control->locationUrl(), QStringLiteral("about:blank"));
     m_control->engineSettings().setHomePage(QUrl(url("/home")));
-    WebEngineControl *other = newControl();
+    WebEngineControl *other = m_engine->newControl();
     other->goHome();
     QTRY_COMPARE_WITH_TIMEOUT(other->locationName(), QStringLiteral("Home page"), loadTimeoutMs);
 }
 
-void TestWebEngineControl::settingsOfProfileOnDiskOutliveIt()
+// Settings of a profile on disk outlive it; an off-the-record profile writes nothing.
+void TestWebEngineControl::profileSettingsLastOnlyOnDisk()
 {
     QTemporaryDir storage;
     const auto diskProfile = [&storage](const QString &name) {
@@ -335,24 +263,20 @@ void TestWebEngineControl::settingsOfProfileOnDiskOutliveIt()
     };
     const QUrl home(QStringLiteral("http://home.example/start"));
     {
-        auto profile = diskProfile(QStringLiteral("first"));
-        ProfileSettings settings(profile.get());
+        auto first = diskProfile(QStringLiteral("first"));
+        ProfileSettings settings(first.get());
         settings.setHomePage(home);
         settings.setImagesEnabled(false);
     }
-    auto profile = diskProfile(QStringLiteral("second"));
-    const ProfileSettings settings(profile.get());
-    QCOMPARE(settings.homePage(), home);
-    QVERIFY(!settings.imagesEnabled());
-    QVERIFY(settings.javaScriptEnabled());
-}
-
-void TestWebEngineControl::offTheRecordProfileWritesNothing()
-{
-    ProfileSettings settings(m_profile.get());
+    auto second = diskProfile(QStringLiteral("second"));
+    const ProfileSettings kept(second.get());
+    QCOMPARE(kept.homePage(), home);
+    QVERIFY(!kept.imagesEnabled());
+    QVERIFY(kept.javaScriptEnabled());
+    ProfileSettings settings(&m_engine->profile);
     settings.setJavaScriptEnabled(false);
     QVERIFY(!settings.javaScriptEnabled());
-    QVERIFY(!QFileInfo::exists(QDir(m_profile->persistentStoragePath())
+    QVERIFY(!QFileInfo::exists(QDir(m_engine->profile.persistentStoragePath())
                                    .filePath(QStringLiteral("internet-properties.ini"))));
 }
 
@@ -363,8 +287,8 @@ void TestWebEngineControl::resultsAfterTheControlIsGoneAreDropped()
     int late = 0;
     m_control->requestMarkup([&late](const QString &) { ++late; });
     m_control->requestProperties([&late](const WebControl::PageProperties &) { ++late; });
-    m_controls.clear();
-    WebEngineControl *other = newControl();
+    m_engine->controls.clear();
+    WebEngineControl *other = m_engine->newControl();
     QVERIFY(navigateAndWait(*other, QStringLiteral("data:text/html,<p>other</p>")));
     std::optional<QString> markup;
     other->requestMarkup([&markup](const QString &text) { markup = text; });
@@ -384,9 +308,8 @@ void TestWebEngineControl::deferredProfileHoldsTheViewAndNavigationUntilMade()
     // Neither the window nor the navigation started the engine.
     QVERIFY(!deferred.isMade());
     QVERIFY(!web.widget()->isVisible());
-
     deferred.makeAfterFirstPaint(window.windowHandle());
-    QVERIFY(complete.wait(enginetest::loadTimeoutMs));
+    QVERIFY(complete.wait(loadTimeoutMs));
     QVERIFY(deferred.isMade());
     QVERIFY(web.widget()->isVisible());
     QCOMPARE(web.locationUrl(), QStringLiteral("about:blank"));
@@ -394,9 +317,7 @@ void TestWebEngineControl::deferredProfileHoldsTheViewAndNavigationUntilMade()
 
 void TestWebEngineControl::discardedPageLoadsAgainWhenShown()
 {
-    m_server->serveHtml(QStringLiteral("/kept"), QStringLiteral("<title>Kept</title>"));
-    const QString url = m_server->url(QStringLiteral("/kept")).toString();
-    QVERIFY(navigateAndWait(*m_control, url));
+    QVERIFY(load("/kept", QStringLiteral("<title>Kept</title>")));
     m_control->widget()->hide();
     m_control->discard();
     QCOMPARE(m_control->page()->lifecycleState(), QWebEnginePage::LifecycleState::Discarded);
@@ -404,7 +325,7 @@ void TestWebEngineControl::discardedPageLoadsAgainWhenShown()
     m_control->widget()->show();
     QVERIFY(complete.wait(loadTimeoutMs));
     QCOMPARE(m_control->page()->lifecycleState(), QWebEnginePage::LifecycleState::Active);
-    QCOMPARE(m_control->locationUrl(), url);
+    QCOMPARE(m_control->locationUrl(), url("/kept"));
     QCOMPARE(m_control->locationName(), QStringLiteral("Kept"));
 }
 
