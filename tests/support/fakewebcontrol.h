@@ -7,36 +7,64 @@
 #include <QStringList>
 #include <QWidget>
 
-// Records what the browser window asks of its web control; tests raise the control's events by
-// emitting its signals directly.
+// Records what the browser window asks of its web control, most of it in `calls`; tests raise the
+// control's events by emitting its signals directly.
 class FakeWebControl : public WebControl
 {
-    Q_OBJECT
-
 public:
-    explicit FakeWebControl(QObject *parent = nullptr);
-    ~FakeWebControl() override;
+    // The browser window may have taken the widget into its layout; it then deletes it itself.
+    ~FakeWebControl() override
+    {
+        if (!m_widget->parent())
+            delete m_widget;
+    }
 
     QWidget *widget() override { return m_widget; }
-    void navigate(const QString &address) override;
-    void goBack() override { calls.append(QStringLiteral("goBack")); }
-    void goForward() override { calls.append(QStringLiteral("goForward")); }
-    void goHome() override { calls.append(QStringLiteral("goHome")); }
-    void stop() override { calls.append(QStringLiteral("stop")); }
-    void refresh() override { calls.append(QStringLiteral("refresh")); }
+    void navigate(const QString &address) override
+    {
+        navigations.append(address);
+        record(QStringLiteral("navigate ") + address);
+    }
+    void goBack() override { record(QStringLiteral("goBack")); }
+    void goForward() override { record(QStringLiteral("goForward")); }
+    void goHome() override { record(QStringLiteral("goHome")); }
+    void stop() override { record(QStringLiteral("stop")); }
+    void refresh() override { record(QStringLiteral("refresh")); }
     QString locationName() const override { return name; }
     QString locationUrl() const override { return url; }
-    void requestMarkup(std::function<void(const QString &)> callback) override;
-    void setDesignMode(bool on) override;
-    void requestProperties(std::function<void(const PageProperties &)> callback) override;
-    void setOffline(bool offline) override;
+    void requestMarkup(std::function<void(const QString &)> callback) override
+    {
+        record(QStringLiteral("requestMarkup"));
+        callback(markup);
+    }
+    void setDesignMode(bool on) override
+    {
+        designMode = on;
+        record(on ? QStringLiteral("designMode on") : QStringLiteral("designMode off"));
+    }
+    void requestProperties(std::function<void(const PageProperties &)> callback) override
+    {
+        record(QStringLiteral("requestProperties"));
+        callback(properties);
+    }
+    void setOffline(bool value) override { record(value ? "offline" : "online"); }
     void setAudioMuted(bool muted) override { audioMuted = muted; }
-    void discard() override { calls.append(QStringLiteral("discard")); }
+    void discard() override { record(QStringLiteral("discard")); }
     void setZoomFactor(double factor) override { zoomFactor = factor; }
-    void savePage(const QString &path) override;
-    void print(QPrinter *printer) override;
-    void findText(const QString &text, bool backward, bool caseSensitive) override;
-    void execute(Command command) override;
+    void savePage(const QString &path) override { record(QStringLiteral("savePage ") + path); }
+    void print(QPrinter *printer) override
+    {
+        printedOn = printer;
+        record(QStringLiteral("print"));
+    }
+    // As "find TEXT forward|backward case|nocase".
+    void findText(const QString &text, bool backward, bool caseSensitive) override
+    {
+        record(
+            QStringLiteral("find %1 %2 %3")
+                .arg(text, backward ? "backward" : "forward", caseSensitive ? "case" : "nocase"));
+    }
+    void execute(Command command) override { commands.append(command); }
     EngineSettings &engineSettings() override { return settings; }
 
     QStringList navigations;
@@ -53,5 +81,7 @@ public:
     QPrinter *printedOn = nullptr; // the printer of the last print
 
 private:
-    QWidget *m_widget;
+    void record(const QString &call) { calls.append(call); }
+
+    QWidget *m_widget = new QWidget;
 };

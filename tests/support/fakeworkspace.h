@@ -7,29 +7,47 @@
 #include <QStringList>
 #include <functional>
 
-// Records what windows ask of the workspace. Windows it is asked to open are made by `makeBrowser`
-// when a test sets it (for example a real browser window on a fake control), else nothing is made.
+// Records what windows ask of the workspace. Browser windows it is asked to open are made by
+// `makeBrowser` when a test sets it (for example a real browser window on a fake control), else
+// nothing is made.
 class FakeWorkspace : public Workspace
 {
 public:
-    QWidget *openBrowserWindow(const QString &address = {}) override;
-    WebControl *openPageWindow(QWidget *opener, PageWindowPlace place) override;
-    QWidget *showFirstBrowserWindow(const QString &address = {}) override;
+    QWidget *openBrowserWindow(const QString &address = {}) override
+    {
+        openedBrowserAddresses.append(address);
+        return makeBrowser ? makeBrowser(address) : nullptr;
+    }
+    WebControl *openPageWindow(QWidget *opener, PageWindowPlace place) override
+    {
+        pageWindows.append({ opener, place });
+        return pageWindowControl;
+    }
+    QWidget *showFirstBrowserWindow(const QString &address = {}) override
+    {
+        firstWindowAddresses.append(address);
+        return makeBrowser ? makeBrowser(address) : nullptr;
+    }
     void arrangeBrowserWindows(Arrangement arrangement) override
     {
         arrangements.append(arrangement);
     }
     QList<WindowEntry> browserWindows() const override { return windows; }
     void activateBrowserWindow(QWidget *window) override { activated.append(window); }
-    void showFavourites(const QString &name, const QString &address) override;
-    void showAbout() override { ++aboutShown; }
-    QWidget *openTextPad(const QString &text) override;
+    void showFavourites(const QString &name, const QString &address) override
+    {
+        favouritesShown.append({ name, address });
+    }
+    void showAbout() override { }
+    QWidget *openTextPad(const QString &text) override
+    {
+        textPads.append(text);
+        return nullptr;
+    }
     void showDownloads() override { ++downloadsShown; }
     int runningDownloads() const override { return running; }
 
     std::function<QWidget *(const QString &address)> makeBrowser;
-    std::function<QWidget *(const QString &text)> makeTextPad;
-
     QStringList openedBrowserAddresses;
     QStringList firstWindowAddresses;
     QList<Arrangement> arrangements;
@@ -39,7 +57,6 @@ public:
     QList<WindowEntry> windows; // what browserWindows() answers
     QList<QWidget *> activated;
     QList<QPair<QString, QString>> favouritesShown;
-    int aboutShown = 0;
     int downloadsShown = 0;
     int running = 0;
     QStringList textPads;

@@ -4,26 +4,15 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-LocalHttpServer::LocalHttpServer(QObject *parent)
-    : QObject(parent)
+LocalHttpServer::LocalHttpServer()
 {
     connect(&m_server, &QTcpServer::newConnection, this, &LocalHttpServer::accept);
-}
-
-bool LocalHttpServer::listen()
-{
-    return m_server.listen(QHostAddress::LocalHost);
 }
 
 void LocalHttpServer::serve(
     const QString &path, const QByteArray &contentType, const QByteArray &body, int delayMs)
 {
     m_resources.insert(path, { contentType, body, delayMs });
-}
-
-void LocalHttpServer::serveHtml(const QString &path, const QString &html, int delayMs)
-{
-    serve(path, "text/html; charset=utf-8", html.toUtf8(), delayMs);
 }
 
 void LocalHttpServer::serveAttachment(
@@ -34,11 +23,6 @@ void LocalHttpServer::serveAttachment(
         "application/octet-stream\r\nContent-Disposition: attachment; filename=\""
             + fileName.toUtf8() + '"',
         body);
-}
-
-void LocalHttpServer::protect(const QString &path, const QByteArray &userAndPassword)
-{
-    m_credentials.insert(path, "Basic " + userAndPassword.toBase64());
 }
 
 QUrl LocalHttpServer::url(const QString &path) const
@@ -64,43 +48,33 @@ void LocalHttpServer::read(QTcpSocket *socket)
     if (!buffer.contains("\r\n\r\n"))
         return;
     const QByteArray request = m_pending.take(socket);
-    // "GET /path?query HTTP/1.1"
-    const QList<QByteArray> requestLine = request.left(request.indexOf("\r\n")).split(' ');
     disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
-    const QString target
-        = requestLine.size() > 1 ? QString::fromLatin1(requestLine.at(1)) : QString();
-    const QString path = target.section(u'?', 0, 0);
+    // "GET /path?query HTTP/1.1"
+    const QString path = QString::fromLatin1(request.left(request.indexOf("\r\n")))
+                             .section(u' ', 1, 1)
+                             .section(u'?', 0, 0);
     m_requestedPaths.append(path);
-    emit requested(path);
-
     const auto credentials = m_credentials.constFind(path);
     const bool authorized = credentials == m_credentials.constEnd()
         || request.contains("\r\nAuthorization: " + *credentials + "\r\n");
-    const int delayMs = m_resources.value(path).delayMs;
-    if (delayMs > 0) {
-        QTimer::singleShot(delayMs, socket,
-            [this, socket, path, authorized] { respond(socket, path, authorized); });
-    } else {
-        respond(socket, path, authorized);
-    }
+    QTimer::singleShot(m_resources.value(path).delayMs, socket,
+        [this, socket, path, authorized] { respond(socket, path, authorized); });
 }
 
 void LocalHttpServer::respond(QTcpSocket *socket, const QString &path, bool authorized)
 {
-    if (!authorized) {
-        socket->write("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"Staff\"\r\n"
-                      "Content-Type: text/plain\r\nContent-Length: 16\r\nConnection: close"
-                      "\r\n\r\nSign-in required");
-        socket->disconnectFromHost();
-        return;
-    }
     const auto found = m_resources.constFind(path);
     const bool known = found != m_resources.constEnd();
-    const QByteArray body = known ? found->body : QByteArray("not found");
-    const QByteArray header = QByteArray(known ? "HTTP/1.1 200 OK" : "HTTP/1.1 404 Not Found")
-        + "\r\nContent-Type: " + (known ? found->contentType : QByteArray("text/plain"))
+    QByteArray status = known ? "200 OK" : "404 Not Found";
+    QByteArray headers = "Content-Type: " + (known ? found->contentType : "text/plain");
+    QByteArray body = known ? found->body : "not found";
+    if (!authorized) {
+        status = "401 Unauthorized";
+        headers = "WWW-Authenticate: Basic realm=\"Staff\"\r\nContent-Type: text/plain";
+        body = "Sign-in required";
+    }
+    socket->write("HTTP/1.1 " + status + "\r\n" + headers
         + "\r\nContent-Length: " + QByteArray::number(body.size())
-        + "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n";
-    socket->write(header + body);
+        + "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" + body);
     socket->disconnectFromHost();
 }

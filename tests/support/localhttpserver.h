@@ -15,28 +15,29 @@ class QTcpSocket;
 // Unknown paths get 404.
 class LocalHttpServer : public QObject
 {
-    Q_OBJECT
-
 public:
-    explicit LocalHttpServer(QObject *parent = nullptr);
+    LocalHttpServer();
 
     // Listens on a free port of 127.0.0.1; false when that fails.
-    bool listen();
+    bool listen() { return m_server.listen(QHostAddress::LocalHost); }
 
     void serve(const QString &path, const QByteArray &contentType, const QByteArray &body,
         int delayMs = 0);
-    void serveHtml(const QString &path, const QString &html, int delayMs = 0);
+    void serveHtml(const QString &path, const QString &html, int delayMs = 0)
+    {
+        serve(path, "text/html; charset=utf-8", html.toUtf8(), delayMs);
+    }
     // A file the browser is told to save as `fileName` rather than show.
     void serveAttachment(const QString &path, const QString &fileName, const QByteArray &body);
     // Answers `path` only to requests signed in with Basic authentication as user:password.
-    void protect(const QString &path, const QByteArray &userAndPassword);
+    void protect(const QString &path, const QByteArray &userAndPassword)
+    {
+        m_credentials.insert(path, "Basic " + userAndPassword.toBase64());
+    }
 
     QUrl url(const QString &path) const;
     // The paths of the requests received so far (without their queries), in order.
     QStringList requestedPaths() const { return m_requestedPaths; }
-
-signals:
-    void requested(const QString &path);
 
 private:
     struct Resource

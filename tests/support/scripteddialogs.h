@@ -9,8 +9,8 @@
 #include <QStringList>
 
 // Records every dialog the code under test opens and answers from prepared queues, so no test ever
-// blocks on a modal window. An unprepared message is answered Cancel (or Ok for an OK-only box), an
-// unprepared file dialog is cancelled and an unprepared font dialog is cancelled.
+// blocks on a modal window. Unprepared, a message is answered Cancel (Ok for an OK-only box) and
+// every other dialog is cancelled; printing is always accepted.
 class ScriptedDialogs : public Dialogs
 {
 public:
@@ -22,6 +22,43 @@ public:
         Icon icon;
     };
 
+    Answer message(
+        QWidget *, const QString &text, const QString &title, Buttons buttons, Icon icon) override
+    {
+        messages.append({ text, title, buttons, icon });
+        return next(answers, buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel);
+    }
+    std::optional<QString> openFile(QWidget *, const QString &, const QString &directory) override
+    {
+        ++openRequests;
+        lastStart = directory;
+        return next(openAnswers, {});
+    }
+    std::optional<QString> saveFile(QWidget *, const QString &, const QString &proposed) override
+    {
+        ++saveRequests;
+        lastStart = proposed;
+        return next(saveAnswers, {});
+    }
+    FontChoice chooseFont(QWidget *, const QFont &initial) override
+    {
+        fontRequests.append(initial);
+        return next(fontAnswers, { initial, false });
+    }
+    bool pageSetup(QWidget *, QPrinter *) override { return true; }
+    bool print(QWidget *, QPrinter *) override { return true; }
+    std::optional<Credentials> signIn(QWidget *, const QString &host, const QString &realm) override
+    {
+        signInRequests.append(host + u' ' + realm);
+        return next(signInAnswers, {});
+    }
+    PageDialogAnswer pageDialog(
+        QWidget *, PageDialogKind, const QString &text, const QString &, bool offerSilence) override
+    {
+        pageDialogs.append(offerSilence ? text + QStringLiteral(" [silence offered]") : text);
+        return next(pageDialogAnswers, {});
+    }
+
     QList<Message> messages;
     QQueue<Answer> answers;
     QQueue<std::optional<QString>> openAnswers;
@@ -30,31 +67,17 @@ public:
     QList<QFont> fontRequests;
     int openRequests = 0;
     int saveRequests = 0;
-    bool acceptPrinting = true;
-    int printRequests = 0;
-    int pageSetupRequests = 0;
-
-    Answer message(QWidget *parent, const QString &text, const QString &title, Buttons buttons,
-        Icon icon) override;
-    std::optional<QString> openFile(
-        QWidget *parent, const QString &filter, const QString &directory) override;
-    std::optional<QString> saveFile(
-        QWidget *parent, const QString &filter, const QString &proposedPath) override;
-    FontChoice chooseFont(QWidget *parent, const QFont &initial) override;
-    bool pageSetup(QWidget *parent, QPrinter *printer) override;
-    bool print(QWidget *parent, QPrinter *printer) override;
-    std::optional<Credentials> signIn(
-        QWidget *parent, const QString &host, const QString &realm) override;
-    PageDialogAnswer pageDialog(QWidget *window, PageDialogKind kind, const QString &text,
-        const QString &value, bool offerSilence) override;
-
-    // Sign-in requests as "host realm"; unprepared ones are cancelled.
+    QString lastStart; // the folder Open started in, or the path Save proposed
+    // Sign-in requests as "host realm".
     QStringList signInRequests;
     QQueue<std::optional<Credentials>> signInAnswers;
-    // Page dialogs as "text" or "text [silence offered]"; unprepared ones are cancelled.
+    // Page dialogs as "text" or "text [silence offered]".
     QStringList pageDialogs;
     QQueue<PageDialogAnswer> pageDialogAnswers;
 
-    QString lastFilter;
-    QString lastStart; // the folder Open started in, or the path Save proposed
+private:
+    template <typename T> static T next(QQueue<T> &queue, const T &unprepared)
+    {
+        return queue.isEmpty() ? unprepared : queue.dequeue();
+    }
 };
