@@ -45,8 +45,8 @@ public:
         fontRequests.append(initial);
         return next(fontAnswers, { initial, false });
     }
-    bool pageSetup(QWidget *, QPrinter *) override { return true; }
-    bool print(QWidget *, QPrinter *) override { return true; }
+    bool pageSetup(QWidget *, QPrinter *) override { return ++pageSetupRequests; }
+    bool print(QWidget *, QPrinter *) override { return ++printRequests; }
     std::optional<Credentials> signIn(QWidget *, const QString &host, const QString &realm) override
     {
         signInRequests.append(host + u' ' + realm);
@@ -67,6 +67,8 @@ public:
     QList<QFont> fontRequests;
     int openRequests = 0;
     int saveRequests = 0;
+    int pageSetupRequests = 0;
+    int printRequests = 0;
     QString lastStart; // the folder Open started in, or the path Save proposed
     // Sign-in requests as "host realm".
     QStringList signInRequests;
