@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/frameplacement.h"
 #include "app/framewindow.h"
 #include "browser/browserwindow.h"
-#include "common/core/twips.h"
+#include "support/accessiblenames.h"
 #include "support/fakewebcontrol.h"
 #include "support/fakeworkspace.h"
 #include "support/scripteddialogs.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,29 +22,26 @@ class TestFrameWindow : public QObject
 private slots:
     void init();
     void cleanup();
-
-    void closeAnsweredNoKeepsEverything();
-    void closeAnsweredYesEndsTheProgram();
-    void closeNamesTheDownloadsItWouldCancel_data();
-    void closeNamesTheDownloadsItWouldCancel();
+    void closeAsksFirst_data();
+    void closeAsksFirst();
     void exitEndsWithoutAsking();
-    void menuBarFollowsTheActiveWindow();
-    void ctrlTOpensAWindowInBothStates_data();
     void ctrlTOpensAWindowInBothStates();
     void windowListHoldsTheShownWindows();
     void hidingTheActiveWindowActivatesTheNextShown_data();
     void hidingTheActiveWindowActivatesTheNextShown();
-    void windowsCascadeWithinTheArea_data();
     void windowsCascadeWithinTheArea();
-    void arrange_data();
-    void arrange();
+    void tileVerticallyMakesColumns();
     void windowAddedBeforeShowKeepsItsSize();
-    void clientAreaLiesBelowTheMenuBar();
     void fullScreenShowsTheFramesOwnMenu();
+    void everyControlHasAName();
+    void placementComesBackAsItWasClosed_data();
+    void placementComesBackAsItWasClosed();
 
 private:
     BrowserWindow *addWindow();
-    QStringList menuBarTitles() const;
+    BrowserWindow *addActiveWindow();
+    int menuBarEntries() const;
+    void pressCtrlT(QWidget *target);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     ScriptedDialogs m_dialogs;
@@ -60,14 +58,20 @@ BrowserWindow *TestFrameWindow::addWindow()
     return window;
 }
 
-QStringList TestFrameWindow::menuBarTitles() const
+BrowserWindow *TestFrameWindow::addActiveWindow()
 {
-    QStringList titles;
-    for (QAction *action : m_frame->menuBar()->actions()) {
-        if (action->isVisible())
-            titles.append(action->text());
-    }
-    return titles;
+    BrowserWindow *window = addWindow();
+    m_frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(window->frameWidget()));
+    return window;
+}
+
+// One menu (the frame's File) without an active browser window, the window's menus with one.
+int TestFrameWindow::menuBarEntries() const
+{
+    int visible = 0;
+    for (QAction *action : m_frame->menuBar()->actions())
+        visible += action->isVisible();
+    return visible;
 }
 
 void TestFrameWindow::init()
@@ -88,46 +92,35 @@ void TestFrameWindow::cleanup()
     m_frame.reset();
 }
 
-void TestFrameWindow::closeAnsweredNoKeepsEverything()
+void TestFrameWindow::closeAsksFirst_data()
 {
-    BrowserWindow *window = addWindow();
-    m_dialogs.answers.enqueue(Dialogs::Answer::No);
-    QVERIFY(!m_frame->close());
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    QCOMPARE(
-        m_dialogs.messages[0].text, QStringLiteral("Are you sure you want to close all windows?"));
-    QCOMPARE(m_dialogs.messages[0].title, QStringLiteral("Are you sure?"));
-    QCOMPARE(m_dialogs.messages[0].buttons, Dialogs::Buttons::YesNo);
-    QCOMPARE(m_dialogs.messages[0].icon, Dialogs::Icon::None);
-    QCOMPARE(m_ends, 0);
-    QVERIFY(m_frame->isVisible());
-    QVERIFY(window->isVisible());
+    QTest::addColumn<Dialogs::Answer>("answer");
+    QTest::addColumn<int>("running"); // downloads
+    QTest::addColumn<QString>("cancelled");
+    QTest::newRow("No") << Dialogs::Answer::No << 0 << QString();
+    QTest::newRow("No, one download")
+        << Dialogs::Answer::No << 1 << "\n\n1 download in progress will be cancelled.";
+    QTest::newRow("Yes, two downloads")
+        << Dialogs::Answer::Yes << 2 << "\n\n2 downloads in progress will be cancelled.";
 }
 
-void TestFrameWindow::closeAnsweredYesEndsTheProgram()
+void TestFrameWindow::closeAsksFirst()
 {
-    addWindow();
-    m_dialogs.answers.enqueue(Dialogs::Answer::Yes);
-    m_frame->close();
-    QCOMPARE(m_ends, 1);
-}
-
-void TestFrameWindow::closeNamesTheDownloadsItWouldCancel_data()
-{
-    QTest::addColumn<int>("running");
-    QTest::addColumn<QString>("tail");
-    QTest::newRow("one") << 1 << QStringLiteral("?\n\n1 download in progress will be cancelled.");
-    QTest::newRow("two") << 2 << QStringLiteral("?\n\n2 downloads in progress will be cancelled.");
-}
-
-void TestFrameWindow::closeNamesTheDownloadsItWouldCancel()
-{
+    QFETCH(Dialogs::Answer, answer);
     QFETCH(int, running);
+    QFETCH(QString, cancelled);
+    BrowserWindow *window = addWindow();
     m_workspace.running = running;
-    m_dialogs.answers.enqueue(Dialogs::Answer::No);
-    m_frame->close();
-    QVERIFY(m_dialogs.messages[0].text.startsWith(u"Are you sure you want to close all windows?"));
-    QTEST(m_dialogs.messages[0].text.mid(42), "tail");
+    m_dialogs.answers.enqueue(answer);
+    const bool yes = answer == Dialogs::Answer::Yes;
+    const bool closed = m_frame->close();
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QCOMPARE(m_dialogs.messages[0].text,
+        QStringLiteral("Are you sure you want to close all windows?") + cancelled);
+    QCOMPARE(m_dialogs.messages[0].buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(m_ends, int(yes));
+    if (!yes)
+        QVERIFY(!closed && m_frame->isVisible() && window->isVisible());
 }
 
 void TestFrameWindow::exitEndsWithoutAsking()
@@ -137,38 +130,22 @@ void TestFrameWindow::exitEndsWithoutAsking()
     QVERIFY(m_dialogs.messages.isEmpty());
 }
 
-void TestFrameWindow::menuBarFollowsTheActiveWindow()
+void TestFrameWindow::pressCtrlT(QWidget *target)
 {
-    QCOMPARE(menuBarTitles(), QStringList { QStringLiteral("&File") });
-    BrowserWindow *window = addWindow();
-    m_frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(window->frameWidget()));
-    const QStringList browserMenus { "&File", "&View", "&Edit", "&Options", "&Windows", "&Select",
-        "&Help" };
-    QCOMPARE(menuBarTitles(), browserMenus);
-}
-
-void TestFrameWindow::ctrlTOpensAWindowInBothStates_data()
-{
-    QTest::addColumn<bool>("withBrowserWindow");
-    QTest::newRow("from the frame's menu") << false;
-    QTest::newRow("from a browser window's menu") << true;
-}
-
-void TestFrameWindow::ctrlTOpensAWindowInBothStates()
-{
-    QFETCH(bool, withBrowserWindow);
-    QWidget *target = m_frame.get();
-    if (withBrowserWindow) {
-        BrowserWindow *window = addWindow();
-        m_frame->mdiArea()->setActiveSubWindow(
-            qobject_cast<QMdiSubWindow *>(window->frameWidget()));
-        window->webControl()->widget()->setFocus();
-        target = window->webControl()->widget();
-    }
     m_frame->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
     QTest::keyClick(target, Qt::Key_T, Qt::ControlModifier);
+}
+
+// From the frame's own menu, then from that of an active browser window.
+void TestFrameWindow::ctrlTOpensAWindowInBothStates()
+{
+    pressCtrlT(m_frame.get());
     QCOMPARE(m_workspace.openedBrowserAddresses.size(), 1);
+    QWidget *page = addActiveWindow()->webControl()->widget();
+    page->setFocus();
+    pressCtrlT(page);
+    QCOMPARE(m_workspace.openedBrowserAddresses.size(), 2);
 }
 
 void TestFrameWindow::windowListHoldsTheShownWindows()
@@ -197,67 +174,64 @@ void TestFrameWindow::windowListHoldsTheShownWindows()
 
 void TestFrameWindow::hidingTheActiveWindowActivatesTheNextShown_data()
 {
-    QTest::addColumn<QList<int>>("hiddenBefore");
-    QTest::addColumn<int>("exiting");
+    QTest::addColumn<QList<int>>("hiddenBefore"); // of three windows; the middle one exits
     QTest::addColumn<int>("expected"); // -1: none, the frame's own menu
-    QTest::newRow("the next one") << QList<int> {} << 1 << 2;
-    QTest::newRow("from the last to the first") << QList<int> {} << 2 << 0;
-    QTest::newRow("hidden ones are skipped") << QList<int> { 2 } << 1 << 0;
-    QTest::newRow("none left") << QList<int> { 0, 2 } << 1 << -1;
+    QTest::newRow("the next one") << QList<int> {} << 2;
+    QTest::newRow("hidden ones are skipped, round to the first") << QList<int> { 2 } << 0;
+    QTest::newRow("none left") << QList<int> { 0, 2 } << -1;
 }
 
 void TestFrameWindow::hidingTheActiveWindowActivatesTheNextShown()
 {
     QFETCH(QList<int>, hiddenBefore);
-    QFETCH(int, exiting);
     QFETCH(int, expected);
     QList<BrowserWindow *> windows { addWindow(), addWindow(), addWindow() };
     for (int index : hiddenBefore)
         windows[index]->frameWidget()->hide();
-    m_frame->activate(windows[exiting]);
-    windows[exiting]->menus().exiter->trigger();
-    if (expected < 0) {
-        QCOMPARE(menuBarTitles(), QStringList { QStringLiteral("&File") });
-        return;
-    }
-    QCOMPARE(m_frame->mdiArea()->currentSubWindow(), windows[expected]->frameWidget());
-    QCOMPARE(menuBarTitles().size(), 7);
+    m_frame->activate(windows[1]);
+    windows[1]->menus().exiter->trigger();
+    if (expected >= 0)
+        QCOMPARE(m_frame->mdiArea()->currentSubWindow(), windows[expected]->frameWidget());
+    QCOMPARE(menuBarEntries() > 1, expected >= 0);
 }
 
-void TestFrameWindow::windowsCascadeWithinTheArea_data()
-{
-    QTest::addColumn<bool>("arranged");
-    QTest::newRow("new windows") << false;
-    QTest::newRow("Cascade Windows") << true;
-}
-
+// New windows cascade, and so does Cascade Windows after they were moved and made too large.
 void TestFrameWindow::windowsCascadeWithinTheArea()
 {
-    QFETCH(bool, arranged);
     QList<QWidget *> windows;
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < 14; ++i)
         windows.append(addWindow()->frameWidget());
-        if (arranged)
-            windows[i]->setGeometry(40, 40, 2000, 2000);
-    }
-    if (arranged)
-        m_frame->arrange(Workspace::Arrangement::Cascade);
     const QRect area = m_frame->mdiArea()->viewport()->rect();
-    const QPoint step = windows[1]->pos() - windows[0]->pos();
-    QCOMPARE(windows[0]->pos(), QPoint(0, 0));
-    QVERIFY(step.x() > 0 && step.x() == step.y());
-    int wraps = 0;
-    for (int i = 1; i < windows.size(); ++i) {
-        QVERIFY2(area.contains(windows[i]->geometry()), qPrintable(QString::number(i)));
-        if (windows[i]->pos() != windows[i - 1]->pos() + step) {
-            QCOMPARE(windows[i]->pos(), QPoint(0, 0));
-            ++wraps;
+    for (bool arranged : { false, true }) {
+        if (arranged) {
+            for (QWidget *window : windows)
+                window->setGeometry(40, 40, 2000, 2000);
+            m_frame->arrange(Workspace::Arrangement::Cascade);
         }
+        const QPoint step = windows[1]->pos() - windows[0]->pos();
+        QVERIFY(windows[0]->pos().isNull() && step.x() > 0 && step.x() == step.y());
+        int wraps = 0;
+        for (int i = 1; i < windows.size(); ++i) {
+            QVERIFY(area.contains(windows[i]->geometry()));
+            if (windows[i]->pos() != windows[i - 1]->pos() + step) {
+                QCOMPARE(windows[i]->pos(), QPoint(0, 0));
+                ++wraps;
+            }
+        }
+        QCOMPARE(wraps, 1);
     }
-    QCOMPARE(wraps, 1);
     // A window moved beyond the area is reached by scrolling.
     windows[0]->move(area.width() - 10, 0);
     QTRY_VERIFY(m_frame->mdiArea()->horizontalScrollBar()->isVisible());
+}
+
+void TestFrameWindow::tileVerticallyMakesColumns()
+{
+    QList<QWidget *> windows { addWindow()->frameWidget(), addWindow()->frameWidget() };
+    m_frame->arrange(Workspace::Arrangement::TileVertically);
+    const QRect area = m_frame->mdiArea()->viewport()->rect();
+    QCOMPARE(windows[0]->geometry(), QRect(0, 0, area.width() / 2, area.height()));
+    QCOMPARE(windows[1]->x(), area.width() / 2);
 }
 
 void TestFrameWindow::windowAddedBeforeShowKeepsItsSize()
@@ -267,52 +241,62 @@ void TestFrameWindow::windowAddedBeforeShowKeepsItsSize()
     QCOMPARE(window->size(), window->sizeHint());
 }
 
-void TestFrameWindow::arrange_data()
-{
-    QTest::addColumn<Workspace::Arrangement>("arrangement");
-    QTest::newRow("tile vertically: columns") << Workspace::Arrangement::TileVertically;
-}
-
-void TestFrameWindow::arrange()
-{
-    QFETCH(Workspace::Arrangement, arrangement);
-    QList<QWidget *> windows;
-    for (int i = 0; i < 3; ++i)
-        windows.append(addWindow()->frameWidget());
-    m_frame->arrange(arrangement);
-    const QRect area = m_frame->mdiArea()->viewport()->rect();
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(windows[i]->height(), area.height());
-        QCOMPARE(windows[i]->x(), area.width() * i / 3);
-    }
-}
-
 void TestFrameWindow::fullScreenShowsTheFramesOwnMenu()
 {
-    BrowserWindow *window = addWindow();
-    m_frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(window->frameWidget()));
+    BrowserWindow *window = addActiveWindow();
     window->frameWidget()->resize(300, 200);
     window->menus().fuller->trigger();
-    QCOMPARE(menuBarTitles(), QStringList { QStringLiteral("&File") });
+    QCOMPARE(menuBarEntries(), 1);
     QVERIFY(window->frameWidget()->isMaximized());
     // The page fills the window as maximized, not as it was before.
     QCOMPARE(window->webControl()->widget()->geometry(), window->rect());
     // F11 is hidden with its menu: only the leave button brings the bars back.
     QVERIFY(!window->menus().fuller->isEnabled());
-    auto *leave = window->findChild<QWidget *>(QStringLiteral("Command2"));
-    QVERIFY(leave->isVisible());
-    QMetaObject::invokeMethod(leave, "click");
+    QMetaObject::invokeMethod(window->findChild<QWidget *>(QStringLiteral("Command2")), "click");
     QVERIFY(!window->isFullScreen());
-    QCOMPARE(menuBarTitles().size(), 7);
+    QVERIFY(menuBarEntries() > 1);
     QVERIFY(window->frameWidget()->isMaximized());
 }
 
-void TestFrameWindow::clientAreaLiesBelowTheMenuBar()
+// A screen reader must be able to name every control a user can operate, in full screen too.
+void TestFrameWindow::everyControlHasAName()
 {
-    const double dpi = m_frame->logicalDpiX();
-    QCOMPARE(m_frame->centralWidget()->geometry(),
-        QRect(0, m_frame->menuBar()->height(), Twips::toPixels(8790, dpi),
-            Twips::toPixels(7095, dpi)));
+    BrowserWindow *window = addWindow();
+    for (bool fullScreen : { false, true }) {
+        if (fullScreen)
+            window->menus().fuller->trigger();
+        const QStringList unnamed = unnamedInteractiveControls(m_frame.get());
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u'\n')));
+    }
+}
+
+void TestFrameWindow::placementComesBackAsItWasClosed_data()
+{
+    QTest::addColumn<QRect>("closed");
+    QTest::addColumn<bool>("maximized");
+    QTest::addColumn<QRect>("restored");
+    const QRect normal(40, 30, 500, 400);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QTest::newRow("normal") << normal << false << normal;
+    QTest::newRow("maximized") << normal << true << normal;
+    QTest::newRow("larger than the screen")
+        << QRect(screen.topLeft() + QPoint(100, 100), screen.size() * 2) << false << screen;
+}
+
+void TestFrameWindow::placementComesBackAsItWasClosed()
+{
+    QFETCH(QRect, closed);
+    QFETCH(bool, maximized);
+    const FramePlacement placement(m_dir->filePath(QStringLiteral("webviewer.ini")));
+    QWidget last;
+    last.setGeometry(closed);
+    if (maximized)
+        last.showMaximized();
+    placement.save(&last);
+    QWidget next;
+    placement.restore(&next, QSize(100, 100));
+    QTEST(next.geometry(), "restored");
+    QCOMPARE(next.isMaximized(), maximized);
 }
 
 QTEST_MAIN(TestFrameWindow)
