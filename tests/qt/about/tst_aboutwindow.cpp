@@ -12,55 +12,50 @@ class TestAboutWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void hidesAndStaysLoaded_data();
-    void hidesAndStaysLoaded();
+    void okAndEscHideTheWindowAndKeepItLoaded();
     void downloadOpensOneWindowPerClick();
 
 private:
-    FakeWorkspace m_workspace;
-    std::unique_ptr<AboutWindow> m_about;
+    void show(AboutWindow &about);
 };
 
-void TestAboutWindow::init()
+void TestAboutWindow::show(AboutWindow &about)
 {
-    m_workspace = FakeWorkspace();
-    m_about = std::make_unique<AboutWindow>(m_workspace);
-    m_about->show();
-    m_about->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_about.get()));
+    about.show();
+    about.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
 }
 
-void TestAboutWindow::hidesAndStaysLoaded_data()
+void TestAboutWindow::okAndEscHideTheWindowAndKeepItLoaded()
 {
-    QTest::addColumn<int>("key"); // 0: a click on OK
-    QTest::newRow("OK clicked") << 0;
-    QTest::newRow("Escape") << int(Qt::Key_Escape);
-}
-
-void TestAboutWindow::hidesAndStaysLoaded()
-{
-    QFETCH(int, key);
-    QPointer<QLabel> description = m_about->findChild<QLabel *>(QStringLiteral("Label2"));
-    if (key)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    else
-        QTest::mouseClick(
-            m_about->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    QTRY_VERIFY(!m_about->isVisible());
-    QVERIFY(m_workspace.openedBrowserAddresses.isEmpty());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(description);
+    FakeWorkspace workspace;
+    AboutWindow about(workspace);
+    QPointer<QLabel> description = about.findChild<QLabel *>(QStringLiteral("Label2"));
+    for (bool esc : { false, true }) {
+        show(about);
+        if (esc)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(
+                about.findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        QTRY_VERIFY(!about.isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(description);
+    }
+    QVERIFY(workspace.openedBrowserAddresses.isEmpty());
 }
 
 void TestAboutWindow::downloadOpensOneWindowPerClick()
 {
-    auto *download = m_about->findChild<QPushButton *>(QStringLiteral("Command1"));
+    FakeWorkspace workspace;
+    AboutWindow about(workspace);
+    show(about);
+    auto *download = about.findChild<QPushButton *>(QStringLiteral("Command1"));
     QTest::mouseClick(download, Qt::LeftButton);
     QTest::mouseClick(download, Qt::LeftButton);
-    QCOMPARE(m_workspace.openedBrowserAddresses.size(), 2);
-    QVERIFY(QUrl(m_workspace.openedBrowserAddresses.first(), QUrl::StrictMode).isValid());
-    QVERIFY(m_about->isVisible());
+    QCOMPARE(workspace.openedBrowserAddresses.size(), 2);
+    QVERIFY(QUrl(workspace.openedBrowserAddresses.first(), QUrl::StrictMode).isValid());
+    QVERIFY(about.isVisible());
 }
 
 QTEST_MAIN(TestAboutWindow)

@@ -45,7 +45,6 @@ private slots:
     void cleanup();
     void signalBoxes_data();
     void signalBoxes();
-    void fullScreenAndBack();
     void newWindowOfABlockedPopupIsHiddenToo();
     void windowListShowsTheWorkspacesWindows();
     void tabReachesEveryButton();
@@ -135,19 +134,6 @@ void TestBrowserWindow::signalBoxes()
         hidden);
     QCOMPARE(edit->text(), hidden ? QString() : word);
     QVERIFY(!m_web->calls.contains(QStringLiteral("discard"))); // a hidden page keeps running
-}
-
-void TestBrowserWindow::fullScreenAndBack()
-{
-    const char *bars[] = { "tbar", "tbar2", "sbar", "text2", "Command1", "searchbar" };
-    trigger("fuller");
-    for (const char *bar : bars)
-        QVERIFY2(!child(bar)->isVisible(), bar);
-    QCOMPARE(m_web->widget()->geometry(), m_window->rect());
-    QMetaObject::invokeMethod(child("Command2"), "click");
-    QVERIFY(!m_window->menus().fuller->isChecked() && !child("Command2")->isVisible());
-    for (const char *bar : bars)
-        QVERIFY2(child(bar)->isVisible(), bar);
 }
 
 // A hidden pop-up's own pop-ups are hidden too, or blocking would be only one window deep.
