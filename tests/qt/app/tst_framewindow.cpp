@@ -21,7 +21,6 @@ class TestFrameWindow : public QObject
 
 private slots:
     void init();
-    void cleanup();
     void closeAsksFirst_data();
     void closeAsksFirst();
     void exitEndsWithoutAsking();
@@ -39,7 +38,6 @@ private slots:
 
 private:
     BrowserWindow *addWindow();
-    BrowserWindow *addActiveWindow();
     int menuBarEntries() const;
     void pressCtrlT(QWidget *target);
 
@@ -50,18 +48,13 @@ private:
     int m_ends = 0;
 };
 
+// A browser window on a fake page, shown and made the active one.
 BrowserWindow *TestFrameWindow::addWindow()
 {
     auto *window
         = new BrowserWindow(new FakeWebControl, m_dialogs, m_workspace, m_dir->path() + u'/');
     m_frame->addBrowserWindow(window)->show();
-    return window;
-}
-
-BrowserWindow *TestFrameWindow::addActiveWindow()
-{
-    BrowserWindow *window = addWindow();
-    m_frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(window->frameWidget()));
+    m_frame->activate(window);
     return window;
 }
 
@@ -85,11 +78,6 @@ void TestFrameWindow::init()
     m_workspace.makeBrowser = [this](const QString &) { return addWindow(); };
     m_frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-}
-
-void TestFrameWindow::cleanup()
-{
-    m_frame.reset();
 }
 
 void TestFrameWindow::closeAsksFirst_data()
@@ -142,7 +130,7 @@ void TestFrameWindow::ctrlTOpensAWindowInBothStates()
 {
     pressCtrlT(m_frame.get());
     QCOMPARE(m_workspace.openedBrowserAddresses.size(), 1);
-    QWidget *page = addActiveWindow()->webControl()->widget();
+    QWidget *page = addWindow()->webControl()->widget();
     page->setFocus();
     pressCtrlT(page);
     QCOMPARE(m_workspace.openedBrowserAddresses.size(), 2);
@@ -244,7 +232,7 @@ void TestFrameWindow::windowAddedBeforeShowKeepsItsSize()
 // Full screen leaves only the page and the leave button; the frame shows its own menu meanwhile.
 void TestFrameWindow::fullScreenShowsTheFramesOwnMenu()
 {
-    BrowserWindow *window = addActiveWindow();
+    BrowserWindow *window = addWindow();
     const QStringList bars { "tbar", "tbar2", "sbar", "text2", "Command1", "searchbar" };
     const auto barsShown = [&](bool shown) {
         for (const QString &bar : bars)

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A browser window's wiring against the fake web control, workspace and dialogs.
 #include "browser/browserwindow.h"
+#include "browser/core/searchaddress.h"
 #include "browser/findbar.h"
+#include "browser/searchbox.h"
+#include "browser/toolstoolbar.h"
 #include "support/fakewebcontrol.h"
 #include "support/fakeworkspace.h"
 #include "support/scripteddialogs.h"
@@ -51,6 +54,8 @@ private slots:
     void exitHidesOnlyThisWindow();
     void clearAllHistoryEmptiesTheList();
     void keysFromThePage();
+    void searchOnlyOnReturnOrTheButton();
+    void historyPopsUpAtTheMouse();
     void pageQuestionsAreAnsweredThroughTheDialogs();
     void commandsReachTheControl_data();
     void commandsReachTheControl();
@@ -221,6 +226,36 @@ void TestBrowserWindow::keysFromThePage()
     QCOMPARE(addressBox()->lineEdit()->selectedText(), QStringLiteral("http://example.org/"));
     QTest::keyClick(addressBox(), Qt::Key_Escape);
     QCOMPARE(m_web->calls.size(), 2);
+}
+
+// Typing alone never searches; an empty phrase gets a message instead of a search.
+void TestBrowserWindow::searchOnlyOnReturnOrTheButton()
+{
+    auto *box = m_window->findChild<SearchBox *>();
+    auto *tools = m_window->findChild<ToolsToolbar *>();
+    m_web->navigations.clear(); // the start page
+    QTest::keyClicks(box, QStringLiteral("red fox"));
+    QVERIFY(m_web->navigations.isEmpty());
+    QTest::keyClick(box, Qt::Key_Return);
+    box->setText(QStringLiteral("C#"));
+    QTest::mouseClick(
+        tools->widgetForAction(tools->entry(ToolsToolbar::SearchEngine)), Qt::LeftButton);
+    QCOMPARE(m_web->navigations, (QStringList { searchAddress("red fox"), searchAddress("C#") }));
+    QCOMPARE(box->text(), QStringLiteral("C#"));
+    box->clear();
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(m_web->navigations.size(), 2);
+    QCOMPARE(m_dialogs.messages.size(), 1);
+}
+
+void TestBrowserWindow::historyPopsUpAtTheMouse()
+{
+    QCursor::setPos(m_window->mapToGlobal(QPoint(40, 60)));
+    const QPoint mouse = QCursor::pos();
+    m_window->findChild<ToolsToolbar *>()->entry(ToolsToolbar::History)->trigger();
+    QTRY_VERIFY(m_window->menus().h->isVisible());
+    QCOMPARE(m_window->menus().h->pos(), mouse);
+    m_window->menus().h->hide();
 }
 
 void TestBrowserWindow::pageQuestionsAreAnsweredThroughTheDialogs()
