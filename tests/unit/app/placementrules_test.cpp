@@ -10,72 +10,37 @@ inline void PrintTo(const QRect &r, std::ostream *os)
     *os << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height();
 }
 
-inline void PrintTo(const QSize &s, std::ostream *os)
-{
-    *os << s.width() << 'x' << s.height();
-}
-
 namespace {
 
 const QRect wide(0, 0, 1920, 1080);
 const QRect small(0, 0, 1024, 768);
 const QRect secondScreen(1920, 0, 1280, 1024);
 
-struct ClampCase
+// A saved frame comes back wholly on a screen: on its own if it is still there, else the primary.
+TEST(PlacementRules, ClampKeepsTheFrameWhollyOnAScreen)
 {
-    const char *name;
-    QRect saved;
-    QList<QRect> screens;
-    QRect expected;
-};
-
-class ClampToScreens : public ::testing::TestWithParam<ClampCase>
-{
-};
-
-TEST_P(ClampToScreens, KeepsTheFrameWhollyOnAScreen)
-{
-    EXPECT_EQ(clampToScreens(GetParam().saved, GetParam().screens), GetParam().expected);
+    const std::tuple<QRect, QList<QRect>, QRect> rows[] = {
+        { { 100, 80, 800, 600 }, { wide }, { 100, 80, 800, 600 } },
+        { { 50, 40, 1900, 1000 }, { small }, small },
+        { { 1800, 100, 800, 600 }, { wide }, { 1120, 100, 800, 600 } },
+        { { 10, -300, 800, 600 }, { wide }, { 10, 0, 800, 600 } },
+        { { 2000, 100, 800, 600 }, { wide }, { 1120, 100, 800, 600 } },
+        { { 2000, 100, 800, 600 }, { wide, secondScreen }, { 2000, 100, 800, 600 } },
+    };
+    for (const auto &[saved, screens, expected] : rows)
+        EXPECT_EQ(clampToScreens(saved, screens), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ClampToScreens,
-    ::testing::Values(
-        ClampCase { "FitsAndStays", { 100, 80, 800, 600 }, { wide }, { 100, 80, 800, 600 } },
-        ClampCase { "SavedOnALargerScreenShrinks", { 50, 40, 1900, 1000 }, { small }, small },
-        ClampCase { "PastTheRightEdgeMovesBack", { 1800, 100, 800, 600 }, { wide },
-            { 1120, 100, 800, 600 } },
-        ClampCase { "AboveTheTopMovesDown", { 10, -300, 800, 600 }, { wide }, { 10, 0, 800, 600 } },
-        ClampCase { "OnAScreenThatIsGoneComesToThePrimary", { 2000, 100, 800, 600 }, { wide },
-            { 1120, 100, 800, 600 } },
-        ClampCase { "OnTheSecondScreenStaysThere", { 2000, 100, 800, 600 }, { wide, secondScreen },
-            { 2000, 100, 800, 600 } }),
-    [](const auto &info) { return std::string(info.param.name); });
-
-struct FirstCase
+// The specified size, grown to hold the window but never beyond the screen, centred on it.
+TEST(PlacementRules, FirstPlacementIsCentred)
 {
-    const char *name;
-    QSize needed;
-    QRect screen;
-    QSize expected;
-};
-
-class FirstPlacement : public ::testing::TestWithParam<FirstCase>
-{
-};
-
-TEST_P(FirstPlacement, SpecifiedSizeGrownToHoldTheWindowCentred)
-{
-    const FirstCase &c = GetParam();
-    const QRect placed = firstPlacement({ 586, 473 }, c.needed, c.screen);
-    EXPECT_EQ(placed.size(), c.expected);
-    EXPECT_EQ(placed.center(), c.screen.center());
+    const std::tuple<QSize, QRect, QSize> rows[] = { { { 500, 400 }, wide, { 586, 473 } },
+        { { 700, 520 }, secondScreen, { 700, 520 } }, { { 2000, 900 }, small, { 1024, 768 } } };
+    for (const auto &[needed, screen, size] : rows) {
+        const QRect placed = firstPlacement({ 586, 473 }, needed, screen);
+        EXPECT_EQ(placed.size(), size) << needed.width();
+        EXPECT_EQ(placed.center(), screen.center()) << needed.width();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, FirstPlacement,
-    ::testing::Values(FirstCase { "SpecifiedIsEnough", { 500, 400 }, wide, { 586, 473 } },
-        FirstCase { "GrowsToHoldTheBrowserWindow", { 700, 520 }, wide, { 700, 520 } },
-        FirstCase { "NeverBeyondTheScreen", { 2000, 900 }, small, { 1024, 768 } },
-        FirstCase { "CentredOnTheSecondScreen", { 700, 520 }, secondScreen, { 700, 520 } }),
-    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

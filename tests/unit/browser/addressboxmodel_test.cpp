@@ -32,83 +32,61 @@ void expectBox(const AddressBoxModel &model, const Box &expected)
 }
 
 // The combo box's find-string search: from the entry after `start`, wrapping round to it last.
-struct FindRow
+TEST(HistoryList, FindsTheFirstPrefixMatchInSearchOrder)
 {
-    const char *name;
-    QStringList list;
-    QString text;
-    qsizetype start;
-    qsizetype expected;
-};
-
-class HistoryFindTest : public testing::TestWithParam<FindRow>
-{
-};
-
-TEST_P(HistoryFindTest, FindsFirstPrefixMatchInSearchOrder)
-{
-    const FindRow &row = GetParam();
-    EXPECT_EQ(HistoryList(row.list).find(row.text, row.start), row.expected);
+    const struct
+    {
+        QStringList list;
+        QString text;
+        qsizetype start, expected;
+    } rows[] = {
+        { { "xa", "xb" }, "x", 0, 1 },
+        { { "xa", "yb", "zc" }, "x", 0, 0 },
+        { { "b", "a1", "b2" }, "a", 1, 1 },
+        { { "q", "http://m\u00fcller.de/" }, "HTTP://M\u00dcL", 0, 1 },
+        { { "zb" }, "ab", 0, -1 }, // same last character, other prefix
+        { { "ab" }, "abc", 0, -1 },
+        { { "a" }, "", 0, -1 },
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(HistoryList(row.list).find(row.text, row.start), row.expected)
+            << testing::PrintToString(row.list);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, HistoryFindTest,
-    testing::Values(FindRow { "IndexOneBeforeIndexZero", { "xa", "xb" }, "x", 0, 1 },
-        FindRow { "WrapsToIndexZeroLast", { "xa", "yb", "zc" }, "x", 0, 0 },
-        FindRow {
-            "NonAsciiIgnoresCase", { "q", "http://m\u00fcller.de/" }, "HTTP://M\u00dcL", 0, 1 },
-        FindRow { "PrefixOnlyNotInside", { "www.example.com" }, "example", 0, -1 },
-        FindRow { "SameLastCharacterIsNoMatch", { "http://b.org/", "xa" }, "http://a", 0, -1 },
-        FindRow { "LongerThanEntry", { "ab" }, "abc", 0, -1 },
-        FindRow { "EmptyTextFindsNothing", { "a" }, "", 0, -1 },
-        FindRow { "StartEntrySearchedLast", { "b", "a1", "b2" }, "a", 1, 1 }),
-    [](const testing::TestParamInfo<FindRow> &info) { return info.param.name; });
-
-// One key release from a given box.
-struct KeyRow
+// One key release: the http rule, then completion from the history.
+TEST(AddressBoxModel, KeyReleaseAppliesTheHttpRuleThenCompletion)
 {
-    const char *name;
-    QStringList history;
-    Box before;
-    Key key;
-    Box after;
-    qsizetype listIndex;
-};
-
-class KeyReleaseTest : public testing::TestWithParam<KeyRow>
-{
-};
-
-TEST_P(KeyReleaseTest, AppliesHttpRuleThenCompletion)
-{
-    const KeyRow &row = GetParam();
-    AddressBoxModel model = modelWith(row.history, row.before);
-    const bool submit = model.keyReleased(row.key);
-    expectBox(model, row.after);
-    EXPECT_EQ(model.listIndex(), row.listIndex);
-    EXPECT_EQ(submit, row.key == Key::Enter);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, KeyReleaseTest,
-    testing::Values(KeyRow { "PrefixMovesCaretBySeven", {}, { "ab.cd", 2, 0 }, Key::Other,
-                        { "http://ab.cd", 9, 0 }, -1 },
-        KeyRow { "ColonKeepsText", {}, { "localhost:8/a.b", 15, 0 }, Key::Other,
-            { "localhost:8/a.b", 15, 0 }, -1 },
-        KeyRow { "NoDotKeepsText", {}, { "intranet", 8, 0 }, Key::Other, { "intranet", 8, 0 }, -1 },
-        KeyRow { "LocalPathGetsNoPrefixButCompletes", { "/home/ann/page.html" },
-            { "/home/ann/page.", 15, 0 }, Key::Other, { "/home/ann/page.html", 15, 4 }, 0 },
-        KeyRow { "HomePathGetsNoPrefix", {}, { "~/a.html", 8, 0 }, Key::Other, { "~/a.html", 8, 0 },
-            -1 },
-        KeyRow { "CompletesSelectingTail", { "xa", "xb" }, { "x", 1, 0 }, Key::Other,
-            { "xb", 1, 1 }, 1 },
-        KeyRow { "CompletesAfterPrefixRule", { "http://ab.cd/" }, { "ab.", 3, 0 }, Key::Other,
+    const struct
+    {
+        const char *name;
+        QStringList history;
+        Box before;
+        Key key;
+        Box after;
+        qsizetype listIndex;
+    } rows[] = {
+        { "PrefixMovesCaret", {}, { "ab.cd", 2, 0 }, Key::Other, { "http://ab.cd", 9, 0 }, -1 },
+        { "ColonKeeps", {}, { "localhost:8/a.b", 15 }, Key::Other, { "localhost:8/a.b", 15 }, -1 },
+        { "NoDotKeeps", {}, { "intranet", 8, 0 }, Key::Other, { "intranet", 8, 0 }, -1 },
+        { "LocalPathCompletes", { "/home/ann/page.html" }, { "/home/ann/page.", 15, 0 }, Key::Other,
+            { "/home/ann/page.html", 15, 4 }, 0 },
+        { "HomePath", {}, { "~/a.html", 8, 0 }, Key::Other, { "~/a.html", 8, 0 }, -1 },
+        { "SelectsTail", { "xa", "xb" }, { "x", 1, 0 }, Key::Other, { "xb", 1, 1 }, 1 },
+        { "AfterPrefix", { "http://ab.cd/" }, { "ab.", 3, 0 }, Key::Other,
             { "http://ab.cd/", 10, 3 }, 0 },
-        KeyRow { "BackspaceNeverCompletes", { "abc" }, { "ab", 2, 0 }, Key::Backspace,
-            { "ab", 2, 0 }, -1 },
-        KeyRow { "EnterCompletesThenAsksToSubmit", { "abc" }, { "a", 1, 0 }, Key::Enter,
-            { "abc", 1, 2 }, 0 }),
-    [](const testing::TestParamInfo<KeyRow> &info) { return info.param.name; });
+        { "Backspace", { "abc" }, { "ab", 2, 0 }, Key::Backspace, { "ab", 2, 0 }, -1 },
+        { "Enter", { "abc" }, { "a", 1, 0 }, Key::Enter, { "abc", 1, 2 }, 0 },
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        AddressBoxModel model = modelWith(row.history, row.before);
+        EXPECT_EQ(model.keyReleased(row.key), row.key == Key::Enter);
+        expectBox(model, row.after);
+        EXPECT_EQ(model.listIndex(), row.listIndex);
+    }
+}
 
-TEST(KeyReleaseSequence, SelectedEntryIsNotCompletedAgainButRetypingIs)
+TEST(AddressBoxModel, SelectedEntryIsNotCompletedAgainButRetypingIs)
 {
     AddressBoxModel model = modelWith({ "abcd" }, { "a", 1, 0 });
     model.keyReleased(Key::Other);
@@ -120,67 +98,43 @@ TEST(KeyReleaseSequence, SelectedEntryIsNotCompletedAgainButRetypingIs)
     expectBox(model, { "abcd", 1, 3 });
 }
 
-struct SubmitRow
+// The selected range (a completed tail) is cut from the address, unless it is the whole text.
+TEST(AddressBoxModel, SubmitNavigatesToTheTextWithoutTheSelectedRange)
 {
-    const char *name;
-    Box before;
-    QString address;
-};
-
-class SubmitTest : public testing::TestWithParam<SubmitRow>
-{
-};
-
-TEST_P(SubmitTest, NavigatesToTextWithoutSelectedRange)
-{
-    const SubmitRow &row = GetParam();
-    AddressBoxModel model = modelWith({}, row.before);
-    EXPECT_EQ(model.submitAddress(), row.address);
-    EXPECT_EQ(model.text(), row.address);
+    const std::pair<Box, QString> rows[]
+        = { { { "xbcd", 1, 3 }, "x" }, { { "ab/ab", 0, 2 }, "/ab" }, { { "abc", 0, 3 }, "abc" } };
+    for (const auto &[before, address] : rows) {
+        AddressBoxModel model = modelWith({}, before);
+        EXPECT_EQ(model.submitAddress(), address);
+        EXPECT_EQ(model.text(), address);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, SubmitTest,
-    testing::Values(SubmitRow { "CompletedTailDropped", { "xbcd", 1, 3 }, "x" },
-        SubmitRow { "EarlierCopyOfSelectionKept", { "ab/ab", 0, 2 }, "/ab" },
-        SubmitRow { "WholeTextSelectedKept", { "abc", 0, 3 }, "abc" }),
-    [](const testing::TestParamInfo<SubmitRow> &info) { return info.param.name; });
-
-// Only a choice made while the list is dropped down navigates.
-struct ChoiceRow
+// Only a choice made while the list is dropped down navigates, and only once.
+TEST(AddressBoxModel, ListChoiceNavigatesOnlyFromTheOpenList)
 {
-    const char *name;
-    bool droppedDown;
-    bool closedFirst;
-    qsizetype index;
-    std::optional<QString> navigation;
-    QString text;
-};
-
-class ListChoiceTest : public testing::TestWithParam<ChoiceRow>
-{
-};
-
-TEST_P(ListChoiceTest, NavigatesOnlyOnChoiceInOpenList)
-{
-    const ChoiceRow &row = GetParam();
-    AddressBoxModel model = modelWith({ "one", "two" }, { "typed", 5, 0 });
-    if (row.droppedDown)
-        model.listDroppedDown();
-    if (row.closedFirst)
-        model.listClosed();
-    EXPECT_EQ(model.listEntryChosen(row.index), row.navigation);
-    EXPECT_EQ(model.text(), row.text);
-    EXPECT_EQ(model.listEntryChosen(row.index), std::nullopt); // never a second time
+    const struct
+    {
+        bool droppedDown, closedFirst;
+        qsizetype index;
+        std::optional<QString> navigation;
+        QString text;
+    } rows[] = { { true, false, 1, QStringLiteral("two"), "two" },
+        { false, false, 0, std::nullopt, "one" }, { true, true, 1, std::nullopt, "two" },
+        { true, false, 2, std::nullopt, "typed" } };
+    for (const auto &row : rows) {
+        AddressBoxModel model = modelWith({ "one", "two" }, { "typed", 5, 0 });
+        if (row.droppedDown)
+            model.listDroppedDown();
+        if (row.closedFirst)
+            model.listClosed();
+        EXPECT_EQ(model.listEntryChosen(row.index), row.navigation) << row.text.toStdString();
+        EXPECT_EQ(model.text(), row.text);
+        EXPECT_EQ(model.listEntryChosen(row.index), std::nullopt);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ListChoiceTest,
-    testing::Values(ChoiceRow { "ChoiceInOpenList", true, false, 1, QStringLiteral("two"), "two" },
-        ChoiceRow { "ArrowKeyInClosedBox", false, false, 0, std::nullopt, "one" },
-        ChoiceRow { "ListClosedWithoutChoice", true, true, 1, std::nullopt, "two" },
-        ChoiceRow { "IndexOutOfRange", true, false, 2, std::nullopt, "typed" }),
-    [](const testing::TestParamInfo<ChoiceRow> &info) { return info.param.name; });
-
-TEST(DoubleClick, SelectsAllOnlyWithCaretAtEnd)
+TEST(AddressBoxModel, DoubleClickSelectsAllOnlyWithTheCaretAtTheEnd)
 {
     AddressBoxModel model = modelWith({}, { "abc", 1, 0 });
     EXPECT_FALSE(model.doubleClicked());
@@ -190,7 +144,7 @@ TEST(DoubleClick, SelectsAllOnlyWithCaretAtEnd)
     expectBox(model, { "abc", 0, 3 });
 }
 
-TEST(ClearHistory, EmptiesListAndKeepsText)
+TEST(AddressBoxModel, ClearHistoryEmptiesTheListAndKeepsTheText)
 {
     AddressBoxModel model = modelWith({ "abc", "abd" }, { "a", 1, 0 });
     model.keyReleased(Key::Other);

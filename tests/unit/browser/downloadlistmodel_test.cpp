@@ -18,31 +18,18 @@ int percent(const DownloadListModel &model)
     return cell(model, DownloadListModel::ProgressColumn, DownloadListModel::PercentRole).toInt();
 }
 
-struct ProgressRow
+// The share received, or busy (-1) when the size is unknown.
+TEST(DownloadListModel, ProgressIsTheShareReceived)
 {
-    const char *name;
-    qint64 received;
-    qint64 total;
-    int percent; // -1: busy
-};
-
-class DownloadProgressTest : public testing::TestWithParam<ProgressRow>
-{
-};
-
-TEST_P(DownloadProgressTest, ShowsTheShareReceivedOrBusyWhenTheSizeIsUnknown)
-{
-    DownloadListModel model;
-    model.add(QStringLiteral("a.bin"), 0);
-    model.setReceived(0, GetParam().received, GetParam().total, 10);
-    EXPECT_EQ(percent(model), GetParam().percent);
+    const std::tuple<qint64, qint64, int> rows[]
+        = { { 256, 1024, 25 }, { 1024, 1024, 100 }, { 500, -1, -1 }, { 500, 0, -1 } };
+    for (const auto &[received, total, expected] : rows) {
+        DownloadListModel model;
+        model.add(QStringLiteral("a.bin"), 0);
+        model.setReceived(0, received, total, 10);
+        EXPECT_EQ(percent(model), expected) << received << '/' << total;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(DownloadListModel, DownloadProgressTest,
-    testing::Values(ProgressRow { "Quarter", 256, 1024, 25 },
-        ProgressRow { "All", 1024, 1024, 100 }, ProgressRow { "UnknownTotal", 500, -1, -1 },
-        ProgressRow { "ZeroTotal", 500, 0, -1 }),
-    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(DownloadListModel, MeasuresSpeedOverWholeSecondsAndDropsItAtTheEnd)
 {
@@ -59,41 +46,26 @@ TEST(DownloadListModel, MeasuresSpeedOverWholeSecondsAndDropsItAtTheEnd)
     EXPECT_EQ(cell(model, DownloadListModel::SpeedColumn).toString(), QString());
 }
 
-struct EndRow
+// A download ends once; a later end or progress report changes nothing.
+TEST(DownloadListModel, EndsOnceAndIgnoresLaterProgress)
 {
-    const char *name;
-    State state;
-    QString reason;
-    QString shown;
-};
-
-class DownloadEndTest : public testing::TestWithParam<EndRow>
-{
-};
-
-TEST_P(DownloadEndTest, EndsOnceAndIgnoresLaterProgress)
-{
-    DownloadListModel model;
-    model.add(QStringLiteral("a.bin"), 0);
-    model.add(QStringLiteral("b.bin"), 0);
-    EXPECT_EQ(model.runningCount(), 2);
-    model.setReceived(0, 100, -1, 10);
-    model.finish(0, GetParam().state, GetParam().reason);
-    model.finish(0, State::Failed, QStringLiteral("late"));
-    model.setReceived(0, 300, 900, 20);
-    EXPECT_EQ(model.state(0), GetParam().state);
-    EXPECT_EQ(cell(model, DownloadListModel::StateColumn).toString(), GetParam().shown);
-    EXPECT_EQ(
-        cell(model, DownloadListModel::ProgressColumn).toString(), QStringLiteral("100 bytes"));
-    EXPECT_EQ(percent(model), GetParam().state == State::Done ? 100 : 0);
-    EXPECT_EQ(model.runningCount(), 1);
+    const std::tuple<State, QString, QString> rows[]
+        = { { State::Done, {}, "Done" }, { State::Cancelled, {}, "Cancelled" },
+              { State::Failed, "Access denied", "Failed: Access denied" } };
+    for (const auto &[state, reason, shown] : rows) {
+        DownloadListModel model;
+        model.add(QStringLiteral("a.bin"), 0);
+        model.add(QStringLiteral("b.bin"), 0);
+        model.setReceived(0, 100, -1, 10);
+        model.finish(0, state, reason);
+        model.finish(0, State::Failed, QStringLiteral("late"));
+        model.setReceived(0, 300, 900, 20);
+        EXPECT_EQ(model.state(0), state);
+        EXPECT_EQ(cell(model, DownloadListModel::StateColumn).toString(), shown);
+        EXPECT_EQ(cell(model, DownloadListModel::ProgressColumn).toString(), "100 bytes");
+        EXPECT_EQ(percent(model), state == State::Done ? 100 : 0);
+        EXPECT_EQ(model.runningCount(), 1);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(DownloadListModel, DownloadEndTest,
-    testing::Values(EndRow { "Done", State::Done, {}, QStringLiteral("Done") },
-        EndRow { "Cancelled", State::Cancelled, {}, QStringLiteral("Cancelled") },
-        EndRow { "FailedWithReason", State::Failed, QStringLiteral("Access denied"),
-            QStringLiteral("Failed: Access denied") }),
-    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

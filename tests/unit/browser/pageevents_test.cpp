@@ -1,115 +1,72 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/core/pageevents.h"
+#include "unit/qtprinters.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct StatusRow
+// The panel always shows the text (the product name when empty); the caption only in full screen.
+TEST(PageEvents, StatusTextSetsThePanelAndInFullScreenTheCaption)
 {
-    const char *name;
-    QString text;
-    bool fullScreen;
-    QString panel;
-    std::optional<QString> caption;
-};
-
-class StatusTextTest : public testing::TestWithParam<StatusRow>
-{
-};
-
-TEST_P(StatusTextTest, SetsPanelAndOnlyInFullScreenTheCaption)
-{
-    const StatusRow &row = GetParam();
-    const auto outcome = PageEvents::statusText(row.text, row.fullScreen, QStringLiteral("News"));
-    EXPECT_EQ(outcome.panelText.toStdString(), row.panel.toStdString());
-    ASSERT_EQ(outcome.caption.has_value(), row.caption.has_value());
-    if (row.caption) {
-        EXPECT_EQ(outcome.caption->toStdString(), row.caption->toStdString());
+    const struct
+    {
+        QString text;
+        bool fullScreen;
+        QString panel;
+        std::optional<QString> caption;
+    } rows[] = {
+        { "Done", true, "Done", QStringLiteral("News - Orbello's Web Viewer [ Done ] ") },
+        { QString(), true, "Orbello's Web Viewer", QStringLiteral("News - Orbello's Web Viewer") },
+        { "Done", false, "Done", std::nullopt },
+        { "\u202ax\u202bx\u202cx\u202dx\u202e\u2066x\u2067\u2068\u2069", true, "xxxxx",
+            QStringLiteral("News - Orbello's Web Viewer [ xxxxx ] ") },
+    };
+    for (const auto &row : rows) {
+        const auto outcome
+            = PageEvents::statusText(row.text, row.fullScreen, QStringLiteral("News"));
+        EXPECT_EQ(outcome.panelText, row.panel);
+        EXPECT_EQ(outcome.caption, row.caption) << row.panel.toStdString();
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(PageEvents, StatusTextTest,
-    testing::Values(
-        StatusRow { "DoneInFullScreen", QStringLiteral("Done"), true, QStringLiteral("Done"),
-            QStringLiteral("News - Orbello's Web Viewer [ Done ] ") },
-        StatusRow { "EmptyInFullScreen", QString(), true, QStringLiteral("Orbello's Web Viewer"),
-            QStringLiteral("News - Orbello's Web Viewer") },
-        StatusRow { "DoneInNormalView", QStringLiteral("Done"), false, QStringLiteral("Done"),
-            std::nullopt },
-        StatusRow { "BidiControlsRemoved",
-            QStringLiteral("\u202ax\u202bx\u202cx\u202dx\u202e\u2066x\u2067\u2068\u2069"), true,
-            QStringLiteral("xxxxx"), QStringLiteral("News - Orbello's Web Viewer [ xxxxx ] ") }),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(PageEventsCaption, TitleIsFollowedByTheProductName)
-{
     // A title that would read "index.html" backwards shows as the characters it holds.
-    EXPECT_EQ(PageEvents::captionForTitle(QStringLiteral("\u202elmth.xedni\u202c")).toStdString(),
+    EXPECT_EQ(PageEvents::captionForTitle(QStringLiteral("\u202elmth.xedni\u202c")),
         "lmth.xedni - Orbello's Web Viewer");
 }
 
-struct ProgressRow
+TEST(PageEvents, ProgressIsAPercentageOrNothing)
 {
-    const char *name;
-    int progress;
-    int progressMax;
-    std::optional<float> value;
-};
-
-class ProgressTest : public testing::TestWithParam<ProgressRow>
-{
-};
-
-TEST_P(ProgressTest, ComputesThePercentageOrRefuses)
-{
-    const ProgressRow &row = GetParam();
-    EXPECT_EQ(PageEvents::progressValue(row.progress, row.progressMax), row.value);
+    const std::tuple<int, int, std::optional<float>> rows[] = { { 5, 0, std::nullopt },
+        { 0, 0, std::nullopt }, { 100, 100, 100.0f }, { 101, 100, std::nullopt }, { 3, 8, 37.5f } };
+    for (const auto &[progress, max, value] : rows)
+        EXPECT_EQ(PageEvents::progressValue(progress, max), value) << progress << '/' << max;
 }
 
-INSTANTIATE_TEST_SUITE_P(PageEvents, ProgressTest,
-    testing::Values(ProgressRow { "DivisionByZero", 5, 0, std::nullopt },
-        ProgressRow { "Complete", 100, 100, 100.0f },
-        ProgressRow { "OverTheTop", 101, 100, std::nullopt },
-        ProgressRow { "Fraction", 3, 8, 37.5f }, ProgressRow { "ZeroOfZero", 0, 0, std::nullopt }),
-    [](const auto &info) { return std::string(info.param.name); });
-
-struct WatchdogRow
+// Whether the watchdog brings the address view back, and the value it stores, rounded half to
+// even: 37.5 is stored as 38, so the same 37.5 on the next tick does not count as a stall.
+TEST(PageEvents, WatchdogDecidesTheAddressViewAndStoresTheRoundedValue)
 {
-    const char *name;
-    float value;
-    bool barVisible;
-    int lastProgress;
-    bool fullScreen;
-    bool showsAddressView;
-    std::optional<int> stored;
-};
-
-class WatchdogTest : public testing::TestWithParam<WatchdogRow>
-{
-};
-
-TEST_P(WatchdogTest, DecidesTheAddressViewAndStoresTheRoundedValue)
-{
-    const WatchdogRow &row = GetParam();
-    const auto outcome
-        = PageEvents::watchdogTick(row.value, row.barVisible, row.lastProgress, row.fullScreen);
-    EXPECT_EQ(outcome.showAddressView, row.showsAddressView);
-    EXPECT_EQ(outcome.lastProgress, row.stored);
+    const struct
+    {
+        float value;
+        bool barVisible;
+        int lastProgress;
+        bool fullScreen, showsAddressView;
+        std::optional<int> stored;
+    } rows[] = {
+        { 37.5f, true, 0, false, false, 38 },
+        { 36.5f, true, 0, false, false, 36 },
+        { 40.0f, true, 40, false, true, 40 },
+        { 100.0f, true, 80, false, true, 100 },
+        { 100.0f, false, 80, false, true, 100 },
+        { 100.0f, true, 80, true, true, std::nullopt },
+        { 100.0f, false, 80, true, false, std::nullopt },
+    };
+    for (const auto &row : rows) {
+        const auto outcome
+            = PageEvents::watchdogTick(row.value, row.barVisible, row.lastProgress, row.fullScreen);
+        EXPECT_EQ(outcome.showAddressView, row.showsAddressView) << row.value << row.fullScreen;
+        EXPECT_EQ(outcome.lastProgress, row.stored) << row.value << row.fullScreen;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(PageEvents, WatchdogTest,
-    testing::Values(
-        // 37.5 is stored as 38, so the same 37.5 on the next tick does not count as a stall.
-        WatchdogRow { "HalfGoesToEvenUp", 37.5f, true, 0, false, false, 38 },
-        WatchdogRow { "HalfGoesToEvenDown", 36.5f, true, 0, false, false, 36 },
-        WatchdogRow { "StalledOnWholeValue", 40.0f, true, 40, false, true, 40 },
-        WatchdogRow { "Complete", 100.0f, true, 80, false, true, 100 },
-        WatchdogRow {
-            "CompleteWithBarHiddenOutsideFullScreen", 100.0f, false, 80, false, true, 100 },
-        WatchdogRow { "CompleteInFullScreenWithBar", 100.0f, true, 80, true, true, std::nullopt },
-        WatchdogRow {
-            "CompleteInFullScreenWithoutBar", 100.0f, false, 80, true, false, std::nullopt }),
-    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

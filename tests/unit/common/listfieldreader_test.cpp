@@ -9,48 +9,33 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct ReadCase
+TEST(ListFieldReader, ReadsFieldsByTheRules)
 {
-    const char *name;
-    QString text;
-    QStringList fields;
-};
-
-class ListFieldReading : public ::testing::TestWithParam<ReadCase>
-{
-};
-
-TEST_P(ListFieldReading, GivesTheExpectedFields)
-{
-    EXPECT_EQ(ListFieldReader::readAll(GetParam().text), GetParam().fields);
+    const std::pair<QString, QStringList> rows[] = {
+        { u""_s, {} },
+        { u"a\r\nb\nc\rd"_s, { u"a"_s, u"b"_s, u"c"_s, u"d"_s } },
+        { u"\"a,b\",c\r\n"_s, { u"a,b"_s, u"c"_s } },
+        { u"   a  ,  b  \r\n"_s, { u"a"_s, u"b"_s } },
+        { u"\"a\r\nb\",c"_s, { u"a\r\nb"_s, u"c"_s } },
+        { u"\"say \"\"hi\"\"\"\r\n"_s, { u"say \"hi\""_s } },
+        { u"\"a\" junk, b\r\n"_s, { u"a"_s, u"b"_s } },
+        { u"\"a\" \"b\",c\r\n"_s, { u"a\" \"b"_s, u"c"_s } },
+        // Lines written with quotes left undoubled, as the format always wrote them.
+        { u"\"x\"\",\"http://u/\"\r\n\"y\",\"v\"\r\n"_s,
+            { u"x\""_s, u"http://u/"_s, u"y"_s, u"v"_s } },
+        { u"\"say \"hi\"\",\"u\"\r\n"_s, { u"say \"hi\""_s, u"u"_s } },
+        { u"x\r\n\"abc\r\ndef\r\n"_s, { u"x"_s, u"abc\r\ndef\r\n"_s } },
+        { u"ab\"c\",d\r\n"_s, { u"ab\"c\""_s, u"d"_s } },
+        { u"a\r\rb"_s, { u"a"_s, u""_s, u"b"_s } },
+        { u"a,\r\nb\r\n"_s, { u"a"_s, u""_s, u"b"_s } },
+    };
+    for (const auto &[text, fields] : rows)
+        EXPECT_EQ(ListFieldReader::readAll(text), fields) << ::testing::PrintToString(text);
 }
-
-const ReadCase readCases[] = {
-    { "EmptyText", u""_s, {} },
-    { "MixedLineEnds", u"a\r\nb\nc\rd"_s, { u"a"_s, u"b"_s, u"c"_s, u"d"_s } },
-    { "CommaInsideQuotesStays", u"\"a,b\",c\r\n"_s, { u"a,b"_s, u"c"_s } },
-    { "LeadingSpacesSkipped", u"   a,  b\r\n"_s, { u"a"_s, u"b"_s } },
-    { "TrailingSpacesOfUnquotedDropped", u"a   ,b  \r\n"_s, { u"a"_s, u"b"_s } },
-    { "LineEndInsideQuotesKept", u"\"a\r\nb\",c"_s, { u"a\r\nb"_s, u"c"_s } },
-    { "DoubledQuotesStandForOne", u"\"say \"\"hi\"\"\"\r\n"_s, { u"say \"hi\""_s } },
-    { "TextAfterClosingQuoteDroppedUpToComma", u"\"a\" junk, b\r\n"_s, { u"a"_s, u"b"_s } },
-    { "QuoteBeforeCommaClosesTheField", u"\"a\" \"b\",c\r\n"_s, { u"a\" \"b"_s, u"c"_s } },
-    // Lines written with quotes left undoubled, as the format always wrote them.
-    { "LegacyQuoteEndingAName", u"\"x\"\",\"http://u/\"\r\n\"y\",\"v\"\r\n"_s,
-        { u"x\""_s, u"http://u/"_s, u"y"_s, u"v"_s } },
-    { "LegacyQuotedWord", u"\"say \"hi\"\",\"u\"\r\n"_s, { u"say \"hi\""_s, u"u"_s } },
-    { "UnclosedQuoteSpansLines", u"x\r\n\"abc\r\ndef\r\n"_s, { u"x"_s, u"abc\r\ndef\r\n"_s } },
-    { "QuoteInsideUnquotedFieldKept", u"ab\"c\",d\r\n"_s, { u"ab\"c\""_s, u"d"_s } },
-    { "CrCrIsABlankLine", u"a\r\rb"_s, { u"a"_s, u""_s, u"b"_s } },
-    { "CommaBeforeLineEndEndsWithEmptyField", u"a,\r\nb\r\n"_s, { u"a"_s, u""_s, u"b"_s } },
-};
-
-INSTANTIATE_TEST_SUITE_P(Rules, ListFieldReading, ::testing::ValuesIn(readCases),
-    [](const auto &info) { return std::string(info.param.name); });
 
 // Every short text over the characters that steer the reader: reading ends, and never gives more
 // fields than there are separators plus one, nor a field longer than the text.
-TEST(ListFieldReaderRobustness, AnyShortTextReadsToTheEnd)
+TEST(ListFieldReader, AnyShortTextReadsToTheEnd)
 {
     const QString alphabet = u"\", \r\na"_s;
     const int length = 6;
@@ -69,65 +54,30 @@ TEST(ListFieldReaderRobustness, AnyShortTextReadsToTheEnd)
     }
 }
 
-// Writers quote so that the reader gives each field back unchanged.
-struct RoundTripCase
+// Writers quote so that the reader gives each field back unchanged, one field per line (history)
+// or two on a line (favourites).
+TEST(QuoteField, AwkwardFieldsReadBackUnchanged)
 {
-    const char *name;
-    QString field;
-};
-
-class QuotedFieldRoundTrip : public ::testing::TestWithParam<RoundTripCase>
-{
-};
-
-const RoundTripCase roundTripCases[] = {
-    { "Empty", u""_s },
-    { "Comma", u"a,b"_s },
-    { "LeadingSpaces", u"  lead"_s },
-    { "TrailingSpaces", u"trail  "_s },
-    { "OnlyQuote", u"\""_s },
-    { "QuoteInside", u"say \"hi\" now"_s },
-    { "LeadingQuote", u"\"x"_s },
-    { "TrailingQuote", u"x\""_s },
-    { "CrLf", u"a\r\nb"_s },
-    { "Cr", u"a\rb"_s },
-    { "QuoteBeforeComma", u"a\",b"_s },
-    { "QuotedWordBeforeComma", u"He said \"hi\", then left"_s },
-};
-
-// Written history-style: one field per line.
-TEST_P(QuotedFieldRoundTrip, OneFieldPerLine)
-{
-    const QString field = GetParam().field;
-    const QString text = u"before\r\n"_s + quoteFieldIfNeeded(field) + u"\r\n"_s + quoteField(field)
-        + u"\r\nafter\r\n"_s;
-    EXPECT_EQ(
-        ListFieldReader::readAll(text), (QStringList { u"before"_s, field, field, u"after"_s }));
+    for (const QString &field :
+        { u""_s, u"a,b"_s, u"  lead"_s, u"trail  "_s, u"\""_s, u"say \"hi\" now"_s, u"\"x"_s,
+            u"x\""_s, u"a\r\nb"_s, u"a\rb"_s, u"a\",b"_s, u"He said \"hi\", then left"_s }) {
+        const QString lines = u"before\r\n"_s + quoteFieldIfNeeded(field) + u"\r\n"_s
+            + quoteField(field) + u"\r\nafter\r\n"_s;
+        EXPECT_EQ(ListFieldReader::readAll(lines),
+            (QStringList { u"before"_s, field, field, u"after"_s }));
+        const QString pairs = quoteField(field) + u","_s + quoteFieldIfNeeded(field) + u"\r\n"_s
+            + quoteFieldIfNeeded(field) + u",\"next\"\r\n"_s;
+        EXPECT_EQ(
+            ListFieldReader::readAll(pairs), (QStringList { field, field, field, u"next"_s }));
+    }
 }
-
-// Written favourites-style: two fields on a line, separated by a comma.
-TEST_P(QuotedFieldRoundTrip, PairsOnALine)
-{
-    const QString field = GetParam().field;
-    const QString text = quoteField(field) + u","_s + quoteFieldIfNeeded(field) + u"\r\n"_s
-        + quoteFieldIfNeeded(field) + u","_s + quoteField(u"next"_s) + u"\r\n"_s;
-    EXPECT_EQ(ListFieldReader::readAll(text), (QStringList { field, field, field, u"next"_s }));
-}
-
-INSTANTIATE_TEST_SUITE_P(AwkwardFields, QuotedFieldRoundTrip, ::testing::ValuesIn(roundTripCases),
-    [](const auto &info) { return std::string(info.param.name); });
 
 // Quotes are written as they are wherever that reads back, so readers that never undouble quotes
-// read the file the same.
-TEST(QuoteField, LeavesQuotesUndoubledWhereTheyReadBack)
+// read the file the same; text that reads the same unquoted is left alone.
+TEST(QuoteField, WritesAsLittleAsReadsBack)
 {
     for (const QString &field : { u"say \"hi\" now"_s, u"\"x"_s, u"x\""_s, u"\"q\""_s, u"\""_s })
         EXPECT_EQ(quoteField(field), u'"' + field + u'"');
-}
-
-// Text that reads the same unquoted is left alone, so files without quotes look as they always did.
-TEST(QuoteFieldIfNeeded, LeavesOrdinaryTextUnquoted)
-{
     for (const QString &field : { u"http://example.com/a?b=c"_s, u"a b"_s, u"1.50"_s, u""_s })
         EXPECT_EQ(quoteFieldIfNeeded(field), field);
 }

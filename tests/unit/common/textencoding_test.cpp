@@ -10,7 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Each of the 256 bytes has its own character, and that character encodes back to it.
+// Each of the 256 bytes has its own character, which encodes back to it; the five undefined bytes
+// keep their C1 controls.
 TEST(Windows1252, EveryByteRoundTrips)
 {
     QByteArray all;
@@ -20,68 +21,45 @@ TEST(Windows1252, EveryByteRoundTrips)
     ASSERT_EQ(text.size(), 256);
     EXPECT_EQ(QSet<QChar>(text.begin(), text.end()).size(), 256);
     EXPECT_EQ(encodeWindows1252(text), std::optional<QByteArray>(all));
-    EXPECT_EQ(text.mid(0x80, 2), u"\u20ac\u0081"_s); // the euro sign, then an undefined byte
+    EXPECT_EQ(text.at(0x80), u'\u20ac');
+    for (const int byte : { 0x81, 0x8D, 0x8F, 0x90, 0x9D })
+        EXPECT_EQ(text.at(byte), QChar(byte));
 }
 
-// The byte-by-byte lookup the RTF writer uses agrees with the text encoder on every character.
+// The byte-by-byte lookup the RTF writer uses agrees with the text encoder on every character;
+// characters outside the code page (U+0093 included: its byte stands for a quotation mark) have no
+// byte.
 TEST(Windows1252, SingleCharacterLookupAgreesWithTheEncoder)
 {
     for (int c = 0; c <= 0xFFFF; ++c) {
         const std::optional<QByteArray> bytes = encodeWindows1252(QString(QChar(char16_t(c))));
         const std::optional<char> byte = unicodeToWindows1252(char16_t(c));
         ASSERT_EQ(byte.has_value(), bytes.has_value()) << c;
-        if (byte)
+        if (byte) {
             ASSERT_EQ(QByteArray(1, *byte), *bytes) << c;
+        }
     }
-}
-
-TEST(Windows1252, TheFiveUndefinedBytesKeepTheirC1Controls)
-{
-    for (const unsigned char byte : { 0x81, 0x8D, 0x8F, 0x90, 0x9D })
-        EXPECT_EQ(decodeWindows1252(QByteArray(1, char(byte))), QString(QChar(byte))) << int(byte);
-}
-
-TEST(Windows1252, CharactersOutsideItGiveNothing)
-{
-    // U+0093 is a C1 control whose byte already stands for a quotation mark.
-    for (const QString &text : { u"\u0093"_s, u"a\u0100"_s, u"\U0001F600"_s, u"\ufffd"_s })
+    for (const QString &text : { u"\u0093"_s, u"a\u0100"_s, u"\U0001F600"_s })
         EXPECT_EQ(encodeWindows1252(text), std::nullopt) << text.toStdString();
 }
 
-struct DecodeCase
+// UTF-8 when the bytes are valid UTF-8 (one byte order mark dropped), else Windows-1252 throughout.
+TEST(EightBitText, PicksTheEncodingAndDecodes)
 {
-    const char *name;
-    QByteArray bytes;
-    QString text;
-    TextEncoding encoding;
-    bool byteOrderMark;
-};
-
-class EightBitDecoding : public ::testing::TestWithParam<DecodeCase>
-{
-};
-
-TEST_P(EightBitDecoding, PicksTheEncodingAndDecodes)
-{
-    const DecodedText decoded = decodeEightBitText(GetParam().bytes);
-    EXPECT_EQ(decoded.text, GetParam().text);
-    EXPECT_EQ(decoded.encoding, GetParam().encoding);
-    EXPECT_EQ(decoded.hadByteOrderMark, GetParam().byteOrderMark);
+    const std::tuple<QByteArray, QString, TextEncoding, bool> rows[] = {
+        { QByteArray(), u""_s, TextEncoding::Utf8, false },
+        { "\xF0\x9F\x98\x80", u"\U0001F600"_s, TextEncoding::Utf8, false },
+        { "\xEF\xBB\xBF\xEF\xBB\xBFx", u"\ufeffx"_s, TextEncoding::Utf8, true },
+        { "\x93hi\x94", u"\u201chi\u201d"_s, TextEncoding::Windows1252, false },
+        { "\xEF\xBB\xBF\xE9", u"\u00ef\u00bb\u00bf\u00e9"_s, TextEncoding::Windows1252, false },
+        { "ok\xE2\x82", u"ok\u00e2\u201a"_s, TextEncoding::Windows1252, false },
+    };
+    for (const auto &[bytes, text, encoding, byteOrderMark] : rows) {
+        const DecodedText decoded = decodeEightBitText(bytes);
+        EXPECT_EQ(decoded.text, text);
+        EXPECT_EQ(decoded.encoding, encoding) << testing::PrintToString(bytes);
+        EXPECT_EQ(decoded.hadByteOrderMark, byteOrderMark) << testing::PrintToString(bytes);
+    }
 }
-
-constexpr auto utf8 = TextEncoding::Utf8;
-constexpr auto cp1252 = TextEncoding::Windows1252;
-
-INSTANTIATE_TEST_SUITE_P(Bytes, EightBitDecoding,
-    ::testing::Values(DecodeCase { "Empty", QByteArray(), u""_s, utf8, false },
-        DecodeCase { "Utf8FourByte", QByteArray("\xF0\x9F\x98\x80"), u"\U0001F600"_s, utf8, false },
-        DecodeCase { "SecondByteOrderMarkIsText", QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx"),
-            u"\ufeffx"_s, utf8, true },
-        DecodeCase { "SmartQuotes", QByteArray("\x93hi\x94"), u"\u201chi\u201d"_s, cp1252, false },
-        DecodeCase { "ByteOrderMarkThenInvalidByte", QByteArray("\xEF\xBB\xBF\xE9"),
-            u"\u00ef\u00bb\u00bf\u00e9"_s, cp1252, false },
-        DecodeCase { "TruncatedSequenceAtEnd", QByteArray("ok\xE2\x82"), u"ok\u00e2\u201a"_s,
-            cp1252, false }),
-    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -14,12 +14,12 @@ PadLayoutInput window(double widthTwips, double heightTwips)
     input.scaleHeight = heightTwips;
     input.statusBarHeight = 255;
     input.panel2Width = 2000;
-    input.previousText = QRectF(600 / twipsPerPadUnit, 360, 4335 / twipsPerPadUnit, 2535);
-    input.previousPanel1Width = 5000;
+    input.previousText = QRectF(10, 0, 300, 400);
+    input.previousPanel1Width = 700;
     return input;
 }
 
-TEST(PadLayoutTest, initialSizeFillsTheWindowAboveTheStatusBar)
+TEST(PadLayout, TextFillsTheWindowAboveTheStatusBar)
 {
     const PadLayout layout = layoutPad(window(7020, 5835));
     EXPECT_DOUBLE_EQ(layout.text.left(), 10);
@@ -29,31 +29,18 @@ TEST(PadLayoutTest, initialSizeFillsTheWindowAboveTheStatusBar)
     EXPECT_NEAR(layout.panel1Width, 3604.8, 0.05);
 }
 
-TEST(PadLayoutTest, tinyWindowKeepsEachSizeThatWouldTurnNegative)
+// Each size that would turn negative keeps its previous value, on its own; zero is a size.
+TEST(PadLayout, SizesThatWouldTurnNegativeKeepTheirPreviousValue)
 {
-    PadLayoutInput input = window(15, 100); // narrower than the margins, shorter than the bar
-    input.previousText = QRectF(10, 0, 300, 400);
-    input.previousPanel1Width = 700;
-    const PadLayout layout = layoutPad(input);
-    EXPECT_EQ(layout.text, QRectF(10, 0, 300, 400));
-    EXPECT_DOUBLE_EQ(layout.panel1Width, 700);
-}
-
-TEST(PadLayoutTest, eachSizeIsKeptOnItsOwn)
-{
-    PadLayoutInput input = window(7020, 200);
-    input.previousText = QRectF(10, 0, 300, 400);
-    const PadLayout layout = layoutPad(input);
-    EXPECT_NEAR(layout.text.width(), 7020 / twipsPerPadUnit - 20, 1e-9);
-    EXPECT_DOUBLE_EQ(layout.text.height(), 400);
-}
-
-TEST(PadLayoutTest, exactFitGivesZeroNotThePreviousSize)
-{
-    PadLayoutInput input = window(20 * twipsPerPadUnit, 255);
-    const PadLayout layout = layoutPad(input);
-    EXPECT_DOUBLE_EQ(layout.text.width(), 0);
-    EXPECT_DOUBLE_EQ(layout.text.height(), 0);
+    const PadLayout tiny = layoutPad(window(15, 100));
+    EXPECT_EQ(tiny.text, QRectF(10, 0, 300, 400));
+    EXPECT_DOUBLE_EQ(tiny.panel1Width, 700);
+    const PadLayout low = layoutPad(window(7020, 200));
+    EXPECT_NEAR(low.text.width(), 7020 / twipsPerPadUnit - 20, 1e-9);
+    EXPECT_DOUBLE_EQ(low.text.height(), 400);
+    const PadLayout exact = layoutPad(window(20 * twipsPerPadUnit, 255));
+    EXPECT_DOUBLE_EQ(exact.text.width(), 0);
+    EXPECT_DOUBLE_EQ(exact.text.height(), 0);
 }
 
 } // namespace
