@@ -6,35 +6,21 @@
 #include <QStringList>
 #include <ostream>
 
-// Readable failure output for Qt values in GoogleTest assertions; control characters are escaped so
-// that line ends and quotes in fields show up.
+// Readable failure output for Qt values in GoogleTest assertions; line ends and quotes are escaped
+// so that they show up in fields.
 inline void PrintTo(const QString &text, std::ostream *os)
 {
-    *os << '"';
-    for (const QChar c : text) {
-        if (c == u'\r')
-            *os << "\\r";
-        else if (c == u'\n')
-            *os << "\\n";
-        else if (c == u'"')
-            *os << "\\\"";
-        else if (c.unicode() < 0x20 || c.unicode() >= 0x7F)
-            *os << "\\u" << std::hex << c.unicode() << std::dec;
-        else
-            *os << char(c.unicode());
-    }
-    *os << '"';
+    QString shown = text;
+    shown.replace(u'"', "\\\"").replace(u'\r', "\\r").replace(u'\n', "\\n");
+    *os << '"' << shown.toStdString() << '"';
 }
 
 inline void PrintTo(const QStringList &list, std::ostream *os)
 {
-    *os << '{';
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        if (i > 0)
-            *os << ", ";
-        PrintTo(list[i], os);
+    for (const QString &text : list) {
+        PrintTo(text, os);
+        *os << ' ';
     }
-    *os << '}';
 }
 
 inline void PrintTo(const QByteArray &bytes, std::ostream *os)

@@ -5,10 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -29,20 +25,6 @@ TEST(ApplicationDirectory, ChoiceEndsInASeparator)
     };
     for (const auto &[program, writable, userData, expected] : rows)
         EXPECT_EQ(chooseApplicationDirectory({ program, writable, userData }), expected);
-}
-
-// The directory of this test program is writable (it is the build tree), so data files go beside
-// it.
-TEST(ApplicationDirectory, BesideAWritableProgram)
-{
-    int argc = 1;
-    char name[] = "unit_common";
-    char *argv[] = { name, nullptr };
-    QCoreApplication app(argc, argv);
-    const QString programDirectory = QCoreApplication::applicationDirPath();
-    ASSERT_TRUE(QFileInfo(programDirectory).isWritable());
-    EXPECT_EQ(
-        applicationDirectory(), QDir::toNativeSeparators(programDirectory) + QDir::separator());
 }
 
 } // namespace
