@@ -3,9 +3,11 @@
 #include "app/core/handoffmessage.h"
 
 #include "unit/qtprinters.h"
+#include "unit/testtables.h"
 
 #include <gtest/gtest.h>
 
+#include <QHash>
 #include <QSet>
 
 using namespace Qt::StringLiterals;
@@ -15,30 +17,16 @@ namespace {
 
 TEST(CommandLine, ReadsOptionsAndArgumentsInOrder)
 {
-    const struct
-    {
-        QStringList arguments;
-        Outcome outcome;
-        bool newInstance, pad;
-        QStringList positional;
-    } rows[] = {
-        { {}, Outcome::Run, false, false, {} },
-        { { u"b.org"_s, u"a"_s }, Outcome::Run, false, false, { u"b.org"_s, u"a"_s } },
-        { { u"--new-instance"_s, u"x"_s }, Outcome::Run, true, false, { u"x"_s } },
-        { { u"--pad"_s, u"a.txt"_s, u"b.rtf"_s }, Outcome::Run, false, true,
-            { u"a.txt"_s, u"b.rtf"_s } },
-        { { u"--help"_s }, Outcome::Help, false, false, {} },
-        { { u"--version"_s }, Outcome::Version, false, false, {} },
-        { { u"--bogus"_s, u"x"_s }, Outcome::Error, false, false, { u"x"_s } },
-    };
-    for (const auto &row : rows) {
+    const QHash<QString, Outcome> outcomes { { "run", Outcome::Run }, { "help", Outcome::Help },
+        { "version", Outcome::Version }, { "error", Outcome::Error } };
+    for (const QJsonValue row : tableRows("commandline", "parse")) {
         const CommandLine line
-            = parseCommandLine(QStringList { u"webviewer"_s } + row.arguments, u"1.0"_s);
-        EXPECT_EQ(line.outcome, row.outcome) << testing::PrintToString(row.arguments);
-        EXPECT_EQ(line.newInstance, row.newInstance);
-        EXPECT_EQ(line.pad, row.pad);
-        EXPECT_EQ(line.arguments, row.positional);
-        EXPECT_EQ(line.text.isEmpty(), row.outcome == Outcome::Run); // the rest print something
+            = parseCommandLine(QStringList { u"webviewer"_s } + strings(row[0]), u"1.0"_s);
+        EXPECT_EQ(line.outcome, outcomes.value(row[1].toString())) << shown(row);
+        EXPECT_EQ(line.newInstance, row[2].toBool()) << shown(row);
+        EXPECT_EQ(line.pad, row[3].toBool()) << shown(row);
+        EXPECT_EQ(line.arguments, strings(row[4]));
+        EXPECT_EQ(line.text.isEmpty(), line.outcome == Outcome::Run); // the rest print something
     }
 }
 
@@ -47,18 +35,10 @@ TEST(CommandLine, PathsBecomeFilesAndTheRestGetsTheHttpRule)
     const QSet<QString> existing
         = { u"/home/u/docs/page.html"_s, u"/home/u/notes.org"_s, u"/tmp/a b.html"_s };
     const auto exists = [&](const QString &path) { return existing.contains(path); };
-    const std::pair<QString, QString> rows[] = {
-        { u"page.html"_s, u"file:///home/u/docs/page.html"_s },
-        { u"../notes.org"_s, u"file:///home/u/notes.org"_s },
-        { u"/tmp/a b.html"_s, u"file:///tmp/a b.html"_s },
-        { u"example.org"_s, u"http://example.org"_s },
-        { u"other.html"_s, u"http://other.html"_s }, // no such file
-        { u"https://example.org/"_s, u"https://example.org/"_s },
-        { u"localhost"_s, u"localhost"_s },
-        { QString(), QString() },
-    };
-    for (const auto &[argument, address] : rows)
-        EXPECT_EQ(addressForArgument(argument, u"/home/u/docs"_s, exists), address);
+    for (const QJsonValue row : tableRows("commandline", "address for argument")) {
+        EXPECT_EQ(
+            addressForArgument(row[0].toString(), u"/home/u/docs"_s, exists), row[1].toString());
+    }
 }
 
 TEST(CommandLine, PadFilesBecomeAbsolutePathsWhetherOrNotTheyExist)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/core/placementrules.h"
+#include "unit/testtables.h"
 
 #include <gtest/gtest.h>
 
@@ -12,34 +13,33 @@ inline void PrintTo(const QRect &r, std::ostream *os)
 
 namespace {
 
-const QRect wide(0, 0, 1920, 1080);
-const QRect small(0, 0, 1024, 768);
-const QRect secondScreen(1920, 0, 1280, 1024);
+QRect rect(const QJsonValue &cell)
+{
+    return QRect(cell[0].toInt(), cell[1].toInt(), cell[2].toInt(), cell[3].toInt());
+}
+
+QSize size(const QJsonValue &cell)
+{
+    return QSize(cell[0].toInt(), cell[1].toInt());
+}
 
 // A saved frame comes back wholly on a screen: on its own if it is still there, else the primary.
 TEST(PlacementRules, ClampKeepsTheFrameWhollyOnAScreen)
 {
-    const std::tuple<QRect, QList<QRect>, QRect> rows[] = {
-        { { 100, 80, 800, 600 }, { wide }, { 100, 80, 800, 600 } },
-        { { 50, 40, 1900, 1000 }, { small }, small },
-        { { 1800, 100, 800, 600 }, { wide }, { 1120, 100, 800, 600 } },
-        { { 10, -300, 800, 600 }, { wide }, { 10, 0, 800, 600 } },
-        { { 2000, 100, 800, 600 }, { wide }, { 1120, 100, 800, 600 } },
-        { { 2000, 100, 800, 600 }, { wide, secondScreen }, { 2000, 100, 800, 600 } },
-    };
-    for (const auto &[saved, screens, expected] : rows)
-        EXPECT_EQ(clampToScreens(saved, screens), expected);
+    for (const QJsonValue row : tableRows("placementrules", "clamp")) {
+        QList<QRect> screens;
+        for (const QJsonValue screen : row[1].toArray())
+            screens.append(rect(screen));
+        EXPECT_EQ(clampToScreens(rect(row[0]), screens), rect(row[2])) << shown(row);
+    }
 }
 
-// The specified size, grown to hold the window but never beyond the screen, centred on it.
-TEST(PlacementRules, FirstPlacementIsCentred)
+TEST(PlacementRules, FirstPlacementIsTheSpecifiedSizeGrownButNeverBeyondTheScreen)
 {
-    const std::tuple<QSize, QRect, QSize> rows[] = { { { 500, 400 }, wide, { 586, 473 } },
-        { { 700, 520 }, secondScreen, { 700, 520 } }, { { 2000, 900 }, small, { 1024, 768 } } };
-    for (const auto &[needed, screen, size] : rows) {
-        const QRect placed = firstPlacement({ 586, 473 }, needed, screen);
-        EXPECT_EQ(placed.size(), size) << needed.width();
-        EXPECT_EQ(placed.center(), screen.center()) << needed.width();
+    for (const QJsonValue row : tableRows("placementrules", "first placement")) {
+        const QRect placed = firstPlacement({ 586, 473 }, size(row[0]), rect(row[1]));
+        EXPECT_EQ(placed.size(), size(row[2])) << shown(row);
+        EXPECT_EQ(placed.center(), rect(row[1]).center()) << shown(row);
     }
 }
 

@@ -2,6 +2,9 @@
 #include "browser/core/addressboxmodel.h"
 #include "browser/core/historylist.h"
 #include "unit/qtprinters.h"
+#include "unit/testtables.h"
+
+#include <QHash>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +18,11 @@ struct Box
     qsizetype selStart = 0;
     qsizetype selLength = 0;
 };
+
+Box box(const QJsonValue &cell)
+{
+    return { cell[0].toString(), cell[1].toInt(), cell[2].toInt() };
+}
 
 AddressBoxModel modelWith(const QStringList &history, const Box &box)
 {
@@ -31,58 +39,28 @@ void expectBox(const AddressBoxModel &model, const Box &expected)
     EXPECT_EQ(model.selLength(), expected.selLength);
 }
 
-// The combo box's find-string search: from the entry after `start`, wrapping round to it last.
+// The combo box's find-string search.
 TEST(HistoryList, FindsTheFirstPrefixMatchInSearchOrder)
 {
-    const struct
-    {
-        QStringList list;
-        QString text;
-        qsizetype start, expected;
-    } rows[] = {
-        { { "xa", "xb" }, "x", 0, 1 },
-        { { "xa", "yb", "zc" }, "x", 0, 0 },
-        { { "b", "a1", "b2" }, "a", 1, 1 },
-        { { "q", "http://m\u00fcller.de/" }, "HTTP://M\u00dcL", 0, 1 },
-        { { "zb" }, "ab", 0, -1 }, // same last character, other prefix
-        { { "ab" }, "abc", 0, -1 },
-        { { "a" }, "", 0, -1 },
-    };
-    for (const auto &row : rows)
-        EXPECT_EQ(HistoryList(row.list).find(row.text, row.start), row.expected)
-            << testing::PrintToString(row.list);
+    for (const QJsonValue row : tableRows("addressboxmodel", "history find")) {
+        EXPECT_EQ(
+            HistoryList(strings(row[0])).find(row[1].toString(), row[2].toInt()), row[3].toInt())
+            << shown(row);
+    }
 }
 
-// One key release: the http rule, then completion from the history.
+// One key release: the http rule, then completion from the history; Enter also asks to submit.
 TEST(AddressBoxModel, KeyReleaseAppliesTheHttpRuleThenCompletion)
 {
-    const struct
-    {
-        const char *name;
-        QStringList history;
-        Box before;
-        Key key;
-        Box after;
-        qsizetype listIndex;
-    } rows[] = {
-        { "PrefixMovesCaret", {}, { "ab.cd", 2, 0 }, Key::Other, { "http://ab.cd", 9, 0 }, -1 },
-        { "ColonKeeps", {}, { "localhost:8/a.b", 15 }, Key::Other, { "localhost:8/a.b", 15 }, -1 },
-        { "NoDotKeeps", {}, { "intranet", 8, 0 }, Key::Other, { "intranet", 8, 0 }, -1 },
-        { "LocalPathCompletes", { "/home/ann/page.html" }, { "/home/ann/page.", 15, 0 }, Key::Other,
-            { "/home/ann/page.html", 15, 4 }, 0 },
-        { "HomePath", {}, { "~/a.html", 8, 0 }, Key::Other, { "~/a.html", 8, 0 }, -1 },
-        { "SelectsTail", { "xa", "xb" }, { "x", 1, 0 }, Key::Other, { "xb", 1, 1 }, 1 },
-        { "AfterPrefix", { "http://ab.cd/" }, { "ab.", 3, 0 }, Key::Other,
-            { "http://ab.cd/", 10, 3 }, 0 },
-        { "Backspace", { "abc" }, { "ab", 2, 0 }, Key::Backspace, { "ab", 2, 0 }, -1 },
-        { "Enter", { "abc" }, { "a", 1, 0 }, Key::Enter, { "abc", 1, 2 }, 0 },
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        AddressBoxModel model = modelWith(row.history, row.before);
-        EXPECT_EQ(model.keyReleased(row.key), row.key == Key::Enter);
-        expectBox(model, row.after);
-        EXPECT_EQ(model.listIndex(), row.listIndex);
+    const QHash<QString, Key> keys { { "other", Key::Other }, { "backspace", Key::Backspace },
+        { "enter", Key::Enter } };
+    for (const QJsonValue row : tableRows("addressboxmodel", "key release")) {
+        SCOPED_TRACE(shown(row));
+        AddressBoxModel model = modelWith(strings(row[0]), box(row[1]));
+        const Key key = keys.value(row[2].toString());
+        EXPECT_EQ(model.keyReleased(key), key == Key::Enter);
+        expectBox(model, box(row[3]));
+        EXPECT_EQ(model.listIndex(), row[4].toInt());
     }
 }
 
@@ -98,15 +76,12 @@ TEST(AddressBoxModel, SelectedEntryIsNotCompletedAgainButRetypingIs)
     expectBox(model, { "abcd", 1, 3 });
 }
 
-// The selected range (a completed tail) is cut from the address, unless it is the whole text.
 TEST(AddressBoxModel, SubmitNavigatesToTheTextWithoutTheSelectedRange)
 {
-    const std::pair<Box, QString> rows[]
-        = { { { "xbcd", 1, 3 }, "x" }, { { "ab/ab", 0, 2 }, "/ab" }, { { "abc", 0, 3 }, "abc" } };
-    for (const auto &[before, address] : rows) {
-        AddressBoxModel model = modelWith({}, before);
-        EXPECT_EQ(model.submitAddress(), address);
-        EXPECT_EQ(model.text(), address);
+    for (const QJsonValue row : tableRows("addressboxmodel", "submit")) {
+        AddressBoxModel model = modelWith({}, box(row[0]));
+        EXPECT_EQ(model.submitAddress(), row[1].toString()) << shown(row);
+        EXPECT_EQ(model.text(), row[1].toString());
     }
 }
 

@@ -2,6 +2,7 @@
 #include "common/core/listfieldreader.h"
 
 #include "unit/qtprinters.h"
+#include "unit/testtables.h"
 
 #include <gtest/gtest.h>
 
@@ -11,26 +12,9 @@ namespace {
 
 TEST(ListFieldReader, ReadsFieldsByTheRules)
 {
-    const std::pair<QString, QStringList> rows[] = {
-        { u""_s, {} },
-        { u"a\r\nb\nc\rd"_s, { u"a"_s, u"b"_s, u"c"_s, u"d"_s } },
-        { u"\"a,b\",c\r\n"_s, { u"a,b"_s, u"c"_s } },
-        { u"   a  ,  b  \r\n"_s, { u"a"_s, u"b"_s } },
-        { u"\"a\r\nb\",c"_s, { u"a\r\nb"_s, u"c"_s } },
-        { u"\"say \"\"hi\"\"\"\r\n"_s, { u"say \"hi\""_s } },
-        { u"\"a\" junk, b\r\n"_s, { u"a"_s, u"b"_s } },
-        { u"\"a\" \"b\",c\r\n"_s, { u"a\" \"b"_s, u"c"_s } },
-        // Lines written with quotes left undoubled, as the format always wrote them.
-        { u"\"x\"\",\"http://u/\"\r\n\"y\",\"v\"\r\n"_s,
-            { u"x\""_s, u"http://u/"_s, u"y"_s, u"v"_s } },
-        { u"\"say \"hi\"\",\"u\"\r\n"_s, { u"say \"hi\""_s, u"u"_s } },
-        { u"x\r\n\"abc\r\ndef\r\n"_s, { u"x"_s, u"abc\r\ndef\r\n"_s } },
-        { u"ab\"c\",d\r\n"_s, { u"ab\"c\""_s, u"d"_s } },
-        { u"a\r\rb"_s, { u"a"_s, u""_s, u"b"_s } },
-        { u"a,\r\nb\r\n"_s, { u"a"_s, u""_s, u"b"_s } },
-    };
-    for (const auto &[text, fields] : rows)
-        EXPECT_EQ(ListFieldReader::readAll(text), fields) << ::testing::PrintToString(text);
+    for (const QJsonValue row : tableRows("listfieldreader", "read")) {
+        EXPECT_EQ(ListFieldReader::readAll(row[0].toString()), strings(row[1])) << shown(row);
+    }
 }
 
 // Every short text over the characters that steer the reader: reading ends, and never gives more
@@ -58,9 +42,8 @@ TEST(ListFieldReader, AnyShortTextReadsToTheEnd)
 // or two on a line (favourites).
 TEST(QuoteField, AwkwardFieldsReadBackUnchanged)
 {
-    for (const QString &field :
-        { u""_s, u"a,b"_s, u"  lead"_s, u"trail  "_s, u"\""_s, u"say \"hi\" now"_s, u"\"x"_s,
-            u"x\""_s, u"a\r\nb"_s, u"a\rb"_s, u"a\",b"_s, u"He said \"hi\", then left"_s }) {
+    for (const QJsonValue row : tableRows("listfieldreader", "awkward fields")) {
+        const QString field = row[0].toString();
         const QString lines = u"before\r\n"_s + quoteFieldIfNeeded(field) + u"\r\n"_s
             + quoteField(field) + u"\r\nafter\r\n"_s;
         EXPECT_EQ(ListFieldReader::readAll(lines),

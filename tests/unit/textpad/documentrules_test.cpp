@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textpad/core/documentrules.h"
 #include "unit/qtprinters.h"
+#include "unit/testtables.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -13,11 +14,8 @@ namespace {
 // Rich text only when the path holds a lower-case ".rtf", wherever it is.
 TEST(DocumentRules, SavesAsRichText)
 {
-    const std::pair<const char *, bool> rows[]
-        = { { "/home/u/notes.rtf", true }, { "/home/u/Docs/NOTES.RTF", false },
-              { "/old.rtf.bak/x.txt", true }, { "/tmp/readme.txt", false }, { "/tmp/rtf", false } };
-    for (const auto &[path, richText] : rows)
-        EXPECT_EQ(savesAsRichText(QString::fromUtf8(path)), richText) << path;
+    for (const QJsonValue row : tableRows("paths", "rich text"))
+        EXPECT_EQ(savesAsRichText(row[0].toString()), row[1].toBool()) << shown(row);
 }
 
 TEST(DocumentRules, DateTimeIsShortDateSpaceLongTimeWithoutTimeZone)

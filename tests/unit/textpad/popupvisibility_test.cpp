@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textpad/core/popupvisibility.h"
 
-#include <QString>
+#include "unit/testtables.h"
+
 #include <gtest/gtest.h>
 
 using namespace textpad;
@@ -22,28 +23,13 @@ std::string shown(const PopupVisibility &v)
     return out;
 }
 
-// The entries for a selection, a document and a clipboard text.
 TEST(PopupVisibility, ShowsTheEntriesThatApply)
 {
-    const std::tuple<const char16_t *, const char16_t *, const char16_t *, const char *> rows[] = {
-        { u"", u"abc", u"", "selall" },
-        { u"", u"", u"x", "pas - clclip" },
-        { u"", u"abc", u"x", "selall - pas - clclip" },
-        { u"two words", u"two words", u"", "selall - cop cu - sear" },
-        { u"don't stop", u"don't stop", u"x", "selall - cop cu pas - sear - clclip" },
-        { u"12/05/2024", u"on 12/05/2024", u"", "selall - cop cu" },
-        { u"http://example.org/a/b.html", u"see http://example.org/a/b.html", u"",
-            "selall - cop cu - brows" },
-        { u"seehttp://example.org", u"x", u"", "selall - cop cu - brows" },
-        { u"HTTP://example.org", u"x", u"", "selall - cop cu" },
-        { u"http://example.org/#top", u"x", u"", "selall - cop cu" },
-        { u"f(x)", u"f(x)", u"", "selall - cop cu" },
-    };
-    for (const auto &[selection, document, clipboard, menu] : rows) {
-        const PopupVisibility v = popupVisibility(
-            QStringView(selection), QStringView(document), QStringView(clipboard));
-        EXPECT_EQ(shown(v), menu);
-        EXPECT_EQ(v.anyVisible(), !std::string(menu).empty()) << menu;
+    for (const QJsonValue row : tableRows("popupvisibility", "menus")) {
+        const PopupVisibility v
+            = popupVisibility(row[0].toString(), row[1].toString(), row[2].toString());
+        EXPECT_EQ(shown(v), row[3].toString().toStdString()) << shown(row);
+        EXPECT_EQ(v.anyVisible(), !row[3].toString().isEmpty());
     }
 }
 

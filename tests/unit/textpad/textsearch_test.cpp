@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textpad/core/textsearch.h"
+#include "unit/qtprinters.h"
+#include "unit/testtables.h"
 
 #include <gtest/gtest.h>
 
@@ -7,71 +9,43 @@ using namespace textpad;
 
 namespace {
 
-constexpr auto F = SearchDirection::Forward;
-constexpr auto B = SearchDirection::Backward;
-const SearchOptions anyCase { false, false, true };
-const SearchOptions exactCase { true, false, true };
-const SearchOptions words { false, true, true };
-const SearchOptions noWrap { false, false, false };
+// Options named in a cell: "case", "words" and "nowrap" where they differ from the defaults.
+SearchOptions options(const QJsonValue &cell)
+{
+    const QString names = cell.toString();
+    return { names.contains(u"case"), names.contains(u"words"), !names.contains(u"nowrap") };
+}
 
 TEST(TextSearch, FindsTheNextMatchInItsDirection)
 {
-    const struct
-    {
-        const char *text, *needle;
-        int from;
-        SearchDirection direction;
-        SearchOptions options;
-        qsizetype start;
-        bool wrapped;
-    } rows[] = {
-        { "a cat, a Cat", "cat", 2, F, anyCase, 2, false },
-        { "a cat, a Cat", "cat", 3, F, anyCase, 9, false },
-        { "a cat, a Cat", "Cat", 0, F, exactCase, 9, false },
-        { "a cat, a Cat", "cat", 10, F, anyCase, 2, true },
-        { "a cat, a Cat", "cat", 10, F, noWrap, -1, true },
-        { "a cat, a Cat", "cat", 12, B, anyCase, 9, false },
-        { "a cat, a Cat", "cat", 11, B, anyCase, 2, false }, // overlaps `from`
-        { "a cat, a Cat", "cat", 4, B, anyCase, 9, true },
-        { "a cat, a Cat", "cat", 4, B, noWrap, -1, true },
-        { "concat cat_x cat", "cat", 0, F, words, 13, false },
-        { "(cat)", "cat", 0, F, words, 1, false },
-        { "\xC3\xA9"
-          "cat cat",
-            "cat", 0, F, words, 5, false },
-        { "a dog", "cat", 0, F, anyCase, -1, false },
-        { "a cat", "", 0, F, anyCase, -1, false },
-        { "ca", "cat", 0, B, anyCase, -1, false },
-        { "cat", "cat", 99, B, anyCase, 0, false },
-    };
-    for (const auto &row : rows) {
-        const SearchHit hit = findText(QString::fromUtf8(row.text), QString::fromUtf8(row.needle),
-            row.from, row.direction, row.options);
-        EXPECT_EQ(hit.start, row.start) << row.text << " from " << row.from;
-        EXPECT_EQ(hit.wrapped, row.wrapped) << row.text << " from " << row.from;
+    for (const QJsonValue row : tableRows("textsearch", "find")) {
+        const SearchDirection direction = row[3].toString() == u"forward"
+            ? SearchDirection::Forward
+            : SearchDirection::Backward;
+        const SearchHit hit = findText(
+            row[0].toString(), row[1].toString(), row[2].toInt(), direction, options(row[4]));
+        EXPECT_EQ(hit.start, row[5].toInt()) << shown(row);
+        EXPECT_EQ(hit.wrapped, row[6].toBool()) << shown(row);
     }
 }
 
 TEST(TextSearch, FindAllListsEveryMatchWithoutOverlap)
 {
-    const std::tuple<const char *, const char *, SearchOptions, QList<qsizetype>> rows[] = {
-        { "Tag tag TAG", "tag", anyCase, { 0, 4, 8 } },
-        { "Tag tag TAG", "tag", exactCase, { 4 } },
-        { "aaaa", "aa", anyCase, { 0, 2 } },
-        { "<b>b</b> bb", "b", words, { 1, 3, 6 } },
-        { "text", "", anyCase, {} },
-    };
-    for (const auto &[text, needle, options, starts] : rows)
-        EXPECT_EQ(findAll(QString::fromUtf8(text), QString::fromUtf8(needle), options), starts)
-            << text;
+    for (const QJsonValue row : tableRows("textsearch", "find all")) {
+        QList<qsizetype> starts;
+        for (const QJsonValue start : row[3].toArray())
+            starts.append(start.toInt());
+        EXPECT_EQ(findAll(row[0].toString(), row[1].toString(), options(row[2])), starts)
+            << shown(row);
+    }
 }
 
 TEST(TextSearch, IsMatchFollowsMatchCase)
 {
-    EXPECT_TRUE(isMatch(u"CAT", u"cat", anyCase));
-    EXPECT_FALSE(isMatch(u"CAT", u"cat", exactCase));
-    EXPECT_FALSE(isMatch(u"cats", u"cat", anyCase));
-    EXPECT_FALSE(isMatch(u"", u"", anyCase));
+    EXPECT_TRUE(isMatch(u"CAT", u"cat", SearchOptions {}));
+    EXPECT_FALSE(isMatch(u"CAT", u"cat", SearchOptions { true, false, true }));
+    EXPECT_FALSE(isMatch(u"cats", u"cat", SearchOptions {}));
+    EXPECT_FALSE(isMatch(u"", u"", SearchOptions {}));
 }
 
 } // namespace
