@@ -88,24 +88,17 @@ TEST(AddressBoxModel, SubmitNavigatesToTheTextWithoutTheSelectedRange)
 // Only a choice made while the list is dropped down navigates, and only once.
 TEST(AddressBoxModel, ListChoiceNavigatesOnlyFromTheOpenList)
 {
-    const struct
-    {
-        bool droppedDown, closedFirst;
-        qsizetype index;
-        std::optional<QString> navigation;
-        QString text;
-    } rows[] = { { true, false, 1, QStringLiteral("two"), "two" },
-        { false, false, 0, std::nullopt, "one" }, { true, true, 1, std::nullopt, "two" },
-        { true, false, 2, std::nullopt, "typed" } };
-    for (const auto &row : rows) {
+    for (const QJsonValue row : tableRows("addressboxmodel", "list choice")) {
         AddressBoxModel model = modelWith({ "one", "two" }, { "typed", 5, 0 });
-        if (row.droppedDown)
+        if (row[0].toBool())
             model.listDroppedDown();
-        if (row.closedFirst)
+        if (row[1].toBool())
             model.listClosed();
-        EXPECT_EQ(model.listEntryChosen(row.index), row.navigation) << row.text.toStdString();
-        EXPECT_EQ(model.text(), row.text);
-        EXPECT_EQ(model.listEntryChosen(row.index), std::nullopt);
+        EXPECT_EQ(
+            model.listEntryChosen(row[2].toInt()).value_or("(none)"), row[3].toString("(none)"))
+            << shown(row);
+        EXPECT_EQ(model.text(), row[4].toString());
+        EXPECT_EQ(model.listEntryChosen(row[2].toInt()), std::nullopt);
     }
 }
 
