@@ -3,7 +3,7 @@
 #include "app/core/handoffmessage.h"
 
 #include "unit/qtprinters.h"
-#include "unit/testtables.h"
+#include "unit/testsupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/core/placementrules.h"
-#include "unit/testtables.h"
+#include "unit/testsupport.h"
 
 #include <gtest/gtest.h>
 

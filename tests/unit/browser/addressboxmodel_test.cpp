@@ -2,7 +2,7 @@
 #include "browser/core/addressboxmodel.h"
 #include "browser/core/historylist.h"
 #include "unit/qtprinters.h"
-#include "unit/testtables.h"
+#include "unit/testsupport.h"
 
 #include <QHash>
 

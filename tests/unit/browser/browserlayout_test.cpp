@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/core/browserlayout.h"
 
+#include "unit/testsupport.h"
+
+#include <QHash>
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <ostream>
 #include <vector>
 
@@ -62,39 +64,25 @@ TEST(BrowserLayoutNormalForm, PlacesBarsAddressBoxGoButtonAndPage)
     EXPECT_FALSE(layout.leaveButtonVisible || layout.maximizeWindow);
 }
 
-struct StopRow
-{
-    const char *name;
-    std::function<void(BrowserLayoutInput &)> change;
-    int placed; // how many of the fields from the status panel on get a value
-    float progressBarHeight;
-};
-
 // The first size that would be negative ends the layout, leaving that field and every later one
-// empty; zero still fits.
+// empty; zero still fits. A size that is not a number counts as negative.
 TEST(BrowserLayoutNormalForm, StopsAtTheFirstSizeThatWouldBeNegative)
 {
-    const StopRow rows[] = {
-        { "UnmeasuredWidth",
-            [](BrowserLayoutInput &in) { in.innerWidth = std::numeric_limits<float>::quiet_NaN(); },
-            0, 335 },
-        { "BoxOneTwipTooNarrow", [](BrowserLayoutInput &in) { in.innerWidth = 4024; }, 1, 335 },
-        { "BoxExactlyFits", [](BrowserLayoutInput &in) { in.innerWidth = 4025; }, 9, 315 },
-        { "PageOneTwipTooShort", [](BrowserLayoutInput &in) { in.innerHeight = 1079; }, 3, 335 },
-        { "PageExactlyFits", [](BrowserLayoutInput &in) { in.innerHeight = 1080; }, 9, 315 },
-        { "NegativeBoxHeight", [](BrowserLayoutInput &in) { in.addressBoxHeight = -1; }, 8, 335 },
-    };
-    for (const StopRow &row : rows) {
-        SCOPED_TRACE(row.name);
+    const QHash<QString, float BrowserLayoutInput::*> sizes { { "width",
+                                                                  &BrowserLayoutInput::innerWidth },
+        { "height", &BrowserLayoutInput::innerHeight },
+        { "address box height", &BrowserLayoutInput::addressBoxHeight } };
+    for (const QJsonValue row : tableRows("browserlayout", "stops")) {
+        SCOPED_TRACE(shown(row));
         BrowserLayoutInput input = typicalWindow();
-        row.change(input);
+        input.*sizes.value(row[0].toString()) = float(row[1].toDouble(qQNaN()));
         const BrowserLayout layout = layOutBrowser(input);
         const std::optional<float> tail[] = { layout.statusPanelWidth, layout.addressBox.width,
             layout.progressBar.width, layout.web.height, layout.web.width, layout.web.left,
             layout.goButton.top, layout.goButton.left, layout.goButton.height };
         for (int i = 0; i < 9; ++i)
-            EXPECT_EQ(tail[i].has_value(), i < row.placed) << "field " << i;
-        EXPECT_EQ(layout.progressBar.height, row.progressBarHeight);
+            EXPECT_EQ(tail[i].has_value(), i < row[2].toInt()) << "field " << i;
+        EXPECT_EQ(layout.progressBar.height, row[3].toDouble());
         EXPECT_EQ(layout.addressBox.left, 3600);
         EXPECT_EQ(layout.web.top, 780);
     }

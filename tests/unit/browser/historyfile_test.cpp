@@ -1,34 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/core/historyfile.h"
 #include "unit/qtprinters.h"
+#include "unit/testsupport.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-class HistoryFileTest : public testing::Test
-{
-protected:
-    QString path() const { return m_dir.filePath(QStringLiteral("history.txt")); }
-
-    QByteArray bytes() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir m_dir;
-};
+using HistoryFileTest = DataFileFixture;
 
 // Each field of an older comma line counts as an address held.
 TEST_F(HistoryFileTest, FieldsOfACommaLineAreEachHeld)
 {
-    QFile file(path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("http://a.org/,http://b.org/\r\n\r\n42");
-    file.close();
+    write("http://a.org/,http://b.org/\r\n\r\n42");
     const HistoryFile history(path());
     EXPECT_EQ(history.load(), QStringList({ "http://a.org/", "http://b.org/", "", "42" }));
     EXPECT_TRUE(history.holds(QStringLiteral("http://b.org/")));
@@ -45,7 +30,7 @@ TEST_F(HistoryFileTest, AddressesComeBackWholeAndAreStoredOnce)
         for (const QString &address : addresses)
             history.addIfMissing(address);
     }
-    EXPECT_EQ(bytes(),
+    EXPECT_EQ(read(),
         "http://first.org/\r\n\"http://a.org/?x=1,2\"\r\n\"http://a.org/?q=\"hi\"\"\r\n\" "
         "a.org\"\r\n"
         "\r\n");
@@ -60,7 +45,7 @@ TEST_F(HistoryFileTest, ClearDeletesTheFileAndIsSilentWhenMissing)
     EXPECT_FALSE(QFile::exists(path()));
     history.clear();
     history.addIfMissing(QStringLiteral("http://a.org/"));
-    EXPECT_EQ(bytes(), QByteArray("http://a.org/\r\n"));
+    EXPECT_EQ(read(), QByteArray("http://a.org/\r\n"));
 }
 
 } // namespace

@@ -2,12 +2,11 @@
 #include "common/core/datafile.h"
 
 #include "unit/qtprinters.h"
+#include "unit/testsupport.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <cerrno>
 #include <csignal>
@@ -18,30 +17,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class DataFileTest : public ::testing::Test
+class DataFileTest : public DataFileFixture
 {
 protected:
-    QString path() const { return m_dir.filePath(u"data.txt"_s); }
-
-    void write(const QByteArray &bytes) const
-    {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-
-    QByteArray bytes() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
     QStringList entries() const
     {
         return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
-
-    QTemporaryDir m_dir;
 };
 
 // Makes every write past `limit` bytes of a file fail, as a full disk would, even for root.
@@ -91,7 +73,7 @@ TEST_F(DataFileTest, ReplaceWithShorterContentsLeavesNoTail)
 {
     write(QByteArray(1000, 'x'));
     EXPECT_TRUE(DataFile::replace(path(), "short\r\n"));
-    EXPECT_EQ(bytes(), QByteArray("short\r\n"));
+    EXPECT_EQ(read(), QByteArray("short\r\n"));
     EXPECT_EQ(entries(), QStringList { u"data.txt"_s });
 }
 
@@ -110,7 +92,7 @@ TEST_F(DataFileTest, ReplaceThatCannotBeWrittenKeepsTheOldFile)
         }
         EXPECT_FALSE(replaced);
         EXPECT_EQ(reason, QString::fromLocal8Bit(std::strerror(EFBIG)));
-        EXPECT_EQ(bytes(), QByteArray("\"old\",\"http://old/\"\r\n"));
+        EXPECT_EQ(read(), QByteArray("\"old\",\"http://old/\"\r\n"));
         EXPECT_EQ(entries(), QStringList { u"data.txt"_s });
     }
 }
@@ -122,7 +104,7 @@ TEST_F(DataFileTest, AppendLineStartsANewLineWhateverTheFileEndsIn)
     for (const auto &[before, after] : cases) {
         write(before);
         EXPECT_TRUE(DataFile::appendLine(path(), u"x"_s));
-        EXPECT_EQ(bytes(), after);
+        EXPECT_EQ(read(), after);
     }
     EXPECT_FALSE(DataFile::appendLine(m_dir.filePath(u"missing/history.txt"_s), u"x"_s));
 }

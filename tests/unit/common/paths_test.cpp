@@ -2,7 +2,7 @@
 #include "common/core/applicationdirectory.h"
 #include "common/core/dialogstart.h"
 #include "unit/qtprinters.h"
-#include "unit/testtables.h"
+#include "unit/testsupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,36 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "favourites/core/favouritesstore.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "unit/qtprinters.h"
-#include "unit/testtables.h"
+#include "unit/testsupport.h"
 #include <unistd.h>
 
 namespace {
 
-class FavouritesFile : public testing::Test
-{
-protected:
-    QString path() const { return m_dir.filePath(QStringLiteral("favourites.dat")); }
-
-    void write(const QByteArray &bytes) const
-    {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-
-    QByteArray read() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    QTemporaryDir m_dir;
-};
+using FavouritesFile = DataFileFixture;
 
 // Each pair quoted on its own line, quotes inside left as they are where they read back; the save
 // makes the last entry current.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textpad/core/popupvisibility.h"
 
-#include "unit/testtables.h"
+#include "unit/testsupport.h"
 
 #include <gtest/gtest.h>
 

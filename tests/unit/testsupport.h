@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QVariant>
 #include <gtest/gtest.h>
 
@@ -34,3 +35,25 @@ inline std::string shown(const QJsonValue &row)
 {
     return QJsonDocument(row.toArray()).toJson(QJsonDocument::Compact).toStdString();
 }
+
+// A data file in a fresh temporary folder.
+class DataFileFixture : public testing::Test
+{
+protected:
+    QString path() const { return m_dir.filePath(QStringLiteral("data.txt")); }
+
+    void write(const QByteArray &bytes) const
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    QByteArray read() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir m_dir;
+};
