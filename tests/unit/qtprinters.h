@@ -3,24 +3,15 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <ostream>
 
-// Readable failure output for Qt values in GoogleTest assertions; line ends and quotes are escaped
-// so that they show up in fields.
+// Readable failure output for Qt values in GoogleTest assertions (lists print their items with
+// these); line ends and quotes are escaped so that they show up in fields.
 inline void PrintTo(const QString &text, std::ostream *os)
 {
     QString shown = text;
     shown.replace(u'"', "\\\"").replace(u'\r', "\\r").replace(u'\n', "\\n");
     *os << '"' << shown.toStdString() << '"';
-}
-
-inline void PrintTo(const QStringList &list, std::ostream *os)
-{
-    for (const QString &text : list) {
-        PrintTo(text, os);
-        *os << ' ';
-    }
 }
 
 inline void PrintTo(const QByteArray &bytes, std::ostream *os)

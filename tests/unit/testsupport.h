@@ -30,6 +30,12 @@ inline QStringList strings(const QJsonValue &cell)
     return cell.toVariant().toStringList();
 }
 
+// Bytes, written in a table as characters U+0000 to U+00FF, one per byte.
+inline QByteArray bytes(const QJsonValue &cell)
+{
+    return cell.toString().toLatin1();
+}
+
 // A row as its file writes it, for failure messages.
 inline std::string shown(const QJsonValue &row)
 {

@@ -12,31 +12,25 @@ namespace {
 
 using Key = AddressBoxModel::ReleasedKey;
 
-struct Box
-{
-    QString text;
-    qsizetype selStart = 0;
-    qsizetype selLength = 0;
-};
+// The box: its text, selection start and selection length.
+using Box = std::tuple<QString, qsizetype, qsizetype>;
 
 Box box(const QJsonValue &cell)
 {
     return { cell[0].toString(), cell[1].toInt(), cell[2].toInt() };
 }
 
+Box box(const AddressBoxModel &model)
+{
+    return { model.text(), model.selStart(), model.selLength() };
+}
+
 AddressBoxModel modelWith(const QStringList &history, const Box &box)
 {
     AddressBoxModel model;
     model.setHistory(history);
-    model.setEdit(box.text, box.selStart, box.selLength);
+    model.setEdit(std::get<0>(box), std::get<1>(box), std::get<2>(box));
     return model;
-}
-
-void expectBox(const AddressBoxModel &model, const Box &expected)
-{
-    EXPECT_EQ(model.text(), expected.text);
-    EXPECT_EQ(model.selStart(), expected.selStart);
-    EXPECT_EQ(model.selLength(), expected.selLength);
 }
 
 // The combo box's find-string search.
@@ -59,7 +53,7 @@ TEST(AddressBoxModel, KeyReleaseAppliesTheHttpRuleThenCompletion)
         AddressBoxModel model = modelWith(strings(row[0]), box(row[1]));
         const Key key = keys.value(row[2].toString());
         EXPECT_EQ(model.keyReleased(key), key == Key::Enter);
-        expectBox(model, box(row[3]));
+        EXPECT_EQ(box(model), box(row[3]));
         EXPECT_EQ(model.listIndex(), row[4].toInt());
     }
 }
@@ -70,10 +64,10 @@ TEST(AddressBoxModel, SelectedEntryIsNotCompletedAgainButRetypingIs)
     model.keyReleased(Key::Other);
     model.setEdit(model.text(), 4, 0); // an arrow key takes the caret to the end
     model.keyReleased(Key::Other);
-    expectBox(model, { "abcd", 4, 0 });
+    EXPECT_EQ(box(model), Box("abcd", 4, 0));
     model.setEdit(QStringLiteral("a"), 1, 0); // Delete removed the tail
     model.keyReleased(Key::Other);
-    expectBox(model, { "abcd", 1, 3 });
+    EXPECT_EQ(box(model), Box("abcd", 1, 3));
 }
 
 TEST(AddressBoxModel, SubmitNavigatesToTheTextWithoutTheSelectedRange)
@@ -106,10 +100,10 @@ TEST(AddressBoxModel, DoubleClickSelectsAllOnlyWithTheCaretAtTheEnd)
 {
     AddressBoxModel model = modelWith({}, { "abc", 1, 0 });
     EXPECT_FALSE(model.doubleClicked());
-    expectBox(model, { "abc", 1, 0 });
+    EXPECT_EQ(box(model), Box("abc", 1, 0));
     model.setEdit(QStringLiteral("abc"), 3, 0);
     EXPECT_TRUE(model.doubleClicked());
-    expectBox(model, { "abc", 0, 3 });
+    EXPECT_EQ(box(model), Box("abc", 0, 3));
 }
 
 TEST(AddressBoxModel, ClearHistoryEmptiesTheListAndKeepsTheText)
@@ -120,7 +114,7 @@ TEST(AddressBoxModel, ClearHistoryEmptiesTheListAndKeepsTheText)
     EXPECT_EQ(model.listIndex(), -1);
     model.setEdit(QStringLiteral("ab"), 2, 0);
     model.keyReleased(Key::Other); // nothing left to complete from
-    expectBox(model, { "ab", 2, 0 });
+    EXPECT_EQ(box(model), Box("ab", 2, 0));
 }
 
 } // namespace

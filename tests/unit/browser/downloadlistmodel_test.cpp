@@ -49,19 +49,15 @@ TEST(DownloadListModel, MeasuresSpeedOverWholeSecondsAndDropsItAtTheEnd)
 // A download ends once; a later end or progress report changes nothing.
 TEST(DownloadListModel, EndsOnceAndIgnoresLaterProgress)
 {
-    const std::tuple<State, QString, QString> rows[]
-        = { { State::Done, {}, "Done" }, { State::Cancelled, {}, "Cancelled" },
-              { State::Failed, "Access denied", "Failed: Access denied" } };
-    for (const auto &[state, reason, shown] : rows) {
+    for (const State state : { State::Done, State::Failed }) {
         DownloadListModel model;
         model.add(QStringLiteral("a.bin"), 0);
         model.add(QStringLiteral("b.bin"), 0);
         model.setReceived(0, 100, -1, 10);
-        model.finish(0, state, reason);
-        model.finish(0, State::Failed, QStringLiteral("late"));
+        model.finish(0, state);
+        model.finish(0, State::Cancelled);
         model.setReceived(0, 300, 900, 20);
         EXPECT_EQ(model.state(0), state);
-        EXPECT_EQ(cell(model, DownloadListModel::StateColumn).toString(), shown);
         EXPECT_EQ(cell(model, DownloadListModel::ProgressColumn).toString(), "100 bytes");
         EXPECT_EQ(percent(model), state == State::Done ? 100 : 0);
         EXPECT_EQ(model.runningCount(), 1);

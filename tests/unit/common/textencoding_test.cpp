@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/core/textencoding.h"
 #include "unit/qtprinters.h"
+#include "unit/testsupport.h"
 
 #include <gtest/gtest.h>
 
@@ -46,19 +47,12 @@ TEST(Windows1252, SingleCharacterLookupAgreesWithTheEncoder)
 // UTF-8 when the bytes are valid UTF-8 (one byte order mark dropped), else Windows-1252 throughout.
 TEST(EightBitText, PicksTheEncodingAndDecodes)
 {
-    const std::tuple<QByteArray, QString, TextEncoding, bool> rows[] = {
-        { QByteArray(), u""_s, TextEncoding::Utf8, false },
-        { "\xF0\x9F\x98\x80", u"\U0001F600"_s, TextEncoding::Utf8, false },
-        { "\xEF\xBB\xBF\xEF\xBB\xBFx", u"\ufeffx"_s, TextEncoding::Utf8, true },
-        { "\x93hi\x94", u"\u201chi\u201d"_s, TextEncoding::Windows1252, false },
-        { "\xEF\xBB\xBF\xE9", u"\u00ef\u00bb\u00bf\u00e9"_s, TextEncoding::Windows1252, false },
-        { "ok\xE2\x82", u"ok\u00e2\u201a"_s, TextEncoding::Windows1252, false },
-    };
-    for (const auto &[bytes, text, encoding, byteOrderMark] : rows) {
-        const DecodedText decoded = decodeEightBitText(bytes);
-        EXPECT_EQ(decoded.text, text);
-        EXPECT_EQ(decoded.encoding, encoding) << testing::PrintToString(bytes);
-        EXPECT_EQ(decoded.hadByteOrderMark, byteOrderMark) << testing::PrintToString(bytes);
+    for (const QJsonValue row : tableRows("textencoding", "eight-bit text")) {
+        const DecodedText decoded = decodeEightBitText(bytes(row[0]));
+        EXPECT_EQ(decoded.text, row[1].toString()) << shown(row);
+        EXPECT_EQ(decoded.encoding == TextEncoding::Utf8, row[2].toString() == u"utf8")
+            << shown(row);
+        EXPECT_EQ(decoded.hadByteOrderMark, row[3].toBool()) << shown(row);
     }
 }
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textpad/core/plaintextformat.h"
 #include "unit/qtprinters.h"
+#include "unit/testsupport.h"
+
+#include <QHash>
 
 #include <gtest/gtest.h>
 
@@ -14,23 +17,17 @@ constexpr auto CrLf = LineBreak::CrLf;
 // The text as the document holds it, and the format a save writes it back in.
 TEST(PlainTextFormat, DecodesTextAndFormat)
 {
-    const std::tuple<QByteArray, QString, PlainEncoding, LineBreak, bool> rows[] = {
-        { "one\ntwo\n", "one\ntwo", PlainEncoding::Utf8, Lf, true },
-        { "one\rtwo\r", "one\ntwo", PlainEncoding::Utf8, LineBreak::Cr, true },
-        { "one\ntwo", "one\ntwo", PlainEncoding::Utf8, Lf, false },
-        { "one\n\n", "one\n", PlainEncoding::Utf8, Lf, true },
-        { "\xEF\xBB\xBFna\xC3\xAFve\r\n", "na\u00EFve", PlainEncoding::Utf8WithBom, CrLf, true },
-        { "caf\xE9 \x80 \x93q\x94\r\n", "caf\u00E9 \u20AC \u201Cq\u201D",
-            PlainEncoding::Windows1252, CrLf, true },
-        { QByteArray("\xFF\xFEh\0i\0\n\0", 8), "hi", PlainEncoding::Utf16LE, Lf, true },
-        { QByteArray("\xFE\xFF\0h\0i\0\r\0\n", 10), "hi", PlainEncoding::Utf16BE, CrLf, true },
-    };
-    for (const auto &[bytes, text, encoding, lineBreak, finalBreak] : rows) {
-        const PlainTextFile file = decodePlainText(bytes);
-        EXPECT_EQ(file.text, text);
-        EXPECT_EQ(file.format.encoding, encoding) << testing::PrintToString(bytes);
-        EXPECT_EQ(file.format.lineBreak, lineBreak) << testing::PrintToString(bytes);
-        EXPECT_EQ(file.format.finalBreak, finalBreak) << testing::PrintToString(bytes);
+    const QHash<QString, PlainEncoding> encodings { { "utf8", PlainEncoding::Utf8 },
+        { "utf8 bom", PlainEncoding::Utf8WithBom }, { "windows-1252", PlainEncoding::Windows1252 },
+        { "utf16le", PlainEncoding::Utf16LE }, { "utf16be", PlainEncoding::Utf16BE } };
+    const QHash<QString, LineBreak> breaks { { "lf", Lf }, { "cr", LineBreak::Cr },
+        { "crlf", CrLf } };
+    for (const QJsonValue row : tableRows("textencoding", "plain text")) {
+        const PlainTextFile file = decodePlainText(bytes(row[0]));
+        EXPECT_EQ(file.text, row[1].toString()) << shown(row);
+        EXPECT_EQ(file.format.encoding, encodings.value(row[2].toString())) << shown(row);
+        EXPECT_EQ(file.format.lineBreak, breaks.value(row[3].toString())) << shown(row);
+        EXPECT_EQ(file.format.finalBreak, row[4].toBool()) << shown(row);
     }
 }
 
