@@ -51,7 +51,7 @@ TEST(CommandLine, PadFilesBecomeAbsolutePathsWhetherOrNotTheyExist)
         (StartRequest { StartRequest::Kind::Pad, { u"/home/u/new.txt"_s, u"/a/b.rtf"_s } }));
 }
 
-TEST(HandOffMessage, RequestsSurviveTheTripAndStrayBytesAreRefused)
+TEST(HandOffMessage, RequestsSurviveTheTripToTheirOwnServerAndStrayBytesAreRefused)
 {
     for (const StartRequest &request : { StartRequest {},
              StartRequest {
@@ -63,10 +63,7 @@ TEST(HandOffMessage, RequestsSurviveTheTripAndStrayBytesAreRefused)
         EXPECT_FALSE(decodeStartRequest(bytes + 'x'));
     }
     EXPECT_FALSE(decodeStartRequest("GET / HTTP/1.1\r\n\r\n"));
-}
-
-TEST(HandOffMessage, OneServerNamePerUserAndDataDirectory)
-{
+    // One server per user and data directory.
     const QString name = instanceServerName(u"ann"_s, u"/home/ann/.local/share/webviewer/"_s);
     EXPECT_EQ(name, instanceServerName(u"ann"_s, u"/home/ann/.local/share/webviewer/"_s));
     EXPECT_NE(name, instanceServerName(u"bob"_s, u"/home/ann/.local/share/webviewer/"_s));

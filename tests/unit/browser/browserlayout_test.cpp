@@ -7,23 +7,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ostream>
 #include <vector>
-
-static bool operator==(const LayoutPlacement &a, const LayoutPlacement &b)
-{
-    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
-}
-
-static void PrintTo(const LayoutPlacement &p, std::ostream *os)
-{
-    for (const std::optional<float> &v : { p.left, p.top, p.width, p.height })
-        v ? *os << *v << ' ' : *os << "keep ";
-}
 
 namespace {
 
 constexpr std::nullopt_t keep = std::nullopt;
+
+// A placement as left, top, width and height; an empty field keeps what the control has.
+using Place = std::tuple<std::optional<float>, std::optional<float>, std::optional<float>,
+    std::optional<float>>;
+
+Place place(const LayoutPlacement &p)
+{
+    return { p.left, p.top, p.width, p.height };
+}
 
 // A 9000 x 6000 window with 390-high toolbars, a 300-high status bar and navigation buttons
 // (separators included) 3600 wide in all.
@@ -54,11 +51,11 @@ TEST(BrowserLayoutNormalForm, PlacesBarsAddressBoxGoButtonAndPage)
     const BrowserLayout layout = layOutBrowser(input);
 
     EXPECT_EQ(asked, std::vector<float> { 335 });
-    EXPECT_EQ(layout.web, (LayoutPlacement { 0, 780, 9000, 4920 }));
-    EXPECT_EQ(layout.addressBox, (LayoutPlacement { 3600, -5, 4975, keep }));
-    EXPECT_EQ(layout.progressBar, (LayoutPlacement { 3600, 27, 4975, 315 }));
-    EXPECT_EQ(layout.goButton, (LayoutPlacement { 8625, 27, keep, 315 }));
-    EXPECT_EQ(layout.leaveButton, LayoutPlacement {});
+    EXPECT_EQ(place(layout.web), Place(0, 780, 9000, 4920));
+    EXPECT_EQ(place(layout.addressBox), Place(3600, -5, 4975, keep));
+    EXPECT_EQ(place(layout.progressBar), Place(3600, 27, 4975, 315));
+    EXPECT_EQ(place(layout.goButton), Place(8625, 27, keep, 315));
+    EXPECT_EQ(place(layout.leaveButton), Place());
     EXPECT_EQ(layout.statusPanelWidth, 9000);
     EXPECT_TRUE(layout.barsVisible && layout.menusVisible && layout.progressBarBorder);
     EXPECT_FALSE(layout.leaveButtonVisible || layout.maximizeWindow);
@@ -98,8 +95,8 @@ TEST(BrowserLayoutNormalForm, ShortToolbarSkipsOnlyTheCentredBar)
     input.progressBarReportedHeight = [&asked](float h) { return asked = true, h; };
     const BrowserLayout layout = layOutBrowser(input);
     EXPECT_FALSE(asked);
-    EXPECT_EQ(layout.progressBar, (LayoutPlacement { 3600, keep, 4975, 315 }));
-    EXPECT_EQ(layout.goButton, (LayoutPlacement { 8625, keep, keep, 315 }));
+    EXPECT_EQ(place(layout.progressBar), Place(3600, keep, 4975, 315));
+    EXPECT_EQ(place(layout.goButton), Place(8625, keep, keep, 315));
     EXPECT_EQ(layout.web.height, 6000 - 54 - 390 - 300);
 }
 
@@ -114,9 +111,9 @@ TEST(BrowserLayoutFullScreen, PageFillsTheWindowBesideTheLeaveButton)
         { std::pair<float, std::optional<float>> { 12000, 11625 }, { 200, keep } }) {
         input.innerWidth = width;
         const BrowserLayout layout = layOutBrowser(input);
-        EXPECT_EQ(layout.web, (LayoutPlacement { 0, 0, width, 8000 }));
-        EXPECT_EQ(layout.leaveButton, (LayoutPlacement { 0, 0, keep, keep }));
-        EXPECT_EQ(layout.progressBar, (LayoutPlacement { 375, 0, barWidth, 375 }));
+        EXPECT_EQ(place(layout.web), Place(0, 0, width, 8000));
+        EXPECT_EQ(place(layout.leaveButton), Place(0, 0, keep, keep));
+        EXPECT_EQ(place(layout.progressBar), Place(375, 0, barWidth, 375));
         EXPECT_EQ(layout.statusPanelWidth, keep); // hidden controls keep their places
         EXPECT_TRUE(layout.maximizeWindow && layout.leaveButtonVisible);
         EXPECT_FALSE(layout.progressBarBorder || layout.barsVisible || layout.menusVisible);

@@ -14,7 +14,7 @@ std::vector<double> walk(double (*step)(double))
     return factors;
 }
 
-TEST(ZoomSteps, StepsMonotonicallyToTheEngineLimitsAndStopsThere)
+TEST(ZoomSteps, StepMonotonicallyToTheEngineLimitsAndStopThere)
 {
     const auto in = walk(ZoomSteps::zoomIn);
     const auto out = walk(ZoomSteps::zoomOut);
@@ -27,10 +27,8 @@ TEST(ZoomSteps, StepsMonotonicallyToTheEngineLimitsAndStopsThere)
     // Each step back retraces the way out.
     for (size_t i = 1; i < in.size(); ++i)
         EXPECT_DOUBLE_EQ(ZoomSteps::zoomOut(in[i]), in[i - 1]);
-}
-
-TEST(ZoomSteps, FactorsBetweenStepsMoveToTheNearestStepInThatDirection)
-{
+    // Factors between steps move to the nearest step in that direction; one a hair off a step is
+    // on it.
     const double between = (ZoomSteps::actualSize + ZoomSteps::zoomIn(1.0)) / 2;
     EXPECT_DOUBLE_EQ(ZoomSteps::zoomIn(between), ZoomSteps::zoomIn(1.0));
     EXPECT_DOUBLE_EQ(ZoomSteps::zoomOut(between), 1.0);

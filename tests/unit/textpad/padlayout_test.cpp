@@ -22,9 +22,8 @@ PadLayoutInput window(double widthTwips, double heightTwips)
 TEST(PadLayout, TextFillsTheWindowAboveTheStatusBar)
 {
     const PadLayout layout = layoutPad(window(7020, 5835));
-    EXPECT_DOUBLE_EQ(layout.text.left(), 10);
+    EXPECT_EQ(layout.text.topLeft(), QPointF(10, 0));
     EXPECT_NEAR(layout.text.right(), 5594.8, 0.05);
-    EXPECT_DOUBLE_EQ(layout.text.top(), 0);
     EXPECT_DOUBLE_EQ(layout.text.bottom(), 5580);
     EXPECT_NEAR(layout.panel1Width, 3604.8, 0.05);
 }

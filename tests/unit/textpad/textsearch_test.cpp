@@ -42,10 +42,8 @@ TEST(TextSearch, FindAllListsEveryMatchWithoutOverlap)
 
 TEST(TextSearch, IsMatchFollowsMatchCase)
 {
-    EXPECT_TRUE(isMatch(u"CAT", u"cat", SearchOptions {}));
-    EXPECT_FALSE(isMatch(u"CAT", u"cat", SearchOptions { true, false, true }));
-    EXPECT_FALSE(isMatch(u"cats", u"cat", SearchOptions {}));
-    EXPECT_FALSE(isMatch(u"", u"", SearchOptions {}));
+    for (const QJsonValue row : tableRows("textsearch", "is match"))
+        EXPECT_EQ(isMatch(row[0].toString(), row[1].toString(), options(row[2])), row[3].toBool());
 }
 
 } // namespace
