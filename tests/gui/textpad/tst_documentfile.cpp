@@ -51,6 +51,8 @@ QByteArray TestDocumentFile::saved(const LoadedDocument &loaded)
 
 // The plain files in the data folder: break styles mixed, separators, controls, bytes no encoding
 // defines, UTF-16 cut short.
+// The plain files in the data folder: break styles mixed, separators, controls, bytes no encoding
+// defines, UTF-16 cut short.
 void TestDocumentFile::plainFileComesBackByteForByte_data()
 {
     QTest::addColumn<QString>("path");
