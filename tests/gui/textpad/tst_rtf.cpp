@@ -109,6 +109,8 @@ QJsonObject properties(const QTextCharFormat &f)
         { "background", colour(f.background()) } };
 }
 
+// The paragraph properties: a list's kind (null when none), and its details only where there is
+// one (an undefined value leaves the key out).
 QJsonObject properties(const QTextBlock &block)
 {
     const QTextBlockFormat format = block.blockFormat();
