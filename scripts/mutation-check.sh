@@ -53,6 +53,8 @@ faults=(
     "favourites accept one entry too many" 'if (count() >= maxEntries)' 'if (count() > maxEntries)'
     "offline blocks nothing" 'if (m_offline && isNetworkScheme(info.requestUrl().scheme()))' 'if (false)'
     "favourites window made anew each time" 'if (!m_favourites) {' 'if (true) {'
+    "block index finds the block above a top" 'if (blocks + step <= n && m_sums[std::size_t(blocks + step)] <= y) {' 'if (blocks + step <= n && m_sums[std::size_t(blocks + step)] < y) {'
+    "a line taller than the rest keeps the usual height" '        m_heights.setHeight(number, height);' '        ;'
 )
 
 if [[ $(( ${#faults[@]} % 3 )) -ne 0 ]]; then

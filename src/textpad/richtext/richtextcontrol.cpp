@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textpad/richtext/richtextcontrol.h"
 
+#include "textpad/richtext/linedocumentlayout.h"
 #include "textpad/rtf/documentfile.h"
 #include "textpad/rtf/documentsizetracker.h"
 
@@ -26,6 +27,15 @@ RichTextControl::RichTextControl(QWidget *parent)
     option.setTextDirection(Qt::LeftToRight);
     document()->setDefaultTextOption(option);
     m_sizeTracker = new DocumentSizeTracker(document());
+    useLineLayoutIfSuited(document());
+}
+
+// Documents of plain lines get the layout that keeps typing fast in large files.
+void RichTextControl::useLineLayoutIfSuited(QTextDocument *document)
+{
+    if (!qobject_cast<LineDocumentLayout *>(document->documentLayout())
+        && LineDocumentLayout::suits(*document))
+        document->setDocumentLayout(new LineDocumentLayout(document));
 }
 
 QString RichTextControl::text() const
@@ -37,6 +47,7 @@ void RichTextControl::setText(const QString &text)
 {
     m_plainFormat = {};
     setPlainText(textpad::toDocumentLineBreaks(text));
+    useLineLayoutIfSuited(document());
 }
 
 int RichTextControl::selStart() const
@@ -112,6 +123,11 @@ std::optional<bool> RichTextControl::selBullet() const
 
 void RichTextControl::setSelBullet(bool bullet)
 {
+    if (bullet && qobject_cast<LineDocumentLayout *>(document()->documentLayout())) {
+        // Bullets need Qt's own layout; the document gets it back when the line layout goes.
+        document()->setDocumentLayout(nullptr);
+        setLineWrapMode(lineWrapMode()); // lays the document out for the view again
+    }
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     if (bullet) {
@@ -246,6 +262,7 @@ void RichTextControl::loadFile(const QString &path)
 {
     textpad::LoadedDocument loaded = textpad::readDocumentFile(path, *document());
     loaded.document->setParent(this);
+    useLineLayoutIfSuited(loaded.document.get());
     useDocument(loaded.document.release());
     m_plainFormat = loaded.plainFormat;
 }

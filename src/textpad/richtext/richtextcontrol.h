@@ -81,6 +81,7 @@ protected:
 
 private:
     void useDocument(QTextDocument *document);
+    static void useLineLayoutIfSuited(QTextDocument *document);
     // The paragraphs the selection touches; the caret's paragraph when nothing is selected.
     QList<QTextBlock> selectedBlocks() const;
     template <typename T, typename Read> std::optional<T> selectionFormat(Read read) const;
