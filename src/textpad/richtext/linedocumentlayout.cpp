@@ -85,8 +85,9 @@ QRectF LineDocumentLayout::blockBoundingRect(const QTextBlock &block) const
 {
     if (!block.isValid())
         return QRectF();
-    laidOut(block);
-    return QRectF(0, blockTop(block), m_width, m_heights.height(block.blockNumber()));
+    const QPointF origin(0, blockTop(block));
+    laidOut(block)->setPosition(origin);
+    return QRectF(origin, QSizeF(m_width, m_heights.height(block.blockNumber())));
 }
 
 QTextLayout *LineDocumentLayout::laidOut(const QTextBlock &block) const
@@ -195,8 +196,10 @@ void LineDocumentLayout::draw(QPainter *painter, const PaintContext &context)
         const QPointF origin(0, blockTop(block));
         if (origin.y() > clip.bottom())
             break;
-        layout->draw(painter, origin, selectionsIn(block, context), clip);
-        drawCursor(painter, block, origin, context);
+        // Kept where the block is shown: screen readers take a character's place from it.
+        layout->setPosition(origin);
+        layout->draw(painter, QPointF(), selectionsIn(block, context), clip);
+        drawCursor(painter, block, context);
     }
     painter->setPen(pen);
 }
@@ -215,8 +218,8 @@ QList<QTextLayout::FormatRange> LineDocumentLayout::selectionsIn(
     return ranges;
 }
 
-void LineDocumentLayout::drawCursor(QPainter *painter, const QTextBlock &block,
-    const QPointF &origin, const PaintContext &context) const
+void LineDocumentLayout::drawCursor(
+    QPainter *painter, const QTextBlock &block, const PaintContext &context) const
 {
     QTextLayout *layout = block.layout();
     int position = context.cursorPosition;
@@ -227,7 +230,7 @@ void LineDocumentLayout::drawCursor(QPainter *painter, const QTextBlock &block,
     else
         return;
     const QVariant width = property("cursorWidth");
-    layout->drawCursor(painter, origin, position, width.isValid() ? width.toInt() : 1);
+    layout->drawCursor(painter, QPointF(), position, width.isValid() ? width.toInt() : 1);
 }
 
 int LineDocumentLayout::hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const

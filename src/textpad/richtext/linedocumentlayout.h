@@ -38,8 +38,7 @@ private:
     qreal blockTop(const QTextBlock &block) const;
     QList<QTextLayout::FormatRange> selectionsIn(
         const QTextBlock &block, const PaintContext &context) const;
-    void drawCursor(QPainter *painter, const QTextBlock &block, const QPointF &origin,
-        const PaintContext &context) const;
+    void drawCursor(QPainter *painter, const QTextBlock &block, const PaintContext &context) const;
     // Laying a line out can change its height or the widest line while Qt paints or asks where
     // something is; the view hears of it once that is over.
     void reportGrowthLater() const;
