@@ -21,7 +21,7 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-enum class State { UntitledSaved, UntitledChanged, FileSaved, FileChanged };
+enum class State { UntitledSaved, UntitledChanged, UntitledFormatted, FileSaved, FileChanged };
 } // namespace
 Q_DECLARE_METATYPE(State)
 
@@ -33,24 +33,15 @@ private slots:
     void cleanup();
     void commandsFromEachState_data();
     void commandsFromEachState();
-    void yesOnUntitledOpensSaveAsAndCancellingKeepsAsking();
     void closeRequestAsksOnceAndKeepsTheWindow();
-    void openedFilesSaveBackByteForByte_data();
     void openedFilesSaveBackByteForByte();
-    void failedSaveKeepsNameAndStateAndSaysWhy_data();
-    void failedSaveKeepsNameAndStateAndSaysWhy();
-    void failedOpenKeepsNameTitleAndText();
     void closeAllSignalAsksOnlyForTheWordAWithUnsavedChanges_data();
     void closeAllSignalAsksOnlyForTheWordAWithUnsavedChanges();
-    void dialogsStartBesideTheDocument_data();
-    void dialogsStartBesideTheDocument();
     void droppedFileOpensOrIsRefused_data();
     void droppedFileOpensOrIsRefused();
-    void droppedAddressIsInsertedAsText();
 
 private:
     void bringTo(State state);
-    void drop(const QUrl &url);
     TextPadWindow &pad() const { return m_pad->window; }
     ScriptedDialogs &dialogs() const { return m_pad->dialogs; }
 
@@ -81,8 +72,13 @@ void TestDocumentLifecycle::bringTo(State state)
         dialogs().openAnswers.enqueue(m_file);
         m_pad->trigger(QStringLiteral("op"));
     }
-    if (state == State::UntitledChanged || state == State::FileChanged)
+    if (state != State::UntitledSaved && state != State::FileSaved)
         m_pad->tb()->setSelText(QStringLiteral("typed "));
+    if (state == State::UntitledFormatted) {
+        m_pad->tb()->setSelStart(0);
+        m_pad->tb()->setSelLength(2);
+        m_pad->tb()->setSelBold(true);
+    }
     dialogs().messages.clear();
     dialogs().openRequests = dialogs().saveRequests = 0;
 }
@@ -92,68 +88,90 @@ void TestDocumentLifecycle::commandsFromEachState_data()
     QTest::addColumn<State>("state");
     QTest::addColumn<QString>("command");
     QTest::addColumn<QList<Answer>>("answers"); // to the save prompt; none: no prompt expected
-    QTest::addColumn<bool>("saveChosen"); // the Save As dialog gets a path
+    // The file to open, the Save As dialog's answer, or for Save: the file, made a folder first.
+    QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("saved");
     QTest::addColumn<bool>("visible");
     QTest::addColumn<QString>("text");
-    const QString typed = QStringLiteral("typed ");
-    const QString typedOnDisk = QStringLiteral("typed on disk");
+    QTest::addColumn<QString>("message"); // how the last message starts
+    // Where the file dialog started: Open in the document's folder, Save As with its path.
+    QTest::addColumn<QString>("start");
+    const QString typed = QStringLiteral("typed "), typedOnDisk = QStringLiteral("typed on disk");
+    const QString saved = QStringLiteral("File Saved.");
+    const QString notSaved = QStringLiteral("The document could not be saved to <dir>/");
     const QList<Answer> none, yes { Answer::Yes }, no { Answer::No }, cancel { Answer::Cancel };
     const State untitled = State::UntitledChanged, file = State::FileChanged;
+    const QString out = QStringLiteral("out.txt"), notes = QStringLiteral("notes.txt");
+    const QString txt = QStringLiteral("Untitled.txt"), none_ = QString();
 
     QTest::newRow("new/untitled/yes")
-        << untitled << "newer" << yes << true << plainTitle << true << true << QString();
-    QTest::newRow("new/untitled/cancel")
-        << untitled << "newer" << cancel << false << plainTitle << false << true << typed;
-    QTest::newRow("save/untitled") << untitled << "sav" << none << true
-                                   << "Orbello's Quillstep - out.txt" << true << true << typed;
-    QTest::newRow("save/file") << file << "sav" << none << false << fileTitle << true << true
-                               << typedOnDisk;
-    QTest::newRow("exit/file/yes")
-        << file << "bye" << yes << false << plainTitle << true << false << QString();
-    QTest::newRow("exit/file/cancel")
-        << file << "bye" << cancel << false << fileTitle << false << true << typedOnDisk;
-    QTest::newRow("open/untitled/cancel")
-        << untitled << "op" << cancel << false << plainTitle << false << true << typed;
-    QTest::newRow("open/untitled/no")
-        << untitled << "op" << no << false << fileTitle << true << true << "on disk";
+        << untitled << "newer" << yes << out << plainTitle << true << true << none_ << saved << txt;
+    QTest::newRow("new/untitled/yes, save as cancelled, cancel")
+        << untitled << "newer" << QList { Answer::Yes, Answer::Cancel } << none_ << plainTitle
+        << false << true << typed << savePrompt << txt;
+    QTest::newRow("new/untitled/cancel") << untitled << "newer" << cancel << none_ << plainTitle
+                                         << false << true << typed << savePrompt << none_;
+    QTest::newRow("save/untitled")
+        << untitled << "sav" << none << out << "Orbello's Quillstep - out.txt" << true << true
+        << typed << saved << txt;
+    QTest::newRow("save/untitled formatted")
+        << State::UntitledFormatted << "sav" << none << "out.rtf"
+        << "Orbello's Quillstep - out.rtf" << true << true << typed << saved << "Untitled.rtf";
+    QTest::newRow("save/file") << file << "sav" << none << none_ << fileTitle << true << true
+                               << typedOnDisk << none_ << none_;
+    QTest::newRow("save/file turned folder") << file << "sav" << none << notes << fileTitle << false
+                                             << true << typedOnDisk << notSaved + notes << none_;
+    QTest::newRow("save as/file/no such folder")
+        << file << "sav2" << none << "no-folder/x.txt" << fileTitle << false << true << typedOnDisk
+        << notSaved + "no-folder/x.txt"
+        << "<dir>/notes.txt";
+    QTest::newRow("exit/file/yes") << file << "bye" << yes << none_ << plainTitle << true << false
+                                   << none_ << savePrompt << none_;
+    QTest::newRow("exit/file/cancel") << file << "bye" << cancel << none_ << fileTitle << false
+                                      << true << typedOnDisk << savePrompt << none_;
+    QTest::newRow("open/untitled/cancel") << untitled << "op" << cancel << notes << plainTitle
+                                          << false << true << typed << savePrompt << none_;
+    QTest::newRow("open/untitled/no") << untitled << "op" << no << notes << fileTitle << true
+                                      << true << "on disk" << savePrompt << none_;
+    QTest::newRow("open/file/no, missing file")
+        << file << "op" << no << "missing.txt" << fileTitle << false << true << typedOnDisk
+        << savePrompt << "<dir>";
 }
 
+// Every prepared answer must be used: a save prompt that gave up after a cancelled Save As would
+// leave one.
 void TestDocumentLifecycle::commandsFromEachState()
 {
     QFETCH(State, state);
     QFETCH(QString, command);
     QFETCH(QList<Answer>, answers);
-    QFETCH(bool, saveChosen);
+    QFETCH(QString, path);
+    QFETCH(QString, message);
+    QFETCH(QString, start);
     bringTo(state);
     dialogs().answers << answers;
-    if (saveChosen)
-        dialogs().saveAnswers.enqueue(m_dir->filePath(QStringLiteral("out.txt")));
     if (command == QLatin1String("op"))
-        dialogs().openAnswers.enqueue(m_file);
+        dialogs().openAnswers.enqueue(m_dir->filePath(path));
+    else if (!path.isEmpty())
+        dialogs().saveAnswers.enqueue(m_dir->filePath(path));
+    if (command == QLatin1String("sav") && state == State::FileChanged && !path.isEmpty()) {
+        QVERIFY(QFile::remove(m_file));
+        QVERIFY(QDir(m_dir->path()).mkdir(path));
+    }
     m_pad->trigger(command);
 
     const bool asked = !dialogs().messages.isEmpty() && dialogs().messages[0].text == savePrompt;
     QCOMPARE(asked, !answers.isEmpty());
+    QVERIFY(dialogs().answers.isEmpty());
     QTEST(pad().windowTitle(), "title");
     QTEST(pad().isSaved(), "saved");
     QTEST(pad().isVisible(), "visible");
     QTEST(m_pad->tb()->text(), "text");
-    if (saveChosen)
-        QCOMPARE(dialogs().messages.last().text, QStringLiteral("File Saved."));
-}
-
-void TestDocumentLifecycle::yesOnUntitledOpensSaveAsAndCancellingKeepsAsking()
-{
-    bringTo(State::UntitledChanged);
-    // Yes, Save As cancelled, asked again; Cancel ends it.
-    dialogs().answers << Answer::Yes << Answer::Cancel;
-    m_pad->trigger(QStringLiteral("newer"));
-    QCOMPARE(dialogs().saveRequests, 1);
-    QCOMPARE(dialogs().messages.size(), 2);
-    QVERIFY(!pad().isSaved());
-    QCOMPARE(m_pad->tb()->text(), QStringLiteral("typed "));
+    message.replace(QStringLiteral("<dir>"), m_dir->path());
+    const QString last = dialogs().messages.isEmpty() ? QString() : dialogs().messages.last().text;
+    QCOMPARE(last.left(message.size()), message);
+    QCOMPARE(dialogs().lastStart, start.replace(QStringLiteral("<dir>"), m_dir->path()));
 }
 
 void TestDocumentLifecycle::closeRequestAsksOnceAndKeepsTheWindow()
@@ -171,72 +189,22 @@ void TestDocumentLifecycle::closeRequestAsksOnceAndKeepsTheWindow()
     QCOMPARE(m_pad->tb()->text(), QString());
 }
 
-void TestDocumentLifecycle::openedFilesSaveBackByteForByte_data()
-{
-    QTest::addColumn<QString>("name");
-    for (const char *name : { "crlf.txt", "nofinalbreak.txt", "windows1252.txt", "utf8bom.txt" })
-        QTest::newRow(name) << QString::fromLatin1(name);
-}
-
+// One pad opens and saves each file in turn: no file's format may stay behind for the next.
 void TestDocumentLifecycle::openedFilesSaveBackByteForByte()
 {
-    QFETCH(QString, name);
-    const QString path = m_dir->filePath(name);
-    QVERIFY(QFile::copy(QStringLiteral(TEST_DATA_DIR "/textpad/") + name, path));
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    const QByteArray original = readAll(path);
-    for (int cycle = 0; cycle < 2; ++cycle) {
-        dialogs().openAnswers.enqueue(path);
-        m_pad->trigger(QStringLiteral("op"));
-        m_pad->trigger(QStringLiteral("sav"));
-        QCOMPARE(readAll(path), original);
+    for (const char *name : { "crlf.txt", "windows1252.txt", "nofinalbreak.txt", "utf8bom.txt" }) {
+        const QString path = m_dir->filePath(QLatin1String(name));
+        QVERIFY(QFile::copy(QStringLiteral(TEST_DATA_DIR "/textpad/") + name, path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        const QByteArray original = readAll(path);
+        for (int cycle = 0; cycle < 2; ++cycle) {
+            dialogs().openAnswers.enqueue(path);
+            m_pad->trigger(QStringLiteral("op"));
+            m_pad->trigger(QStringLiteral("sav"));
+            QVERIFY2(readAll(path) == original, name);
+        }
     }
     QVERIFY(dialogs().messages.isEmpty());
-}
-
-void TestDocumentLifecycle::failedSaveKeepsNameAndStateAndSaysWhy_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("target"); // "": the document's own file, now a folder
-    QTest::newRow("save") << "sav" << QString();
-    QTest::newRow("save as") << "sav2"
-                             << "no-folder/x.txt";
-}
-
-// A later Save still goes to the file the document came from.
-void TestDocumentLifecycle::failedSaveKeepsNameAndStateAndSaysWhy()
-{
-    QFETCH(QString, command);
-    QFETCH(QString, target);
-    bringTo(State::FileChanged);
-    const QString failed = target.isEmpty() ? m_file : m_dir->filePath(target);
-    if (target.isEmpty()) {
-        QVERIFY(QFile::remove(m_file));
-        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("notes.txt")));
-    }
-    dialogs().saveAnswers.enqueue(failed);
-    m_pad->trigger(command);
-    QCOMPARE(dialogs().messages.size(), 1);
-    QVERIFY(dialogs().messages.first().text.contains(failed));
-    QCOMPARE(pad().fileName(), m_file);
-    QCOMPARE(pad().windowTitle(), fileTitle);
-    QVERIFY(!pad().isSaved());
-    if (!target.isEmpty()) {
-        m_pad->trigger(QStringLiteral("sav"));
-        QCOMPARE(readAll(m_file), QByteArray("typed on disk\n"));
-    }
-}
-
-void TestDocumentLifecycle::failedOpenKeepsNameTitleAndText()
-{
-    bringTo(State::FileChanged);
-    dialogs().answers << Answer::No;
-    dialogs().openAnswers.enqueue(m_dir->filePath(QStringLiteral("missing.txt")));
-    m_pad->trigger(QStringLiteral("op"));
-    QCOMPARE(pad().fileName(), m_file);
-    QCOMPARE(pad().windowTitle(), fileTitle);
-    QCOMPARE(m_pad->tb()->text(), QStringLiteral("typed on disk"));
-    QVERIFY(!pad().isSaved());
 }
 
 void TestDocumentLifecycle::closeAllSignalAsksOnlyForTheWordAWithUnsavedChanges_data()
@@ -269,96 +237,46 @@ void TestDocumentLifecycle::closeAllSignalAsksOnlyForTheWordAWithUnsavedChanges(
     QCOMPARE(cl->text(), QStringLiteral("a"));
 }
 
-void TestDocumentLifecycle::dialogsStartBesideTheDocument_data()
-{
-    QTest::addColumn<bool>("opened");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("start"); // "<file>" and "<folder>": the opened file's
-    QTest::newRow("untitled plain save as") << false << false << "sav2"
-                                            << "Untitled.txt";
-    QTest::newRow("untitled formatted save as") << false << true << "sav2"
-                                                << "Untitled.rtf";
-    QTest::newRow("untitled open") << false << false << "op" << QString();
-    QTest::newRow("file save as") << true << true << "sav2"
-                                  << "<file>";
-    QTest::newRow("file open") << true << false << "op"
-                               << "<folder>";
-}
-
-// Without a folder of their own, the dialogs start where the user last chose a file, else in the
-// documents folder: that is the dialogs' own rule.
-void TestDocumentLifecycle::dialogsStartBesideTheDocument()
-{
-    QFETCH(bool, opened);
-    QFETCH(bool, bold);
-    QFETCH(QString, command);
-    QFETCH(QString, start);
-    bringTo(opened ? State::FileSaved : State::UntitledSaved);
-    m_pad->setText(QStringLiteral("text"), 0, 2);
-    if (bold)
-        m_pad->tb()->setSelBold(true);
-    dialogs().answers << Answer::No;
-    m_pad->trigger(command);
-    start.replace(QStringLiteral("<file>"), m_file)
-        .replace(QStringLiteral("<folder>"), m_dir->path());
-    QCOMPARE(dialogs().lastStart, start);
-}
-
-void TestDocumentLifecycle::drop(const QUrl &url)
-{
-    QMimeData data;
-    data.setUrls({ url });
-    data.setText(url.toString());
-    QWidget *viewport = m_pad->tb()->viewport();
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(viewport, &enter);
-    QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(viewport, &event);
-}
-
 void TestDocumentLifecycle::droppedFileOpensOrIsRefused_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("refusal");
-    QTest::newRow("file") << "notes.txt" << QString();
+    QTest::addColumn<QString>("name"); // in the test's folder, or an address
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("text");
+    const QString typed = QStringLiteral("typed ");
+    QTest::newRow("file") << "notes.txt" << savePrompt << "on disk";
     QTest::newRow("folder") << "folder"
-                            << "\"folder\" is a folder. Only files can be opened.";
+                            << "\"folder\" is a folder. Only files can be opened." << typed;
     QTest::newRow("unreadable") << "gone.txt"
-                                << "\"gone.txt\" cannot be read.";
+                                << "\"gone.txt\" cannot be read." << typed;
     QTest::newRow("2 GB") << "huge.txt"
                           << "\"huge.txt\" is too large to open: files up to 1024 MB can be "
-                             "opened.";
+                             "opened."
+                          << typed;
+    QTest::newRow("address") << "http://example.org/" << QString() << "http://example.org/typed ";
 }
 
-// A refused file leaves the document as it was, unsaved changes and all, without asking to save.
+// A refused file leaves the document as it was, unsaved changes and all, without asking to save;
+// an address is text.
 void TestDocumentLifecycle::droppedFileOpensOrIsRefused()
 {
     QFETCH(QString, name);
-    QFETCH(QString, refusal);
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
     QFile huge(m_dir->filePath(QStringLiteral("huge.txt")));
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(2) << 30)); // sparse
     bringTo(State::UntitledChanged);
     dialogs().answers << Answer::No;
-    drop(QUrl::fromLocalFile(m_dir->filePath(name)));
-    QTRY_COMPARE(dialogs().messages.size(), 1);
-    if (refusal.isEmpty()) {
-        QCOMPARE(dialogs().messages.first().text, savePrompt);
-        QTRY_COMPARE(pad().fileName(), m_file);
-        return;
-    }
-    QCOMPARE(dialogs().messages.first().text, refusal);
-    QCOMPARE(dialogs().messages.first().title, QStringLiteral("Error"));
-    QCOMPARE(m_pad->tb()->text(), QStringLiteral("typed "));
-    QVERIFY(!pad().isSaved());
-}
-
-void TestDocumentLifecycle::droppedAddressIsInsertedAsText()
-{
-    drop(QUrl(QStringLiteral("http://example.org/")));
-    QCOMPARE(m_pad->tb()->text(), QStringLiteral("http://example.org/"));
-    QVERIFY(dialogs().messages.isEmpty());
+    QMimeData data;
+    const QUrl url = name.contains(u':') ? QUrl(name) : QUrl::fromLocalFile(m_dir->filePath(name));
+    data.setUrls({ url });
+    data.setText(url.toString());
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_pad->tb()->viewport(), &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_pad->tb()->viewport(), &drop);
+    QFETCH(QString, message);
+    QTRY_COMPARE(dialogs().messages.value(0).text, message);
+    QFETCH(QString, text);
+    QTRY_COMPARE(m_pad->tb()->text(), text);
 }
 
 QTEST_MAIN(TestDocumentLifecycle)
