@@ -43,7 +43,6 @@ private slots:
     void padKeysRunThePadsCommandsWhateverTheMenuShowed();
     void contextMenuComesFromMouseMenuTitleAndKeyboard();
     void timeDateReplacesTheSelection();
-    void bulletsFollowTheCaretAndCoverTheDocument_data();
     void bulletsFollowTheCaretAndCoverTheDocument();
     void browseFocusesTheFirstBrowserWindow_data();
     void browseFocusesTheFirstBrowserWindow();
@@ -154,35 +153,29 @@ void TestTextPadWindow::timeDateReplacesTheSelection()
     QVERIFY(!m_pad->window.isSaved());
 }
 
-void TestTextPadWindow::bulletsFollowTheCaretAndCoverTheDocument_data()
-{
-    QTest::addColumn<int>("bulletedParagraph"); // -1: none
-    QTest::addColumn<int>("selStart");
-    QTest::addColumn<int>("selLength");
-    QTest::addColumn<bool>("bullets");
-    // "one" 0-3, "two" 4-7, "three" 8-13
-    QTest::newRow("caretInPlainParagraph") << -1 << 5 << 0 << true;
-    QTest::newRow("mixedSelection") << 1 << 2 << 4 << false;
-}
-
+// Bullets go on or off for the whole document, after the paragraph at the start of the selection.
 void TestTextPadWindow::bulletsFollowTheCaretAndCoverTheDocument()
 {
-    QFETCH(int, bulletedParagraph);
-    QFETCH(int, selStart);
-    QFETCH(int, selLength);
-    QFETCH(bool, bullets);
-    m_pad->setText(QStringLiteral("one\r\ntwo\r\nthree"), bulletedParagraph * 4);
-    if (bulletedParagraph >= 0)
-        tb()->setSelBullet(true);
-    tb()->setSelStart(selStart);
-    tb()->setSelLength(selLength);
-    m_pad->trigger(QStringLiteral("bul"));
-    QCOMPARE(m_pad->action(QStringLiteral("bul"))->isChecked(), bullets);
-    QCOMPARE(tb()->selStart(), selStart);
-    QCOMPARE(tb()->selLength(), 0);
-    tb()->setSelStart(0);
-    tb()->setSelLength(100);
-    QCOMPARE(tb()->selBullet(), std::optional<bool>(bullets));
+    // "one" 0-3, "two" 4-7, "three" 8-13; a bulleted paragraph (-1: none), the selection.
+    const struct
+    {
+        int bulleted, selStart, selLength;
+        bool bullets;
+    } cases[] = { { -1, 5, 0, true }, { 1, 2, 4, false } };
+    for (const auto &c : cases) {
+        m_pad->setText(QStringLiteral("one\r\ntwo\r\nthree"), c.bulleted * 4);
+        if (c.bulleted >= 0)
+            tb()->setSelBullet(true);
+        tb()->setSelStart(c.selStart);
+        tb()->setSelLength(c.selLength);
+        m_pad->trigger(QStringLiteral("bul"));
+        QCOMPARE(m_pad->action(QStringLiteral("bul"))->isChecked(), c.bullets);
+        QCOMPARE(tb()->selStart(), c.selStart);
+        QCOMPARE(tb()->selLength(), 0);
+        tb()->setSelStart(0);
+        tb()->setSelLength(100);
+        QCOMPARE(tb()->selBullet(), std::optional<bool>(c.bullets));
+    }
 }
 
 void TestTextPadWindow::browseFocusesTheFirstBrowserWindow_data()
