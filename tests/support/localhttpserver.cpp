@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/localhttpserver.h"
 
+#include <QSslServer>
 #include <QTcpSocket>
 #include <QTimer>
 
-LocalHttpServer::LocalHttpServer()
+bool LocalHttpServer::listen(const std::optional<QSslConfiguration> &tls)
 {
-    connect(&m_server, &QTcpServer::newConnection, this, &LocalHttpServer::accept);
+    if (tls) {
+        auto https = std::make_unique<QSslServer>();
+        https->setSslConfiguration(*tls);
+        m_server = std::move(https);
+    }
+    // An HTTPS server's connections are ready once encrypted.
+    connect(
+        m_server.get(), &QTcpServer::pendingConnectionAvailable, this, &LocalHttpServer::accept);
+    return m_server->listen(QHostAddress::LocalHost);
 }
 
 void LocalHttpServer::serve(
@@ -27,12 +36,14 @@ void LocalHttpServer::serveAttachment(
 
 QUrl LocalHttpServer::url(const QString &path) const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
+    const QString scheme = qobject_cast<QSslServer *>(m_server.get()) ? "https" : "http";
+    return QUrl(
+        QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme).arg(m_server->serverPort()).arg(path));
 }
 
 void LocalHttpServer::accept()
 {
-    while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+    while (QTcpSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
             m_pending.remove(socket);

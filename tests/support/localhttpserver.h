@@ -4,22 +4,23 @@
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
+#include <QSslConfiguration>
 #include <QStringList>
 #include <QTcpServer>
 #include <QUrl>
+#include <memory>
+#include <optional>
 
 class QTcpSocket;
 
-// A tiny HTTP server on 127.0.0.1 for end-to-end tests: it answers GET requests from a table of
+// A tiny HTTP(S) server on 127.0.0.1 for end-to-end tests: it answers GET requests from a table of
 // paths, each with its content type and body and an optional delay, and remembers what was asked.
 // Unknown paths get 404.
 class LocalHttpServer : public QObject
 {
 public:
-    LocalHttpServer();
-
-    // Listens on a free port of 127.0.0.1; false when that fails.
-    bool listen() { return m_server.listen(QHostAddress::LocalHost); }
+    // Listens on a free port of 127.0.0.1, speaking HTTPS with `tls`; false when that fails.
+    bool listen(const std::optional<QSslConfiguration> &tls = std::nullopt);
 
     void serve(const QString &path, const QByteArray &contentType, const QByteArray &body,
         int delayMs = 0);
@@ -56,5 +57,5 @@ private:
     QHash<QTcpSocket *, QByteArray> m_pending;
     QStringList m_requestedPaths;
     // Last, so it goes first: the sockets it deletes report their disconnection into m_pending.
-    QTcpServer m_server;
+    std::unique_ptr<QTcpServer> m_server = std::make_unique<QTcpServer>();
 };
