@@ -79,7 +79,10 @@ void TestBrowsingEndToEnd::attachmentDownload()
     QFETCH(QString, folder);
     QFETCH(bool, cancel);
     const QByteArray body = QByteArray("0123456789abcdefghijklmnopqrstuvwxyz").repeated(90000);
-    m_engine->server.serveAttachment(QStringLiteral("/data"), QStringLiteral("data.bin"), body);
+    m_engine->server.serve(QStringLiteral("/data"),
+        "Content-Type: application/octet-stream\r\n"
+        "Content-Disposition: attachment; filename=\"data.bin\"",
+        body);
     QFile plain(m_dir->filePath(QStringLiteral("plain")));
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();

@@ -65,7 +65,7 @@ void TestWebEngineControl::cleanup()
 void TestWebEngineControl::loadRaisesTitleProgressStatusAndCompletion()
 {
     m_engine->server.serveHtml(
-        QStringLiteral("/page"), QStringLiteral("<title>Served page</title>"), 200);
+        QStringLiteral("/page"), QStringLiteral("<title>Served page</title>"));
     QSignalSpy titles(m_control, &WebControl::titleChanged);
     QSignalSpy progress(m_control, &WebControl::progressChanged);
     QSignalSpy status(m_control, &WebControl::statusTextChanged);

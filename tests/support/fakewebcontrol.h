@@ -23,46 +23,45 @@ public:
     void navigate(const QString &address) override
     {
         navigations.append(address);
-        record(QStringLiteral("navigate ") + address);
+        calls.append(QStringLiteral("navigate ") + address);
     }
-    void goBack() override { record(QStringLiteral("goBack")); }
-    void goForward() override { record(QStringLiteral("goForward")); }
-    void goHome() override { record(QStringLiteral("goHome")); }
-    void stop() override { record(QStringLiteral("stop")); }
-    void refresh() override { record(QStringLiteral("refresh")); }
+    void goBack() override { calls.append(QStringLiteral("goBack")); }
+    void goForward() override { calls.append(QStringLiteral("goForward")); }
+    void goHome() override { calls.append(QStringLiteral("goHome")); }
+    void stop() override { calls.append(QStringLiteral("stop")); }
+    void refresh() override { calls.append(QStringLiteral("refresh")); }
     QString locationName() const override { return name; }
     QString locationUrl() const override { return url; }
     void requestMarkup(std::function<void(const QString &)> callback) override
     {
-        record(QStringLiteral("requestMarkup"));
+        calls.append(QStringLiteral("requestMarkup"));
         callback(markup);
     }
     void setDesignMode(bool on) override
     {
         designMode = on;
-        record(on ? QStringLiteral("designMode on") : QStringLiteral("designMode off"));
+        calls.append(on ? "designMode on" : "designMode off");
     }
     void requestProperties(std::function<void(const PageProperties &)> callback) override
     {
-        record(QStringLiteral("requestProperties"));
+        calls.append(QStringLiteral("requestProperties"));
         callback(properties);
     }
-    void setOffline(bool value) override { record(value ? "offline" : "online"); }
+    void setOffline(bool value) override { calls.append(value ? "offline" : "online"); }
     void setAudioMuted(bool muted) override { audioMuted = muted; }
-    void discard() override { record(QStringLiteral("discard")); }
+    void discard() override { calls.append(QStringLiteral("discard")); }
     void setZoomFactor(double factor) override { zoomFactor = factor; }
-    void savePage(const QString &path) override { record(QStringLiteral("savePage ") + path); }
+    void savePage(const QString &path) override { calls.append("savePage " + path); }
     void print(QPrinter *printer) override
     {
         printedOn = printer;
-        record(QStringLiteral("print"));
+        calls.append(QStringLiteral("print"));
     }
     // As "find TEXT forward|backward case|nocase".
     void findText(const QString &text, bool backward, bool caseSensitive) override
     {
-        record(
-            QStringLiteral("find %1 %2 %3")
-                .arg(text, backward ? "backward" : "forward", caseSensitive ? "case" : "nocase"));
+        calls.append("find " + text + (backward ? " backward" : " forward")
+            + (caseSensitive ? " case" : " nocase"));
     }
     void execute(Command command) override { commands.append(command); }
     EngineSettings &engineSettings() override { return settings; }
@@ -81,7 +80,5 @@ public:
     QPrinter *printedOn = nullptr; // the printer of the last print
 
 private:
-    void record(const QString &call) { calls.append(call); }
-
     QWidget *m_widget = new QWidget;
 };

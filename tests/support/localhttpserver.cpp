@@ -3,7 +3,6 @@
 
 #include <QSslServer>
 #include <QTcpSocket>
-#include <QTimer>
 
 bool LocalHttpServer::listen(const std::optional<QSslConfiguration> &tls)
 {
@@ -16,22 +15,6 @@ bool LocalHttpServer::listen(const std::optional<QSslConfiguration> &tls)
     connect(
         m_server.get(), &QTcpServer::pendingConnectionAvailable, this, &LocalHttpServer::accept);
     return m_server->listen(QHostAddress::LocalHost);
-}
-
-void LocalHttpServer::serve(
-    const QString &path, const QByteArray &contentType, const QByteArray &body, int delayMs)
-{
-    m_resources.insert(path, { contentType, body, delayMs });
-}
-
-void LocalHttpServer::serveAttachment(
-    const QString &path, const QString &fileName, const QByteArray &body)
-{
-    // The content type carries the header that makes it an attachment.
-    serve(path,
-        "application/octet-stream\r\nContent-Disposition: attachment; filename=\""
-            + fileName.toUtf8() + '"',
-        body);
 }
 
 QUrl LocalHttpServer::url(const QString &path) const
@@ -54,11 +37,10 @@ void LocalHttpServer::accept()
 
 void LocalHttpServer::read(QTcpSocket *socket)
 {
-    QByteArray &buffer = m_pending[socket];
-    buffer += socket->readAll();
-    if (!buffer.contains("\r\n\r\n"))
+    QByteArray &request = m_pending[socket];
+    request += socket->readAll();
+    if (!request.contains("\r\n\r\n"))
         return;
-    const QByteArray request = m_pending.take(socket);
     disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
     // "GET /path?query HTTP/1.1"
     const QString path = QString::fromLatin1(request.left(request.indexOf("\r\n")))
@@ -68,21 +50,16 @@ void LocalHttpServer::read(QTcpSocket *socket)
     const auto credentials = m_credentials.constFind(path);
     const bool authorized = credentials == m_credentials.constEnd()
         || request.contains("\r\nAuthorization: " + *credentials + "\r\n");
-    QTimer::singleShot(m_resources.value(path).delayMs, socket,
-        [this, socket, path, authorized] { respond(socket, path, authorized); });
-}
-
-void LocalHttpServer::respond(QTcpSocket *socket, const QString &path, bool authorized)
-{
-    const auto found = m_resources.constFind(path);
-    const bool known = found != m_resources.constEnd();
-    QByteArray status = known ? "200 OK" : "404 Not Found";
-    QByteArray headers = "Content-Type: " + (known ? found->contentType : "text/plain");
-    QByteArray body = known ? found->body : "not found";
+    QByteArray status = "200 OK";
+    auto [headers, body] = m_resources.value(path);
     if (!authorized) {
         status = "401 Unauthorized";
         headers = "WWW-Authenticate: Basic realm=\"Staff\"\r\nContent-Type: text/plain";
         body = "Sign-in required";
+    } else if (!m_resources.contains(path)) {
+        status = "404 Not Found";
+        headers = "Content-Type: text/plain";
+        body = "not found";
     }
     socket->write("HTTP/1.1 " + status + "\r\n" + headers
         + "\r\nContent-Length: " + QByteArray::number(body.size())

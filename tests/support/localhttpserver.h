@@ -14,22 +14,22 @@
 class QTcpSocket;
 
 // A tiny HTTP(S) server on 127.0.0.1 for end-to-end tests: it answers GET requests from a table of
-// paths, each with its content type and body and an optional delay, and remembers what was asked.
-// Unknown paths get 404.
+// paths and remembers what was asked. Unknown paths get 404.
 class LocalHttpServer : public QObject
 {
 public:
     // Listens on a free port of 127.0.0.1, speaking HTTPS with `tls`; false when that fails.
     bool listen(const std::optional<QSslConfiguration> &tls = std::nullopt);
 
-    void serve(const QString &path, const QByteArray &contentType, const QByteArray &body,
-        int delayMs = 0);
-    void serveHtml(const QString &path, const QString &html, int delayMs = 0)
+    // `headers`: the response's header lines but its length, without the last line break.
+    void serve(const QString &path, const QByteArray &headers, const QByteArray &body)
     {
-        serve(path, "text/html; charset=utf-8", html.toUtf8(), delayMs);
+        m_resources.insert(path, { headers, body });
     }
-    // A file the browser is told to save as `fileName` rather than show.
-    void serveAttachment(const QString &path, const QString &fileName, const QByteArray &body);
+    void serveHtml(const QString &path, const QString &html)
+    {
+        serve(path, "Content-Type: text/html; charset=utf-8", html.toUtf8());
+    }
     // Answers `path` only to requests signed in with Basic authentication as user:password.
     void protect(const QString &path, const QByteArray &userAndPassword)
     {
@@ -41,18 +41,10 @@ public:
     QStringList requestedPaths() const { return m_requestedPaths; }
 
 private:
-    struct Resource
-    {
-        QByteArray contentType;
-        QByteArray body;
-        int delayMs = 0;
-    };
-
     void accept();
     void read(QTcpSocket *socket);
-    void respond(QTcpSocket *socket, const QString &path, bool authorized);
 
-    QHash<QString, Resource> m_resources;
+    QHash<QString, QPair<QByteArray, QByteArray>> m_resources; // path: headers and body
     QHash<QString, QByteArray> m_credentials; // path: the expected Authorization header value
     QHash<QTcpSocket *, QByteArray> m_pending;
     QStringList m_requestedPaths;
