@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Everyday browsing on the real engine, against pages served on 127.0.0.1: downloads, sign-in,
-// certificates, page full screen, permissions, pop-up floods, page dialogs and crashes.
+// certificates, page full screen, pop-up floods, what pages ask of the user, and crashes.
 #include "browser/webcontrol/download.h"
 #include "browser/webcontrol/qtwebengine/downloadmanager.h"
 #include "e2e/enginetestutils.h"
@@ -30,10 +30,8 @@ private slots:
     void untrustedCertificateNeedsTheUsersYes_data();
     void untrustedCertificateNeedsTheUsersYes();
     void pageFullScreenIsEnteredAndLeftWithEsc();
-    void permissionAnsweredNoIsDenied();
     void popupsWithoutAGestureAreBoundedPerLoad();
-    void silencedPageDialogsAnswerAtOnce();
-    void killedPageShowsWhyItStopped();
+    void pageQuestionsAndCrash();
 
 private:
     bool load(const char *path, const QString &html)
@@ -45,14 +43,12 @@ private:
         return enginetest::evaluate(m_web->page(), script);
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<enginetest::Engine> m_engine;
     WebEngineControl *m_web = nullptr;
 };
 
 void TestBrowsingEndToEnd::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
     m_engine = std::make_unique<enginetest::Engine>();
     QVERIFY(m_engine->server.listen());
     m_web = m_engine->newControl();
@@ -61,12 +57,11 @@ void TestBrowsingEndToEnd::init()
 void TestBrowsingEndToEnd::cleanup()
 {
     m_engine.reset();
-    m_dir.reset();
 }
 
 void TestBrowsingEndToEnd::attachmentDownload_data()
 {
-    QTest::addColumn<QString>("folder"); // inside the test's folder
+    QTest::addColumn<QString>("folder"); // inside the test's folder; "plain" is a file
     QTest::addColumn<bool>("cancel");
     QTest::addColumn<Download::State>("state");
     QTest::newRow("complete") << QString() << false << Download::State::Done;
@@ -74,6 +69,7 @@ void TestBrowsingEndToEnd::attachmentDownload_data()
     QTest::newRow("folderIsAFile") << QStringLiteral("plain") << false << Download::State::Failed;
 }
 
+// Only a complete download leaves a file.
 void TestBrowsingEndToEnd::attachmentDownload()
 {
     QFETCH(QString, folder);
@@ -83,13 +79,14 @@ void TestBrowsingEndToEnd::attachmentDownload()
         "Content-Type: application/octet-stream\r\n"
         "Content-Disposition: attachment; filename=\"data.bin\"",
         body);
-    QFile plain(m_dir->filePath(QStringLiteral("plain")));
+    QTemporaryDir dir;
+    QFile plain(dir.filePath(QStringLiteral("plain")));
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();
-    const QString path = QDir(m_dir->filePath(folder)).filePath(QStringLiteral("data.bin"));
+    const QString path = QDir(dir.filePath(folder)).filePath(QStringLiteral("data.bin"));
     QString proposed;
     DownloadManager manager(&m_engine->profile, [&](QWidget *, const QString &proposedPath) {
-        proposed = proposedPath;
+        proposed = QFileInfo(proposedPath).fileName();
         return std::optional<QString>(path);
     });
     Download *download = nullptr;
@@ -101,12 +98,12 @@ void TestBrowsingEndToEnd::attachmentDownload()
     m_web->navigate(m_engine->url(QStringLiteral("/data")));
     QTRY_VERIFY_WITH_TIMEOUT(
         download && download->state() != Download::State::InProgress, loadTimeoutMs);
-    QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("data.bin"));
+    QCOMPARE(proposed, QStringLiteral("data.bin"));
     QTEST(download->state(), "state");
     const bool done = download->state() == Download::State::Done;
     QFile saved(path);
     QCOMPARE(saved.open(QIODevice::ReadOnly) && saved.readAll() == body, done);
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), done ? 2 : 1); // and "plain"
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), done ? 2 : 1);
     QCOMPARE(download->failureReason().isEmpty(), download->state() != Download::State::Failed);
 }
 
@@ -172,48 +169,30 @@ void TestBrowsingEndToEnd::untrustedCertificateNeedsTheUsersYes()
     QCOMPARE(evaluate(QStringLiteral("document.body.innerText")) == "Secure", yes);
 }
 
+// Only a click of the user may take a page to full screen.
 void TestBrowsingEndToEnd::pageFullScreenIsEnteredAndLeftWithEsc()
 {
     QVERIFY(load("/video",
-        QStringLiteral(
-            "<html><body style='margin:0'><button id='b' style='width:100%;height:400px'"
-            " onclick='clicked=1; document.documentElement.requestFullscreen()'>Full</button>"
-            "</body></html>")));
+        QStringLiteral("<body style='margin:0'><button style='width:100%;height:400px'"
+                       " onclick='clicked=1; document.documentElement.requestFullscreen()'>"
+                       "Full</button></body>")));
     auto *view = qobject_cast<QWebEngineView *>(m_web->widget());
     QVERIFY(QTest::qWaitForWindowExposed(view));
-    // Only a click of the user may take a page to full screen. A page takes clicks only some time
-    // after it is shown.
+    // A page takes clicks only some time after it is shown.
     QTRY_VERIFY_WITH_TIMEOUT(
         (QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, QPoint(100, 100)),
             evaluate(QStringLiteral("typeof clicked != 'undefined'")).toBool()),
         loadTimeoutMs);
-    QWidget *screen = nullptr;
-    auto findScreen = [&screen] {
-        const auto windows = QApplication::topLevelWidgets();
-        auto found = std::find_if(windows.begin(), windows.end(),
-            [](QWidget *window) { return window->objectName() == u"pageFullScreen"; });
-        screen = found == windows.end() ? nullptr : *found;
-        return screen && screen->isVisible() && screen->isFullScreen();
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(findScreen(), loadTimeoutMs);
     const QString inFullScreen = QStringLiteral("!!document.fullscreenElement");
     QTRY_VERIFY_WITH_TIMEOUT(evaluate(inFullScreen).toBool(), loadTimeoutMs);
+    QWidget *screen = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        screen = window->objectName() == u"pageFullScreen" ? window : screen;
+    QVERIFY(screen && screen->isVisible());
+    QTRY_VERIFY(screen->isFullScreen());
     QTest::keyClick(screen, Qt::Key_Escape);
     QTRY_VERIFY_WITH_TIMEOUT(!evaluate(inFullScreen).toBool(), loadTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(view->page() == m_web->page(), loadTimeoutMs);
-}
-
-void TestBrowsingEndToEnd::permissionAnsweredNoIsDenied()
-{
-    QVERIFY(load("/notify", QStringLiteral("<html><body>n</body></html>")));
-    QStringList asked;
-    connect(m_web, &WebControl::questionAsked, this, [&](WebControl::Question &question) {
-        asked << question.text;
-        question.yes = false;
-    });
-    evaluate(QStringLiteral("Notification.requestPermission().then(p => document.title = p); 0"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_web->locationName(), QStringLiteral("denied"), loadTimeoutMs);
-    QCOMPARE(asked, QStringList { QStringLiteral("Allow 127.0.0.1 to use your notifications?") });
 }
 
 void TestBrowsingEndToEnd::popupsWithoutAGestureAreBoundedPerLoad()
@@ -232,9 +211,10 @@ void TestBrowsingEndToEnd::popupsWithoutAGestureAreBoundedPerLoad()
     QCOMPARE(status.last().first().toString(), QStringLiteral("Done (3 pop-up windows refused)"));
 }
 
-void TestBrowsingEndToEnd::silencedPageDialogsAnswerAtOnce()
+// Page dialogs can be silenced until the page navigates; a permission answered No is denied; a
+// killed page says why it stopped.
+void TestBrowsingEndToEnd::pageQuestionsAndCrash()
 {
-    QVERIFY(load("/talk", QStringLiteral("<html><body>t</body></html>")));
     QStringList shown;
     connect(
         m_web, &WebControl::pageDialogRequested, this, [&](WebControl::PageDialogRequest &request) {
@@ -242,18 +222,20 @@ void TestBrowsingEndToEnd::silencedPageDialogsAnswerAtOnce()
             request.accepted = true;
             request.silence = request.offerSilence;
         });
-    const QVariant confirmed
-        = evaluate(QStringLiteral("alert('one'); alert('two'); alert('three'); confirm('four')"));
+    connect(m_web, &WebControl::questionAsked, this, [&](WebControl::Question &question) {
+        shown << question.text;
+        question.yes = false;
+    });
+    QVERIFY(load("/talk", QStringLiteral("<body>t</body>")));
+    QCOMPARE(evaluate(QStringLiteral("alert('one'); alert('two'); alert('3'); confirm('4')")),
+        QVariant(false));
     QCOMPARE(shown, QStringList({ QStringLiteral("one"), QStringLiteral("two+") }));
-    QCOMPARE(confirmed, QVariant(false));
-    // Until the page navigates.
-    QVERIFY(load("/talk2", QStringLiteral("<html><body>t</body></html>")));
+    QVERIFY(load("/talk2", QStringLiteral("<body>t</body>")));
     QCOMPARE(evaluate(QStringLiteral("confirm('five')")), QVariant(true));
-}
+    evaluate(QStringLiteral("Notification.requestPermission().then(p => document.title = p); 0"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_web->locationName(), QStringLiteral("denied"), loadTimeoutMs);
+    QCOMPARE(shown.last(), QStringLiteral("Allow 127.0.0.1 to use your notifications?"));
 
-void TestBrowsingEndToEnd::killedPageShowsWhyItStopped()
-{
-    QVERIFY(load("/doomed", QStringLiteral("<title>Doomed</title>")));
     QSignalSpy status(m_web, &WebControl::statusTextChanged);
     QSignalSpy complete(m_web, &WebControl::documentComplete);
     QVERIFY(::kill(pid_t(m_web->page()->renderProcessPid()), SIGKILL) == 0);
