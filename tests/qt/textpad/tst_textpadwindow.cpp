@@ -46,16 +46,12 @@ private slots:
     void bulletsFollowTheCaretAndCoverTheDocument();
     void browseFocusesTheFirstBrowserWindow_data();
     void browseFocusesTheFirstBrowserWindow();
-    void wordCompletionWithoutWordListSaysSo();
-    void wordCompletionHookFollowsTheKeys();
-    void findBarOpensFindsAndCloses();
-    void findKeysStepThroughTheMatchesAndWrap();
+    void wordCompletionFollowsTheKeysOnlyWithAWordList();
+    void findBarFindsStepsAndWraps();
     void replaceOneAndReplaceAll();
     void monitorReportsChangeAndPlainSize();
-    void monitorCountsTheTextOfAnOpenedRtfFile();
-    void fontPropertiesCancelledKeepsTheFormat();
+    void fontPropertiesStartFromTheSelectionAndApplyOnlyWhenAccepted();
     void fontPropertiesOnMixedFontsStartsFromTheLastFontAndUnifiesIt();
-    void fontPropertiesPassesColourThroughAndAppliesEffects();
 
 private:
     RichTextControl *tb() const { return m_pad->tb(); }
@@ -107,7 +103,8 @@ void TestTextPadWindow::clipboardCarriesOnlyPlainText()
     m_pad->setText(QStringLiteral("[sel]"), 1, 3);
     m_pad->trigger(QStringLiteral("pas"));
     QCOMPARE(tb()->text(), QStringLiteral("[bold]"));
-    m_pad->setText(tb()->text(), 1, 1);
+    tb()->setSelStart(1);
+    tb()->setSelLength(1);
     QCOMPARE(tb()->selBold(), std::optional<bool>(false));
 }
 
@@ -206,35 +203,27 @@ void TestTextPadWindow::browseFocusesTheFirstBrowserWindow()
     QTRY_VERIFY(browser.isActiveWindow());
 }
 
-void TestTextPadWindow::wordCompletionWithoutWordListSaysSo()
+// Without a word list the command says so and stays off; with one, the list is cleared on every
+// typed character and shown again after each word.
+void TestTextPadWindow::wordCompletionFollowsTheKeysOnlyWithAWordList()
 {
+    QVERIFY(m_pad->showActive());
     m_pad->trigger(QStringLiteral("autoword"));
-    QCOMPARE(m_pad->dialogs.messages.size(), 1);
-    QCOMPARE(m_pad->dialogs.messages.last().text, QStringLiteral("No Wordlist Found!"));
+    QCOMPARE(m_pad->dialogs.messages.value(0).text, QStringLiteral("No Wordlist Found!"));
     QVERIFY(!m_pad->action(QStringLiteral("autoword"))->isChecked());
-    m_pad->window.insertWord();
-    QCOMPARE(tb()->text(), QString());
-}
-
-void TestTextPadWindow::wordCompletionHookFollowsTheKeys()
-{
     FakeWordList words;
     m_pad->window.setWordListWindow(&words);
-    QVERIFY(m_pad->showActive());
     QTest::keyClicks(tb(), QStringLiteral("ab "));
-    QCOMPARE(words.cleared, 0); // off: the word list is left alone
+    QCOMPARE(words.cleared, 0);
     m_pad->trigger(QStringLiteral("autoword"));
     QCOMPARE(words.shown, 1);
     QTest::keyClicks(tb(), QStringLiteral("cd"));
-    QCOMPARE(words.cleared, 2);
-    QCOMPARE(words.shown, 1);
     QTest::keyClick(tb(), Qt::Key_Space);
     QTest::keyClick(tb(), Qt::Key_Return);
     QCOMPARE(words.cleared, 4);
     QCOMPARE(words.shown, 3);
-    QCOMPARE(tb()->text(), QStringLiteral("ab cd \r\n")); // the keys still reach the document
     m_pad->window.insertWord();
-    QCOMPARE(tb()->text(), QStringLiteral("ab cd \r\nchosen"));
+    QCOMPARE(tb()->text(), QStringLiteral("ab cd \r\nchosen")); // the keys still reach the text
     m_pad->trigger(QStringLiteral("autoword"));
     QTest::keyClick(tb(), Qt::Key_Space);
     QCOMPARE(words.cleared, 4);
@@ -248,26 +237,17 @@ void TestTextPadWindow::search(const QString &text)
     QTest::keyClicks(child<QLineEdit>("findText"), text);
 }
 
-void TestTextPadWindow::findBarOpensFindsAndCloses()
+void TestTextPadWindow::findBarFindsStepsAndWraps()
 {
     QVERIFY(child<QWidget>("findBar")->isHidden());
     search(QStringLiteral("b>"));
     auto *bar = child<QWidget>("findBar");
-    QVERIFY(bar->isVisible());
     QVERIFY(child<QLineEdit>("findText")->hasFocus());
     QCOMPARE(tb()->selStart(), 1);
     QCOMPARE(tb()->selText(), QStringLiteral("b>"));
     // The document keeps its place above the bar.
     QVERIFY(tb()->mapTo(&m_pad->window, QPoint(0, tb()->height())).y()
         <= bar->mapTo(&m_pad->window, QPoint()).y());
-    QTest::keyClick(child<QLineEdit>("findText"), Qt::Key_Escape);
-    QVERIFY(bar->isHidden());
-    QVERIFY(tb()->hasFocus());
-}
-
-void TestTextPadWindow::findKeysStepThroughTheMatchesAndWrap()
-{
-    search(QStringLiteral("b>"));
     child<QCheckBox>("findMatchCase")->setChecked(true);
     QTest::keyClick(tb(), Qt::Key_F3);
     QCOMPARE(tb()->selStart(), 8); // "</b>"; "<B>" does not match the case
@@ -277,6 +257,9 @@ void TestTextPadWindow::findKeysStepThroughTheMatchesAndWrap()
         QStringLiteral("Reached the end of the document, continued from the top"));
     QTest::keyClick(tb(), Qt::Key_F3, Qt::ShiftModifier);
     QCOMPARE(tb()->selStart(), 8);
+    QTest::keyClick(child<QLineEdit>("findText"), Qt::Key_Escape);
+    QVERIFY(bar->isHidden());
+    QVERIFY(tb()->hasFocus());
 }
 
 void TestTextPadWindow::replaceOneAndReplaceAll()
@@ -304,8 +287,8 @@ QString TestTextPadWindow::monitorLine()
     return QAccessible::queryAccessibleInterface(child<QLabel>("panel1"))->text(QAccessible::Name);
 }
 
-// The size is that of the text saved as plain text: CR LF after every line, the last included. The
-// monitor goes on ticking while the pad is hidden.
+// The size is that of the text saved as plain text: CR LF after every line, the last included;
+// an opened RTF file counts its text, not its markup. The monitor ticks while the pad is hidden.
 void TestTextPadWindow::monitorReportsChangeAndPlainSize()
 {
     QCOMPARE(monitorLine(), QStringLiteral("No change detected with 2 bytes."));
@@ -314,37 +297,41 @@ void TestTextPadWindow::monitorReportsChangeAndPlainSize()
     tb()->setText(QStringLiteral("x"));
     QTRY_COMPARE_WITH_TIMEOUT(
         child<QLabel>("panel1")->text(), QStringLiteral("Change detected with 3 bytes."), 3000);
-}
 
-void TestTextPadWindow::monitorCountsTheTextOfAnOpenedRtfFile()
-{
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("two.rtf")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs40 Hello\\par World}");
     file.close();
+    m_pad->dialogs.answers << Dialogs::Answer::No;
     m_pad->dialogs.openAnswers.enqueue(file.fileName());
     m_pad->trigger(QStringLiteral("op"));
     QCOMPARE(tb()->text(), QStringLiteral("Hello\r\nWorld"));
-    // Ten letters and two line ends, not the file's markup.
     QCOMPARE(monitorLine(), QStringLiteral("No change detected with 14 bytes."));
 }
 
-void TestTextPadWindow::fontPropertiesCancelledKeepsTheFormat()
+// Cancelled, the dialog changes nothing, so the document stays saved; accepted, it applies the
+// font and its effects but leaves the colour, which it does not offer.
+void TestTextPadWindow::fontPropertiesStartFromTheSelectionAndApplyOnlyWhenAccepted()
 {
     m_pad->setText(QStringLiteral("some text"), 0, 4);
     tb()->setSelBold(true);
-    tb()->setSelFontSize(12);
-    const QString family = *tb()->selFontName();
+    tb()->setSelUnderline(true);
+    tb()->setSelColor(Qt::blue);
     QSignalSpy changes(tb(), &RichTextControl::change);
-    m_pad->trigger(QStringLiteral("fp")); // no answer queued: cancelled
-    QCOMPARE(changes.count(), 0); // nothing changed, so the document is still saved
-    QCOMPARE(m_pad->dialogs.fontRequests.size(), 1);
-    QCOMPARE(m_pad->dialogs.fontRequests.first().family(), family);
-    QVERIFY(m_pad->dialogs.fontRequests.first().bold());
-    QCOMPARE(tb()->selFontName(), std::optional<QString>(family));
-    QCOMPARE(tb()->selBold(), std::optional<bool>(true));
-    QCOMPARE(tb()->selFontSize(), std::optional<double>(12));
+    m_pad->trigger(QStringLiteral("fp"));
+    QCOMPARE(changes.count(), 0);
+    const QFont initial = m_pad->dialogs.fontRequests.value(0);
+    QVERIFY(initial.bold() && initial.underline());
+    QCOMPARE(initial.family(), *tb()->selFontName());
+    QFont offered(QStringLiteral("Serif"), 11);
+    offered.setStrikeOut(true);
+    m_pad->dialogs.fontAnswers.enqueue({ offered, true });
+    m_pad->trigger(QStringLiteral("fp"));
+    QCOMPARE(tb()->selColor(), std::optional<QColor>(QColor(Qt::blue)));
+    QCOMPARE(tb()->selBold(), std::optional<bool>(false));
+    QCOMPARE(tb()->selStrikeThru(), std::optional<bool>(true));
+    QCOMPARE(tb()->selFontSize(), std::optional<double>(11));
 }
 
 void TestTextPadWindow::fontPropertiesOnMixedFontsStartsFromTheLastFontAndUnifiesIt()
@@ -359,22 +346,6 @@ void TestTextPadWindow::fontPropertiesOnMixedFontsStartsFromTheLastFontAndUnifie
     QCOMPARE(m_pad->dialogs.fontRequests.last().family(), QStringLiteral("Serif"));
     QCOMPARE(tb()->selFontName(), std::optional<QString>(QStringLiteral("Serif")));
     QCOMPARE(tb()->selFontSize(), std::optional<double>(15));
-}
-
-void TestTextPadWindow::fontPropertiesPassesColourThroughAndAppliesEffects()
-{
-    m_pad->setText(QStringLiteral("word"), 0, 4);
-    tb()->setSelColor(Qt::blue);
-    tb()->setSelUnderline(true);
-    QFont offered(QStringLiteral("Serif"), 11);
-    offered.setStrikeOut(true);
-    m_pad->dialogs.fontAnswers.enqueue({ offered, true });
-    m_pad->trigger(QStringLiteral("fp"));
-    QVERIFY(m_pad->dialogs.fontRequests.first().underline());
-    QCOMPARE(tb()->selColor(), std::optional<QColor>(QColor(Qt::blue)));
-    QCOMPARE(tb()->selUnderline(), std::optional<bool>(false));
-    QCOMPARE(tb()->selStrikeThru(), std::optional<bool>(true));
-    QCOMPARE(tb()->selFontSize(), std::optional<double>(11));
 }
 
 QTEST_MAIN(TestTextPadWindow)
