@@ -28,7 +28,6 @@ private slots:
     void newWindowRequests();
     void profileSettingsLastOnlyOnDisk();
     void resultsAfterTheControlIsGoneAreDropped();
-    void deferredProfileHoldsTheViewAndNavigationUntilMade();
 
 private:
     QString url(const char *path) const { return m_engine->url(QLatin1String(path)); }
@@ -260,24 +259,6 @@ void TestWebEngineControl::resultsAfterTheControlIsGoneAreDropped()
     other->requestMarkup([&markup](const QString &text) { markup = text; });
     QTRY_VERIFY(markup.has_value());
     QCOMPARE(late, 0);
-}
-
-// Neither a shown window nor a navigation starts the engine before the window is drawn.
-void TestWebEngineControl::deferredProfileHoldsTheViewAndNavigationUntilMade()
-{
-    DeferredProfile deferred([](QObject *parent) { return new QWebEngineProfile(parent); });
-    WebEngineControl web(deferred);
-    QWidget window;
-    web.widget()->setParent(&window);
-    window.show();
-    QSignalSpy complete(&web, &WebControl::documentComplete);
-    web.navigate(QStringLiteral("about:blank"));
-    QVERIFY(!deferred.isMade());
-    QVERIFY(!web.widget()->isVisible());
-    deferred.makeAfterFirstPaint(window.windowHandle());
-    QVERIFY(complete.wait(loadTimeoutMs));
-    QVERIFY(web.widget()->isVisible());
-    QCOMPARE(web.locationUrl(), QStringLiteral("about:blank"));
 }
 
 QTEST_MAIN(TestWebEngineControl)

@@ -21,37 +21,12 @@ class TestRichTextControl : public QObject
 {
     Q_OBJECT
 private slots:
-    void selectionIsClampedToTheDocument_data();
-    void selectionIsClampedToTheDocument();
     void insertedTextTakesTheFormatAtTheCaret();
     void mixedFormatsYieldNoValue();
     void formatWithNothingSelectedAppliesToTextTypedNext();
     void sizeFollowsEveryEditWithoutMeasuringTheText();
     void longLinesScrollSidewaysInsteadOfWrapping();
-    void mouseButtonsAreReported();
 };
-
-void TestRichTextControl::selectionIsClampedToTheDocument_data()
-{
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("length");
-    QTest::addColumn<QString>("selected");
-    // "ab" CR LF "cd": five document positions, six characters of text().
-    QTest::newRow("selectAllByTextLength") << 0 << 6 << QStringLiteral("ab\r\ncd");
-    QTest::newRow("startPastTheEnd") << 99 << 5 << QString();
-    QTest::newRow("negativeStart") << -4 << 2 << QStringLiteral("ab");
-}
-
-void TestRichTextControl::selectionIsClampedToTheDocument()
-{
-    QFETCH(int, start);
-    QFETCH(int, length);
-    RichTextControl control;
-    control.setText(QStringLiteral("ab\r\ncd"));
-    select(control, start, length);
-    QTEST(control.selText(), "selected");
-    QVERIFY(control.selStart() >= 0 && control.selStart() <= 5);
-}
 
 void TestRichTextControl::insertedTextTakesTheFormatAtTheCaret()
 {
@@ -134,20 +109,6 @@ void TestRichTextControl::longLinesScrollSidewaysInsteadOfWrapping()
     QVERIFY(QTest::qWaitForWindowExposed(&control));
     QCOMPARE(control.document()->firstBlock().layout()->lineCount(), 1);
     QVERIFY(control.horizontalScrollBar()->maximum() > 0);
-}
-
-// Typed characters are reported through the pad's own key handling, tested with the pad.
-void TestRichTextControl::mouseButtonsAreReported()
-{
-    RichTextControl control;
-    control.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&control));
-    QSignalSpy buttons(&control, &RichTextControl::mouseUp);
-    for (Qt::MouseButton button : { Qt::RightButton, Qt::LeftButton, Qt::MiddleButton }) {
-        QTest::mouseClick(control.viewport(), button);
-        QCOMPARE(buttons.size(), 1);
-        QCOMPARE(buttons.takeFirst().at(0).value<Qt::MouseButton>(), button);
-    }
 }
 
 QTEST_MAIN(TestRichTextControl)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/textpad/padfixture.h"
 #include "textpad/changemonitor.h"
-#include "textpad/core/documentrules.h"
 #include "textpad/wordlistwindow.h"
 
 #include <QAccessible>
@@ -42,7 +41,6 @@ private slots:
     void clipboardCarriesOnlyPlainText();
     void padKeysRunThePadsCommandsWhateverTheMenuShowed();
     void contextMenuComesFromMouseMenuTitleAndKeyboard();
-    void timeDateReplacesTheSelection();
     void bulletsFollowTheCaretAndCoverTheDocument();
     void browseFocusesTheFirstBrowserWindow_data();
     void browseFocusesTheFirstBrowserWindow();
@@ -137,17 +135,6 @@ void TestTextPadWindow::contextMenuComesFromMouseMenuTitleAndKeyboard()
     QCOMPARE(m_popups, QList<QStringList>(3, entries));
     QVERIFY(child<QMenu>("po")->isEnabled());
     QCOMPARE(child<RichTextControl>("tbtemp2")->text(), QString());
-}
-
-void TestTextPadWindow::timeDateReplacesTheSelection()
-{
-    const QDateTime when(QDate(2024, 3, 7), QTime(14, 5, 9));
-    m_pad->window.setClock([when] { return when; });
-    m_pad->setText(QStringLiteral("at X."), 3, 1);
-    m_pad->trigger(QStringLiteral("td"));
-    QCOMPARE(
-        tb()->text(), QStringLiteral("at %1.").arg(textpad::dateTimeText(when, QLocale::system())));
-    QVERIFY(!m_pad->window.isSaved());
 }
 
 // Bullets go on or off for the whole document, after the paragraph at the start of the selection.
