@@ -30,7 +30,7 @@ public:
     void goHome() override { calls.append(QStringLiteral("goHome")); }
     void stop() override { calls.append(QStringLiteral("stop")); }
     void refresh() override { calls.append(QStringLiteral("refresh")); }
-    QString locationName() const override { return name; }
+    QString locationName() const override { return {}; }
     QString locationUrl() const override { return url; }
     void requestMarkup(std::function<void(const QString &)> callback) override
     {
@@ -50,7 +50,7 @@ public:
     void setOffline(bool value) override { calls.append(value ? "offline" : "online"); }
     void setAudioMuted(bool muted) override { audioMuted = muted; }
     void discard() override { calls.append(QStringLiteral("discard")); }
-    void setZoomFactor(double factor) override { zoomFactor = factor; }
+    void setZoomFactor(double) override { }
     void savePage(const QString &path) override { calls.append("savePage " + path); }
     void print(QPrinter *printer) override
     {
@@ -69,12 +69,10 @@ public:
     QStringList navigations;
     QStringList calls;
     QList<Command> commands;
-    QString name;
     QString url;
     QString markup;
     PageProperties properties;
     bool audioMuted = false;
-    double zoomFactor = 1.0;
     bool designMode = false;
     FakeEngineSettings settings;
     QPrinter *printedOn = nullptr; // the printer of the last print

@@ -28,36 +28,22 @@ public:
         firstWindowAddresses.append(address);
         return makeBrowser ? makeBrowser(address) : nullptr;
     }
-    void arrangeBrowserWindows(Arrangement arrangement) override
-    {
-        arrangements.append(arrangement);
-    }
+    void arrangeBrowserWindows(Arrangement) override { }
     QList<WindowEntry> browserWindows() const override { return windows; }
     void activateBrowserWindow(QWidget *window) override { activated.append(window); }
-    void showFavourites(const QString &name, const QString &address) override
-    {
-        favouritesShown.append({ name, address });
-    }
+    void showFavourites(const QString &, const QString &) override { }
     void showAbout() override { }
-    QWidget *openTextPad(const QString &text) override
-    {
-        textPads.append(text);
-        return nullptr;
-    }
-    void showDownloads() override { ++downloadsShown; }
+    QWidget *openTextPad(const QString &) override { return nullptr; }
+    void showDownloads() override { }
     int runningDownloads() const override { return running; }
 
     std::function<QWidget *(const QString &address)> makeBrowser;
     QStringList openedBrowserAddresses;
     QStringList firstWindowAddresses;
-    QList<Arrangement> arrangements;
     // Windows opened for pages: who asked and where; each gets `pageWindowControl`.
     QList<QPair<QWidget *, PageWindowPlace>> pageWindows;
     WebControl *pageWindowControl = nullptr;
     QList<WindowEntry> windows; // what browserWindows() answers
     QList<QWidget *> activated;
-    QList<QPair<QString, QString>> favouritesShown;
-    int downloadsShown = 0;
     int running = 0;
-    QStringList textPads;
 };
