@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Everyday browsing on the real engine, against pages served on 127.0.0.1: downloads, sign-in,
-// certificates, page full screen, pop-up floods, what pages ask of the user, and crashes.
+// certificates, pop-up floods, what pages ask of the user, and crashes.
 #include "browser/webcontrol/download.h"
 #include "browser/webcontrol/qtwebengine/downloadmanager.h"
 #include "e2e/enginetestutils.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QSslKey>
 #include <QTemporaryDir>
-#include <QWebEngineView>
 #include <csignal>
 
 using enginetest::loadTimeoutMs;
@@ -29,7 +27,6 @@ private slots:
     void basicSignIn();
     void untrustedCertificateNeedsTheUsersYes_data();
     void untrustedCertificateNeedsTheUsersYes();
-    void pageFullScreenIsEnteredAndLeftWithEsc();
     void popupsWithoutAGestureAreBoundedPerLoad();
     void pageQuestionsAndCrash();
 
@@ -167,32 +164,6 @@ void TestBrowsingEndToEnd::untrustedCertificateNeedsTheUsersYes()
         status.last().first().toString().startsWith(QStringLiteral("Could not load ") + address),
         !yes);
     QCOMPARE(evaluate(QStringLiteral("document.body.innerText")) == "Secure", yes);
-}
-
-// Only a click of the user may take a page to full screen.
-void TestBrowsingEndToEnd::pageFullScreenIsEnteredAndLeftWithEsc()
-{
-    QVERIFY(load("/video",
-        QStringLiteral("<body style='margin:0'><button style='width:100%;height:400px'"
-                       " onclick='clicked=1; document.documentElement.requestFullscreen()'>"
-                       "Full</button></body>")));
-    auto *view = qobject_cast<QWebEngineView *>(m_web->widget());
-    QVERIFY(QTest::qWaitForWindowExposed(view));
-    // A page takes clicks only some time after it is shown.
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, QPoint(100, 100)),
-            evaluate(QStringLiteral("typeof clicked != 'undefined'")).toBool()),
-        loadTimeoutMs);
-    const QString inFullScreen = QStringLiteral("!!document.fullscreenElement");
-    QTRY_VERIFY_WITH_TIMEOUT(evaluate(inFullScreen).toBool(), loadTimeoutMs);
-    QWidget *screen = nullptr;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        screen = window->objectName() == u"pageFullScreen" ? window : screen;
-    QVERIFY(screen && screen->isVisible());
-    QTRY_VERIFY(screen->isFullScreen());
-    QTest::keyClick(screen, Qt::Key_Escape);
-    QTRY_VERIFY_WITH_TIMEOUT(!evaluate(inFullScreen).toBool(), loadTimeoutMs);
-    QTRY_VERIFY_WITH_TIMEOUT(view->page() == m_web->page(), loadTimeoutMs);
 }
 
 void TestBrowsingEndToEnd::popupsWithoutAGestureAreBoundedPerLoad()

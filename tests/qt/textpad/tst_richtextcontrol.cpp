@@ -4,7 +4,6 @@
 
 #include <QRandomGenerator>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -21,63 +20,9 @@ class TestRichTextControl : public QObject
 {
     Q_OBJECT
 private slots:
-    void insertedTextTakesTheFormatAtTheCaret();
-    void mixedFormatsYieldNoValue();
-    void formatWithNothingSelectedAppliesToTextTypedNext();
     void sizeFollowsEveryEditWithoutMeasuringTheText();
     void longLinesScrollSidewaysInsteadOfWrapping();
 };
-
-void TestRichTextControl::insertedTextTakesTheFormatAtTheCaret()
-{
-    RichTextControl control;
-    control.setText(QStringLiteral("plain bold"));
-    select(control, 6, 4);
-    control.setSelBold(true);
-    control.setSelStart(8);
-    QSignalSpy changes(&control, &RichTextControl::change);
-    control.setSelText(QStringLiteral("XY\r\nZ"));
-    QVERIFY(changes.count() >= 1);
-    QCOMPARE(control.text(), QStringLiteral("plain boXY\r\nZld"));
-    QCOMPARE(control.selStart(), 12);
-    select(control, 8, 4);
-    QCOMPARE(control.selBold(), std::optional<bool>(true));
-}
-
-void TestRichTextControl::mixedFormatsYieldNoValue()
-{
-    RichTextControl control;
-    control.setText(QStringLiteral("abc\ndef"));
-    select(control, 0, 3);
-    control.setSelItalic(true);
-    control.setSelFontSize(14);
-    control.setSelBullet(true);
-    select(control, 0, 3);
-    QCOMPARE(control.selItalic(), std::optional<bool>(true));
-    QCOMPARE(control.selFontSize(), std::optional<double>(14));
-    QCOMPARE(control.selBullet(), std::optional<bool>(true));
-    select(control, 2, 3); // "c", the break and "d"
-    QCOMPARE(control.selItalic(), std::optional<bool>());
-    QCOMPARE(control.selFontSize(), std::optional<double>());
-    QCOMPARE(control.selBullet(), std::optional<bool>());
-    QCOMPARE(control.selBold(), std::optional<bool>(false));
-    QCOMPARE(control.text(), QStringLiteral("abc\r\ndef"));
-}
-
-void TestRichTextControl::formatWithNothingSelectedAppliesToTextTypedNext()
-{
-    RichTextControl control;
-    control.setText(QStringLiteral("ab"));
-    control.setSelStart(2);
-    control.setSelUnderline(true);
-    control.setSelStrikeThru(true);
-    QTest::keyClicks(&control, QStringLiteral("cd"));
-    select(control, 2, 2);
-    QCOMPARE(control.selUnderline(), std::optional<bool>(true));
-    QCOMPARE(control.selStrikeThru(), std::optional<bool>(true));
-    select(control, 0, 2);
-    QCOMPARE(control.selUnderline(), std::optional<bool>(false));
-}
 
 void TestRichTextControl::sizeFollowsEveryEditWithoutMeasuringTheText()
 {

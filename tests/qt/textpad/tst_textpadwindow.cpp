@@ -40,7 +40,6 @@ private slots:
     void cleanup();
     void clipboardCarriesOnlyPlainText();
     void padKeysRunThePadsCommandsWhateverTheMenuShowed();
-    void contextMenuComesFromMouseMenuTitleAndKeyboard();
     void bulletsFollowTheCaretAndCoverTheDocument();
     void browseFocusesTheFirstBrowserWindow_data();
     void browseFocusesTheFirstBrowserWindow();
@@ -122,19 +121,6 @@ void TestTextPadWindow::padKeysRunThePadsCommandsWhateverTheMenuShowed()
     tb()->setSelStart(0);
     QTest::keyClick(tb(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(tb()->text(), QStringLiteral("cliptext"));
-}
-
-void TestTextPadWindow::contextMenuComesFromMouseMenuTitleAndKeyboard()
-{
-    m_pad->setText(QStringLiteral("http://example.org/x"), 0, 20);
-    QVERIFY(m_pad->showActive());
-    emit tb()->mouseUp(Qt::RightButton);
-    m_pad->trigger(QStringLiteral("u2"));
-    QTest::keyClick(tb(), Qt::Key_E, Qt::AltModifier);
-    const QStringList entries { "selall", "-", "cop", "cu", "-", "brows", "-", "findrep" };
-    QCOMPARE(m_popups, QList<QStringList>(3, entries));
-    QVERIFY(child<QMenu>("po")->isEnabled());
-    QCOMPARE(child<RichTextControl>("tbtemp2")->text(), QString());
 }
 
 // Bullets go on or off for the whole document, after the paragraph at the start of the selection.
