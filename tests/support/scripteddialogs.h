@@ -19,24 +19,21 @@ public:
         QString text;
         QString title;
         Buttons buttons;
-        Icon icon;
     };
 
     Answer message(
-        QWidget *, const QString &text, const QString &title, Buttons buttons, Icon icon) override
+        QWidget *, const QString &text, const QString &title, Buttons buttons, Icon) override
     {
-        messages.append({ text, title, buttons, icon });
+        messages.append({ text, title, buttons });
         return next(answers, buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel);
     }
     std::optional<QString> openFile(QWidget *, const QString &, const QString &directory) override
     {
-        ++openRequests;
         lastStart = directory;
         return next(openAnswers, {});
     }
     std::optional<QString> saveFile(QWidget *, const QString &, const QString &proposed) override
     {
-        ++saveRequests;
         lastStart = proposed;
         return next(saveAnswers, {});
     }
@@ -65,8 +62,6 @@ public:
     QQueue<std::optional<QString>> saveAnswers;
     QQueue<FontChoice> fontAnswers;
     QList<QFont> fontRequests;
-    int openRequests = 0;
-    int saveRequests = 0;
     int pageSetupRequests = 0;
     int printRequests = 0;
     QString lastStart; // the folder Open started in, or the path Save proposed

@@ -77,7 +77,6 @@ void TestDocumentLifecycle::bringTo(State state)
         m_pad->tb()->setSelBold(true);
     }
     dialogs().messages.clear();
-    dialogs().openRequests = dialogs().saveRequests = 0;
 }
 
 void TestDocumentLifecycle::commandsFromEachState_data()

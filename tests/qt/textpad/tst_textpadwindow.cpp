@@ -60,21 +60,11 @@ private:
     QString monitorLine();
 
     std::unique_ptr<PadFixture> m_pad;
-    QList<QStringList> m_popups; // the visible entries of each context menu shown
 };
 
 void TestTextPadWindow::init()
 {
     m_pad = std::make_unique<PadFixture>();
-    m_popups.clear();
-    m_pad->window.setPopupPresenter([this](QMenu *menu) {
-        QStringList entries;
-        for (QAction *action : menu->actions()) {
-            if (action->isVisible())
-                entries << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
-        }
-        m_popups << entries;
-    });
     QApplication::clipboard()->clear();
 }
 
@@ -109,14 +99,18 @@ void TestTextPadWindow::clipboardCarriesOnlyPlainText()
 // it; Paste stays on its key after a context menu that hid it.
 void TestTextPadWindow::padKeysRunThePadsCommandsWhateverTheMenuShowed()
 {
+    QStringList shown; // the context menu's visible entries
+    m_pad->window.setPopupPresenter([&shown](QMenu *menu) {
+        for (QAction *action : menu->actions())
+            shown << (action->isVisible() ? action->objectName() : QString());
+    });
     QApplication::clipboard()->setText(QStringLiteral("old"));
     m_pad->setText(QStringLiteral("text"));
     QVERIFY(m_pad->showActive());
     QTest::keyClick(tb(), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QString());
     emit tb()->mouseUp(Qt::RightButton);
-    QCOMPARE(m_popups.size(), 1);
-    QVERIFY(!m_popups.first().contains(QStringLiteral("pas")));
+    QVERIFY(shown.contains(QStringLiteral("selall")) && !shown.contains(QStringLiteral("pas")));
     QApplication::clipboard()->setText(QStringLiteral("clip"));
     tb()->setSelStart(0);
     QTest::keyClick(tb(), Qt::Key_P, Qt::ControlModifier);
