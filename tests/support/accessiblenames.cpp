@@ -7,20 +7,11 @@ namespace {
 
 bool isInteractive(QAccessible::Role role)
 {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::ButtonMenu:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::ProgressBar:
-    case QAccessible::List:
-    case QAccessible::MenuItem:
-        return true;
-    default:
-        return false;
-    }
+    static const QList<QAccessible::Role> interactive { QAccessible::PushButton,
+        QAccessible::ButtonMenu, QAccessible::CheckBox, QAccessible::RadioButton,
+        QAccessible::ComboBox, QAccessible::EditableText, QAccessible::ProgressBar,
+        QAccessible::List, QAccessible::MenuItem };
+    return interactive.contains(role);
 }
 
 void collectUnnamed(QAccessibleInterface *node, const QString &path, QStringList &unnamed)
