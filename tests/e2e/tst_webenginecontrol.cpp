@@ -24,8 +24,6 @@ private slots:
     void pageContentWithPageScriptsOff();
     void designModeSwitchesOnAndOffAndEditsRun();
     void offlineBlocksOnlyNetworkLoads();
-    void newWindowRequests_data();
-    void newWindowRequests();
     void profileSettingsLastOnlyOnDisk();
     void resultsAfterTheControlIsGoneAreDropped();
 
@@ -176,50 +174,6 @@ void TestWebEngineControl::offlineBlocksOnlyNetworkLoads()
     m_control->setOffline(false);
     QVERIFY(navigateAndWait(*m_control, url("/net")));
     QTRY_COMPARE(m_control->locationName(), QStringLiteral("Reached"));
-}
-
-// Sizes come in the widget's pixels: zoom scales CSS pixels but not the screen coordinates that
-// sizes are asked in.
-void TestWebEngineControl::newWindowRequests_data()
-{
-    QTest::addColumn<QString>("opener");
-    QTest::addColumn<qreal>("zoom"); // of the new window
-    QTest::addColumn<QString>("page"); // what the new window shows
-    QTest::addColumn<QSize>("size"); // what it asks for
-    QTest::newRow("window.open with size") << "window.open('/popup', '', 'width=200,height=100')"
-                                           << 1.0 << "/popup" << QSize(200, 100);
-    QTest::newRow("resizeTo from a zoomed page")
-        << "window.open('/resize')" << 2.0 << "/resize" << QSize(300, 250);
-}
-
-void TestWebEngineControl::newWindowRequests()
-{
-    QFETCH(QString, opener);
-    QFETCH(qreal, zoom);
-    m_engine->server.serveHtml(QStringLiteral("/popup"), QStringLiteral("<title>Popup</title>"));
-    m_engine->server.serveHtml(
-        QStringLiteral("/resize"), QStringLiteral("<script>window.resizeTo(300, 250)</script>"));
-    WebEngineControl *target = nullptr;
-    QSize requested;
-    connect(m_control, &WebControl::newWindowRequested, this,
-        [&](WebControl::NewWindowRequest &request) {
-            target = m_engine->newControl();
-            target->setZoomFactor(zoom);
-            connect(
-                target, &WebControl::widthRequested, this, [&](int w) { requested.setWidth(w); });
-            connect(
-                target, &WebControl::heightRequested, this, [&](int h) { requested.setHeight(h); });
-            // A new browser window starts on about:blank before the page takes it over.
-            target->navigate(QStringLiteral("about:blank"));
-            request.target = target;
-        });
-    QVERIFY(load("/opener", QStringLiteral("<script>%1</script>").arg(opener)));
-    QTRY_VERIFY(target);
-    QFETCH(QString, page);
-    QTRY_COMPARE_WITH_TIMEOUT(target->locationUrl(), m_engine->url(page), loadTimeoutMs);
-    QCOMPARE(m_control->locationUrl(), url("/opener"));
-    QFETCH(QSize, size);
-    QTRY_COMPARE_WITH_TIMEOUT(requested, size, loadTimeoutMs);
 }
 
 // Settings of a profile on disk outlive it; an off-the-record profile writes nothing.

@@ -19,8 +19,7 @@ struct PadFixture
     TextPadWindow window { dialogs, workspace, launcher };
 
     RichTextControl *tb() const { return window.document(); }
-    QAction *action(const QString &name) const { return window.findChild<QAction *>(name); }
-    void trigger(const QString &name) const { action(name)->trigger(); }
+    void trigger(const QString &name) const { window.findChild<QAction *>(name)->trigger(); }
     void setText(const QString &text, int selStart = 0, int selLength = 0) const
     {
         tb()->setText(text);

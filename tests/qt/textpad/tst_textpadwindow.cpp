@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/textpad/padfixture.h"
 #include "textpad/changemonitor.h"
-#include "textpad/wordlistwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -10,25 +9,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <memory>
-
-namespace {
-class FakeWordList : public WordListWindow
-{
-public:
-    bool hasWordList() const override { return true; }
-    void clearEntry() override { ++cleared; }
-    void showWithFocusOnEntry() override { ++shown; }
-    QString chosenWord() const override { return QStringLiteral("chosen"); }
-
-    int cleared = 0;
-    int shown = 0;
-};
-} // namespace
 
 // The pad's commands, context menu, find bar, change monitor and font dialog, as the user reaches
 // them; the rules behind them are tested on their own.
@@ -38,12 +22,7 @@ class TestTextPadWindow : public QObject
 private slots:
     void init();
     void cleanup();
-    void clipboardCarriesOnlyPlainText();
     void padKeysRunThePadsCommandsWhateverTheMenuShowed();
-    void bulletsFollowTheCaretAndCoverTheDocument();
-    void browseFocusesTheFirstBrowserWindow_data();
-    void browseFocusesTheFirstBrowserWindow();
-    void wordCompletionFollowsTheKeysOnlyWithAWordList();
     void findBarFindsStepsAndWraps();
     void replaceOneAndReplaceAll();
     void monitorReportsChangeAndPlainSize();
@@ -73,28 +52,6 @@ void TestTextPadWindow::cleanup()
     m_pad.reset();
 }
 
-void TestTextPadWindow::clipboardCarriesOnlyPlainText()
-{
-    m_pad->setText(QStringLiteral("keep cut\r\nthis keep"), 5, 8);
-    tb()->setSelBold(true);
-    m_pad->trigger(QStringLiteral("cu"));
-    QCOMPARE(QApplication::clipboard()->mimeData()->text(), QStringLiteral("cut\nthis"));
-    QVERIFY(!QApplication::clipboard()->mimeData()->hasHtml());
-    QCOMPARE(tb()->text(), QStringLiteral("keep  keep"));
-    QVERIFY(!m_pad->window.isSaved());
-
-    auto *data = new QMimeData;
-    data->setHtml(QStringLiteral("<b>bold</b>"));
-    data->setText(QStringLiteral("bold"));
-    QApplication::clipboard()->setMimeData(data);
-    m_pad->setText(QStringLiteral("[sel]"), 1, 3);
-    m_pad->trigger(QStringLiteral("pas"));
-    QCOMPARE(tb()->text(), QStringLiteral("[bold]"));
-    tb()->setSelStart(1);
-    tb()->setSelLength(1);
-    QCOMPARE(tb()->selBold(), std::optional<bool>(false));
-}
-
 // The pad's Copy empties the clipboard for an empty selection, where the editor's own would leave
 // it; Paste stays on its key after a context menu that hid it.
 void TestTextPadWindow::padKeysRunThePadsCommandsWhateverTheMenuShowed()
@@ -115,85 +72,6 @@ void TestTextPadWindow::padKeysRunThePadsCommandsWhateverTheMenuShowed()
     tb()->setSelStart(0);
     QTest::keyClick(tb(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(tb()->text(), QStringLiteral("cliptext"));
-}
-
-// Bullets go on or off for the whole document, after the paragraph at the start of the selection.
-void TestTextPadWindow::bulletsFollowTheCaretAndCoverTheDocument()
-{
-    // "one" 0-3, "two" 4-7, "three" 8-13; a bulleted paragraph (-1: none), the selection.
-    const struct
-    {
-        int bulleted, selStart, selLength;
-        bool bullets;
-    } cases[] = { { -1, 5, 0, true }, { 1, 2, 4, false } };
-    for (const auto &c : cases) {
-        m_pad->setText(QStringLiteral("one\r\ntwo\r\nthree"), c.bulleted * 4);
-        if (c.bulleted >= 0)
-            tb()->setSelBullet(true);
-        tb()->setSelStart(c.selStart);
-        tb()->setSelLength(c.selLength);
-        m_pad->trigger(QStringLiteral("bul"));
-        QCOMPARE(m_pad->action(QStringLiteral("bul"))->isChecked(), c.bullets);
-        QCOMPARE(tb()->selStart(), c.selStart);
-        QCOMPARE(tb()->selLength(), 0);
-        tb()->setSelStart(0);
-        tb()->setSelLength(100);
-        QCOMPARE(tb()->selBullet(), std::optional<bool>(c.bullets));
-    }
-}
-
-void TestTextPadWindow::browseFocusesTheFirstBrowserWindow_data()
-{
-    QTest::addColumn<bool>("launcherWorks");
-    QTest::addColumn<QStringList>("firstWindowAddresses");
-    QTest::newRow("default browser") << true << QStringList { QString() };
-    QTest::newRow("fallback") << false << QStringList { "http://example.org/a?b=c", QString() };
-}
-
-// In both cases the pad is minimised and the first browser window gets the focus; only the
-// fallback navigates it.
-void TestTextPadWindow::browseFocusesTheFirstBrowserWindow()
-{
-    QFETCH(bool, launcherWorks);
-    m_pad->launcher.canStart = launcherWorks;
-    QWidget browser;
-    m_pad->workspace.makeBrowser = [&browser](const QString &) {
-        browser.show();
-        return &browser;
-    };
-    QVERIFY(m_pad->showActive());
-    m_pad->setText(QStringLiteral("go http://example.org/a?b=c now"), 3, 24);
-    m_pad->trigger(QStringLiteral("brows"));
-    QCOMPARE(m_pad->launcher.addresses, QStringList { "http://example.org/a?b=c" });
-    QTEST(m_pad->workspace.firstWindowAddresses, "firstWindowAddresses");
-    QTRY_VERIFY(m_pad->window.isMinimized());
-    QTRY_VERIFY(browser.isActiveWindow());
-}
-
-// Without a word list the command says so and stays off; with one, the list is cleared on every
-// typed character and shown again after each word.
-void TestTextPadWindow::wordCompletionFollowsTheKeysOnlyWithAWordList()
-{
-    QVERIFY(m_pad->showActive());
-    m_pad->trigger(QStringLiteral("autoword"));
-    QCOMPARE(m_pad->dialogs.messages.value(0).text, QStringLiteral("No Wordlist Found!"));
-    QVERIFY(!m_pad->action(QStringLiteral("autoword"))->isChecked());
-    FakeWordList words;
-    m_pad->window.setWordListWindow(&words);
-    QTest::keyClicks(tb(), QStringLiteral("ab "));
-    QCOMPARE(words.cleared, 0);
-    m_pad->trigger(QStringLiteral("autoword"));
-    QCOMPARE(words.shown, 1);
-    QTest::keyClicks(tb(), QStringLiteral("cd"));
-    QTest::keyClick(tb(), Qt::Key_Space);
-    QTest::keyClick(tb(), Qt::Key_Return);
-    QCOMPARE(words.cleared, 4);
-    QCOMPARE(words.shown, 3);
-    m_pad->window.insertWord();
-    QCOMPARE(tb()->text(), QStringLiteral("ab cd \r\nchosen")); // the keys still reach the text
-    m_pad->trigger(QStringLiteral("autoword"));
-    QTest::keyClick(tb(), Qt::Key_Space);
-    QCOMPARE(words.cleared, 4);
 }
 
 void TestTextPadWindow::search(const QString &text)
