@@ -44,7 +44,6 @@ private:
 void TestTextPadWindow::init()
 {
     m_pad = std::make_unique<PadFixture>();
-    QApplication::clipboard()->clear();
 }
 
 void TestTextPadWindow::cleanup()
