@@ -7,9 +7,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
-#include <QVariant>
 #include <QWebEnginePage>
-#include <QWebEngineProfile>
 #include <memory>
 #include <optional>
 #include <vector>

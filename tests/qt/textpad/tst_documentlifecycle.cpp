@@ -128,8 +128,6 @@ void TestDocumentLifecycle::commandsFromEachState_data()
                                    << none_ << savePrompt << none_;
     QTest::newRow("exit/file/cancel") << file << "bye" << cancel << none_ << fileTitle << false
                                       << true << typedOnDisk << savePrompt << none_;
-    QTest::newRow("open/untitled/cancel") << untitled << "op" << cancel << notes << plainTitle
-                                          << false << true << typed << savePrompt << none_;
     QTest::newRow("open/untitled/no") << untitled << "op" << no << notes << fileTitle << true
                                       << true << "on disk" << savePrompt << none_;
     // The close box asks once; the close-all signal box asks only for "a" and unsaved changes.

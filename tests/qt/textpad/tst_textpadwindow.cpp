@@ -27,7 +27,6 @@ private slots:
     void replaceOneAndReplaceAll();
     void monitorReportsChangeAndPlainSize();
     void fontPropertiesStartFromTheSelectionAndApplyOnlyWhenAccepted();
-    void fontPropertiesOnMixedFontsStartsFromTheLastFontAndUnifiesIt();
 
 private:
     RichTextControl *tb() const { return m_pad->tb(); }
@@ -176,20 +175,6 @@ void TestTextPadWindow::fontPropertiesStartFromTheSelectionAndApplyOnlyWhenAccep
     QCOMPARE(tb()->selBold(), std::optional<bool>(false));
     QCOMPARE(tb()->selStrikeThru(), std::optional<bool>(true));
     QCOMPARE(tb()->selFontSize(), std::optional<double>(11));
-}
-
-void TestTextPadWindow::fontPropertiesOnMixedFontsStartsFromTheLastFontAndUnifiesIt()
-{
-    m_pad->setText(QStringLiteral("one two"), 0, 3);
-    m_pad->dialogs.fontAnswers.enqueue({ QFont(QStringLiteral("Serif"), 15), true });
-    m_pad->trigger(QStringLiteral("fp"));
-    tb()->setSelStart(0);
-    tb()->setSelLength(7); // "one" in Serif, "two" in the pad's font
-    QCOMPARE(tb()->selFontName(), std::optional<QString>());
-    m_pad->trigger(QStringLiteral("fp")); // cancelled
-    QCOMPARE(m_pad->dialogs.fontRequests.last().family(), QStringLiteral("Serif"));
-    QCOMPARE(tb()->selFontName(), std::optional<QString>(QStringLiteral("Serif")));
-    QCOMPARE(tb()->selFontSize(), std::optional<double>(15));
 }
 
 QTEST_MAIN(TestTextPadWindow)
