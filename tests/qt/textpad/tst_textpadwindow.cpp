@@ -14,8 +14,8 @@
 #include <QToolButton>
 #include <memory>
 
-// The pad's commands, context menu, find bar, change monitor and font dialog, as the user reaches
-// them; the rules behind them are tested on their own.
+// The pad's own keys, its find bar, change monitor and font dialog, as the user reaches them; the
+// rules behind them are tested on their own.
 class TestTextPadWindow : public QObject
 {
     Q_OBJECT
