@@ -32,55 +32,51 @@ class TestSingleInstance : public QObject
     Q_OBJECT
 
 private slots:
-    void secondStartHandsOver_data();
-    void secondStartHandsOver();
+    void secondStartHandsOver_data()
+    {
+        QTest::addColumn<bool>("stale");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QList<StartRequest>>("received");
+        using Kind = StartRequest::Kind;
+        const StartRequest address { Kind::Browse, { QStringLiteral("http://example.org") } };
+        QTest::newRow("after a crash")
+            << true << QStringList { QStringLiteral("example.org") } << 0 << QList { address };
+        QTest::newRow("unknown option")
+            << false << QStringList { QStringLiteral("--bogus") } << 2 << QList<StartRequest>();
+    }
+
+    void secondStartHandsOver()
+    {
+        QFETCH(bool, stale);
+        QFETCH(QStringList, arguments);
+        // A copy of the program in a directory of its own has a data directory, and so a socket
+        // name, of its own.
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("webviewer"));
+        QVERIFY(QFile::copy(QStringLiteral(WEBVIEWER_PROGRAM), program));
+        const QString name = SingleInstance::serverNameFor(dir.path() + u'/');
+        if (stale)
+            leaveStaleSocket(name);
+
+        SingleInstance running(name);
+        QVERIFY(running.listen());
+        QVERIFY(!SingleInstance(name).listen()); // a live program keeps its name
+        QSignalSpy messages(&running, &SingleInstance::messageReceived);
+        QProcess second;
+        second.setWorkingDirectory(dir.path());
+        QSignalSpy finished(&second, &QProcess::finished);
+        second.start(program, arguments);
+        QVERIFY(finished.wait(20000));
+        QTEST(second.exitCode(), "exitCode");
+
+        QList<StartRequest> requests;
+        for (const QList<QVariant> &message : messages)
+            requests.append(
+                decodeStartRequest(message.at(0).toByteArray()).value_or(StartRequest {}));
+        QTEST(requests, "received");
+    }
 };
-
-void TestSingleInstance::secondStartHandsOver_data()
-{
-    QTest::addColumn<bool>("stale");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QList<StartRequest>>("received");
-    using Kind = StartRequest::Kind;
-    const StartRequest address { Kind::Browse, { QStringLiteral("http://example.org") } };
-    QTest::newRow("after a crash")
-        << true << QStringList { QStringLiteral("example.org") } << 0 << QList { address };
-    QTest::newRow("unknown option")
-        << false << QStringList { QStringLiteral("--bogus") } << 2 << QList<StartRequest>();
-}
-
-void TestSingleInstance::secondStartHandsOver()
-{
-    QFETCH(bool, stale);
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QList<StartRequest>, received);
-    // A copy of the program in a directory of its own has a data directory, and so a socket name,
-    // of its own.
-    QTemporaryDir dir;
-    const QString program = dir.filePath(QStringLiteral("webviewer"));
-    QVERIFY(QFile::copy(QStringLiteral(WEBVIEWER_PROGRAM), program));
-    const QString name = SingleInstance::serverNameFor(dir.path() + u'/');
-    if (stale)
-        leaveStaleSocket(name);
-
-    SingleInstance running(name);
-    QVERIFY(running.listen());
-    QVERIFY(!SingleInstance(name).listen()); // a live program keeps its name
-    QSignalSpy messages(&running, &SingleInstance::messageReceived);
-    QProcess second;
-    second.setWorkingDirectory(dir.path());
-    QSignalSpy finished(&second, &QProcess::finished);
-    second.start(program, arguments);
-    QVERIFY(finished.wait(20000));
-    QCOMPARE(second.exitCode(), exitCode);
-
-    QList<StartRequest> requests;
-    for (const QList<QVariant> &message : messages)
-        requests.append(decodeStartRequest(message.at(0).toByteArray()).value_or(StartRequest {}));
-    QCOMPARE(requests, received);
-}
 
 QTEST_MAIN(TestSingleInstance)
 #include "tst_singleinstance.moc"

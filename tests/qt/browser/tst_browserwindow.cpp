@@ -27,9 +27,8 @@
 
 namespace {
 // Scripted dialogs that also remember the printer Page Setup was shown for.
-class PrinterDialogs : public ScriptedDialogs
+struct PrinterDialogs : ScriptedDialogs
 {
-public:
     bool pageSetup(QWidget *parent, QPrinter *printer) override
     {
         setupPrinter = printer;
@@ -43,37 +42,26 @@ class TestBrowserWindow : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void signalBoxes_data();
-    void signalBoxes();
-    void newWindowOfABlockedPopupIsHiddenToo();
-    void windowListShowsTheWorkspacesWindows();
-    void tabReachesEveryButton();
-    void exitHidesOnlyThisWindow();
-    void clearAllHistoryEmptiesTheList();
-    void keysFromThePage();
-    void searchOnlyOnReturnOrTheButton();
-    void historyPopsUpAtTheMouse();
-    void pageQuestionsAreAnsweredThroughTheDialogs();
-    void commandsReachTheControl_data();
-    void commandsReachTheControl();
-    void saveWritesTheMarkupOrSaysWhyNot();
-    void printSetupAndPrintUseOnePrinterOneJobAtATime();
-    void internetPropertiesChangeTheEngineOnOk_data();
-    void internetPropertiesChangeTheEngineOnOk();
-    void findBarSearchesStepsBackWithoutWrapAndCloses();
-
-private:
-    BrowserWindow *makeWindow();
+    BrowserWindow *makeWindow()
+    {
+        m_web = new FakeWebControl;
+        m_windows.append(new BrowserWindow(m_web, m_dialogs, m_workspace, m_dir->path() + u'/'));
+        m_windows.last()->setAttribute(Qt::WA_DeleteOnClose, false);
+        return m_windows.last();
+    }
     QWidget *child(const char *name) { return m_window->findChild<QWidget *>(QLatin1String(name)); }
     QComboBox *addressBox() { return m_window->findChild<QComboBox *>(QStringLiteral("text2")); }
     void trigger(const char *entry)
     {
         m_window->findChild<QAction *>(QLatin1String(entry))->trigger();
     }
-    void focusPage();
+    void focusPage()
+    {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        m_web->widget()->setFocus();
+        m_web->calls.clear();
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     PrinterDialogs m_dialogs;
@@ -81,312 +69,288 @@ private:
     FakeWebControl *m_web = nullptr;
     BrowserWindow *m_window = nullptr;
     QList<BrowserWindow *> m_windows;
-};
 
-BrowserWindow *TestBrowserWindow::makeWindow()
-{
-    m_web = new FakeWebControl;
-    m_windows.append(new BrowserWindow(m_web, m_dialogs, m_workspace, m_dir->path() + u'/'));
-    m_windows.last()->setAttribute(Qt::WA_DeleteOnClose, false);
-    return m_windows.last();
-}
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_dialogs = PrinterDialogs();
+        m_workspace = FakeWorkspace();
+        m_window = makeWindow();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
 
-void TestBrowserWindow::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_dialogs = PrinterDialogs();
-    m_workspace = FakeWorkspace();
-    m_window = makeWindow();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-}
+    void cleanup()
+    {
+        qDeleteAll(m_windows);
+        m_windows.clear();
+    }
 
-void TestBrowserWindow::cleanup()
-{
-    qDeleteAll(m_windows);
-    m_windows.clear();
-}
+    // Pages talk to their window through two hidden boxes: "a" in Text3 hides and mutes a blocked
+    // pop-up, "cl" in Text1 hides the window and stops it. Other words change nothing.
+    void signalBoxes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("hidden");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("pop-up a") << "Text3" << true << "a";
+        QTest::newRow("close cl") << "Text1" << true << "cl";
+        QTest::newRow("close CL") << "Text1" << false << "CL";
+    }
 
-void TestBrowserWindow::focusPage()
-{
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    m_web->widget()->setFocus();
-    m_web->calls.clear();
-}
+    void signalBoxes()
+    {
+        QFETCH(QString, box);
+        QFETCH(bool, hidden);
+        QFETCH(QString, word);
+        auto *edit = m_window->findChild<QLineEdit *>(box);
+        edit->setText(word);
+        QCOMPARE(!m_window->isVisible(), hidden);
+        QCOMPARE(
+            box == u"Text3" ? m_web->audioMuted : m_web->calls.contains(QStringLiteral("stop")),
+            hidden);
+        QCOMPARE(edit->text(), hidden ? QString() : word);
+        QVERIFY(!m_web->calls.contains(QStringLiteral("discard"))); // a hidden page keeps running
+    }
 
-// Pages talk to their window through two hidden boxes: "a" in Text3 hides and mutes a blocked
-// pop-up, "cl" in Text1 hides the window and stops it. Other words change nothing.
-void TestBrowserWindow::signalBoxes_data()
-{
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<bool>("hidden");
-    QTest::addColumn<QString>("word");
-    QTest::newRow("pop-up a") << "Text3" << true << "a";
-    QTest::newRow("close cl") << "Text1" << true << "cl";
-    QTest::newRow("close CL") << "Text1" << false << "CL";
-}
+    // A hidden pop-up's own pop-ups are hidden too, or blocking would be only one window deep.
+    void newWindowOfABlockedPopupIsHiddenToo()
+    {
+        FakeWebControl newControl;
+        m_workspace.pageWindowControl = &newControl;
+        m_window->blockAsPopup();
+        WebControl::NewWindowRequest request;
+        emit m_web->newWindowRequested(request);
+        QCOMPARE(request.target, &newControl);
+        using Request = QPair<QWidget *, Workspace::PageWindowPlace>;
+        QCOMPARE(m_workspace.pageWindows,
+            QList<Request> { Request(m_window, Workspace::PageWindowPlace::Hidden) });
+    }
 
-void TestBrowserWindow::signalBoxes()
-{
-    QFETCH(QString, box);
-    QFETCH(bool, hidden);
-    QFETCH(QString, word);
-    auto *edit = m_window->findChild<QLineEdit *>(box);
-    edit->setText(word);
-    QCOMPARE(!m_window->isVisible(), hidden);
-    QCOMPARE(box == u"Text3" ? m_web->audioMuted : m_web->calls.contains(QStringLiteral("stop")),
-        hidden);
-    QCOMPARE(edit->text(), hidden ? QString() : word);
-    QVERIFY(!m_web->calls.contains(QStringLiteral("discard"))); // a hidden page keeps running
-}
+    void windowListShowsTheWorkspacesWindows()
+    {
+        m_workspace.windows = { { m_window, QStringLiteral("AT&T"), false },
+            { makeWindow(), QStringLiteral("Second"), true } };
+        QMenu *sel = m_window->menus().sel;
+        emit sel->aboutToShow();
+        // Numbered for the keyboard; the title's own "&" stays text.
+        QCOMPARE(sel->actions().size(), 2);
+        QCOMPARE(sel->actions().at(0)->text(), QStringLiteral("&1 AT&&T"));
+        QVERIFY(!sel->actions().at(0)->isChecked() && sel->actions().at(1)->isChecked());
+        sel->actions().at(0)->trigger();
+        QCOMPARE(m_workspace.activated, QList<QWidget *> { m_window });
+    }
 
-// A hidden pop-up's own pop-ups are hidden too, or blocking would be only one window deep.
-void TestBrowserWindow::newWindowOfABlockedPopupIsHiddenToo()
-{
-    FakeWebControl newControl;
-    m_workspace.pageWindowControl = &newControl;
-    m_window->blockAsPopup();
-    WebControl::NewWindowRequest request;
-    emit m_web->newWindowRequested(request);
-    QCOMPARE(request.target, &newControl);
-    using Request = QPair<QWidget *, Workspace::PageWindowPlace>;
-    QCOMPARE(m_workspace.pageWindows,
-        QList<Request> { Request(m_window, Workspace::PageWindowPlace::Hidden) });
-}
-
-void TestBrowserWindow::windowListShowsTheWorkspacesWindows()
-{
-    m_workspace.windows = { { m_window, QStringLiteral("AT&T"), false },
-        { makeWindow(), QStringLiteral("Second"), true } };
-    QMenu *sel = m_window->menus().sel;
-    emit sel->aboutToShow();
-    // Numbered for the keyboard; the title's own "&" stays text.
-    QCOMPARE(sel->actions().size(), 2);
-    QCOMPARE(sel->actions().at(0)->text(), QStringLiteral("&1 AT&&T"));
-    QVERIFY(!sel->actions().at(0)->isChecked() && sel->actions().at(1)->isChecked());
-    sel->actions().at(0)->trigger();
-    QCOMPARE(m_workspace.activated, QList<QWidget *> { m_window });
-}
-
-// Most toolbar buttons have no menu entry, so Tab is a keyboard user's only way to them.
-void TestBrowserWindow::tabReachesEveryButton()
-{
-    QWidgetList expected { child("Command1"), child("searchbar") };
-    for (QToolBar *bar : m_window->findChildren<QToolBar *>()) {
-        for (QAction *action : bar->actions()) {
-            QWidget *button = bar->widgetForAction(action);
-            if (!action->isSeparator() && action->isEnabled() && button)
-                expected.append(button);
+    // Most toolbar buttons have no menu entry, so Tab is a keyboard user's only way to them.
+    void tabReachesEveryButton()
+    {
+        QWidgetList expected { child("Command1"), child("searchbar") };
+        for (QToolBar *bar : m_window->findChildren<QToolBar *>()) {
+            for (QAction *action : bar->actions()) {
+                QWidget *button = bar->widgetForAction(action);
+                if (!action->isSeparator() && action->isEnabled() && button)
+                    expected.append(button);
+            }
         }
+        QVERIFY(expected.size() >= 12);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        child("text2")->setFocus(Qt::TabFocusReason);
+        QSet<QWidget *> reached;
+        for (int i = 0; i < 40; ++i) {
+            reached.insert(QApplication::focusWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        for (QWidget *widget : expected)
+            QVERIFY2(reached.contains(widget), qPrintable(widget->property("text").toString()));
     }
-    QVERIFY(expected.size() >= 12);
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    child("text2")->setFocus(Qt::TabFocusReason);
-    QSet<QWidget *> reached;
-    for (int i = 0; i < 40; ++i) {
-        reached.insert(QApplication::focusWidget());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+
+    void clearAllHistoryEmptiesTheList()
+    {
+        addressBox()->lineEdit()->setText(QStringLiteral("http://127.0.0.1/a"));
+        QMetaObject::invokeMethod(child("Command1"), "click");
+        const QString file = m_dir->filePath(QStringLiteral("history.txt"));
+        QVERIFY(QFile::exists(file));
+        addressBox()->lineEdit()->setText(QStringLiteral("kept"));
+        trigger("clearhist");
+        QCOMPARE(addressBox()->count(), 0);
+        QVERIFY(!QFile::exists(file));
+        QCOMPARE(addressBox()->currentText(), QStringLiteral("kept"));
     }
-    for (QWidget *widget : expected)
-        QVERIFY2(reached.contains(widget), qPrintable(widget->property("text").toString()));
-}
 
-void TestBrowserWindow::exitHidesOnlyThisWindow()
-{
-    FakeWebControl *web = m_web;
-    makeWindow()->show();
-    trigger("exiter");
-    QVERIFY(!m_window->isVisible() && m_windows.last()->isVisible());
-    QVERIFY(web->calls.contains(QStringLiteral("discard"))); // its page is let go
-}
-
-void TestBrowserWindow::clearAllHistoryEmptiesTheList()
-{
-    addressBox()->lineEdit()->setText(QStringLiteral("http://127.0.0.1/a"));
-    QMetaObject::invokeMethod(child("Command1"), "click");
-    const QString file = m_dir->filePath(QStringLiteral("history.txt"));
-    QVERIFY(QFile::exists(file));
-    addressBox()->lineEdit()->setText(QStringLiteral("kept"));
-    trigger("clearhist");
-    QCOMPARE(addressBox()->count(), 0);
-    QVERIFY(!QFile::exists(file));
-    QCOMPARE(addressBox()->currentText(), QStringLiteral("kept"));
-}
-
-// The window's keys work while the page has the focus; Esc belongs to the page alone.
-void TestBrowserWindow::keysFromThePage()
-{
-    addressBox()->setEditText(QStringLiteral("http://example.org/"));
-    focusPage();
-    QTest::keySequence(m_web->widget(), QKeySequence(QStringLiteral("F5, Esc, Ctrl+L")));
-    QCOMPARE(m_web->calls, (QStringList { "refresh", "stop" }));
-    QVERIFY(addressBox()->hasFocus());
-    QCOMPARE(addressBox()->lineEdit()->selectedText(), QStringLiteral("http://example.org/"));
-    QTest::keyClick(addressBox(), Qt::Key_Escape);
-    QCOMPARE(m_web->calls.size(), 2);
-}
-
-// Typing alone never searches; an empty phrase gets a message instead of a search.
-void TestBrowserWindow::searchOnlyOnReturnOrTheButton()
-{
-    auto *box = m_window->findChild<SearchBox *>();
-    auto *tools = m_window->findChild<ToolsToolbar *>();
-    m_web->navigations.clear(); // the start page
-    QTest::keyClicks(box, QStringLiteral("red fox"));
-    QVERIFY(m_web->navigations.isEmpty());
-    QTest::keyClick(box, Qt::Key_Return);
-    box->setText(QStringLiteral("C#"));
-    QTest::mouseClick(
-        tools->widgetForAction(tools->entry(ToolsToolbar::SearchEngine)), Qt::LeftButton);
-    QCOMPARE(m_web->navigations, (QStringList { searchAddress("red fox"), searchAddress("C#") }));
-    QCOMPARE(box->text(), QStringLiteral("C#"));
-    box->clear();
-    QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(m_web->navigations.size(), 2);
-    QCOMPARE(m_dialogs.messages.size(), 1);
-}
-
-void TestBrowserWindow::historyPopsUpAtTheMouse()
-{
-    QCursor::setPos(m_window->mapToGlobal(QPoint(40, 60)));
-    const QPoint mouse = QCursor::pos();
-    m_window->findChild<ToolsToolbar *>()->entry(ToolsToolbar::History)->trigger();
-    QTRY_VERIFY(m_window->menus().h->isVisible());
-    QCOMPARE(m_window->menus().h->pos(), mouse);
-    m_window->menus().h->hide();
-}
-
-void TestBrowserWindow::pageQuestionsAreAnsweredThroughTheDialogs()
-{
-    m_dialogs.signInAnswers.enqueue(Dialogs::Credentials { QStringLiteral("ann"), "secret" });
-    WebControl::SignInRequest signIn { QStringLiteral("example.org"), QStringLiteral("Staff") };
-    emit m_web->signInRequested(signIn);
-    QCOMPARE(m_dialogs.signInRequests, QStringList { QStringLiteral("example.org Staff") });
-    QVERIFY(signIn.accepted && signIn.password == "secret");
-    m_dialogs.answers.enqueue(Dialogs::Answer::Yes);
-    WebControl::Question question { QStringLiteral("Allow example.org to use your camera?") };
-    emit m_web->questionAsked(question);
-    // No is the safe answer, so it is the one Enter gives.
-    QVERIFY(question.yes && m_dialogs.messages.last().buttons == Dialogs::Buttons::YesNoDefaultNo);
-    m_dialogs.pageDialogAnswers.enqueue({ true, QStringLiteral("Ann"), true });
-    WebControl::PageDialogRequest prompt { WebControl::PageDialogKind::Prompt,
-        QStringLiteral("Name?"), QString(), true };
-    emit m_web->pageDialogRequested(prompt);
-    QCOMPARE(m_dialogs.pageDialogs, QStringList { QStringLiteral("Name? [silence offered]") });
-    QVERIFY(prompt.accepted && prompt.silence && prompt.value == "Ann");
-}
-
-// Each entry twice: the second open or save is cancelled, a switch goes back off.
-void TestBrowserWindow::commandsReachTheControl_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<QString>("url");
-    QTest::newRow("open") << "opener" << QStringList { "navigate /tmp/a.html" } << "";
-    QTest::newRow("save with images") << "savi" << QStringList { "savePage /tmp/a.html" } << "p";
-    QTest::newRow("save with images of no page") << "savi" << QStringList {} << "";
-    QTest::newRow("edit mode") << "editm" << QStringList { "designMode on", "designMode off" }
-                               << "";
-    QTest::newRow("offline") << "wkoff" << QStringList { "offline", "online" } << "";
-}
-
-void TestBrowserWindow::commandsReachTheControl()
-{
-    QFETCH(QString, entry);
-    QFETCH(QString, url);
-    m_web->url = url;
-    m_dialogs.openAnswers.enqueue(QStringLiteral("/tmp/a.html"));
-    m_dialogs.saveAnswers.enqueue(QStringLiteral("/tmp/a.html"));
-    m_web->calls.clear();
-    auto *action = m_window->findChild<QAction *>(entry);
-    for (int i = 0; i < 2; ++i) {
-        action->trigger();
-        emit m_web->documentComplete(QUrl()); // navigation leaves the check marks alone
-        QCOMPARE(action->isChecked(), action->isCheckable() && i == 0);
+    // The window's keys work while the page has the focus; Esc belongs to the page alone.
+    void keysFromThePage()
+    {
+        addressBox()->setEditText(QStringLiteral("http://example.org/"));
+        focusPage();
+        QTest::keySequence(m_web->widget(), QKeySequence(QStringLiteral("F5, Esc, Ctrl+L")));
+        QCOMPARE(m_web->calls, (QStringList { "refresh", "stop" }));
+        QVERIFY(addressBox()->hasFocus());
+        QCOMPARE(addressBox()->lineEdit()->selectedText(), QStringLiteral("http://example.org/"));
+        QTest::keyClick(addressBox(), Qt::Key_Escape);
+        QCOMPARE(m_web->calls.size(), 2);
     }
-    QTEST(m_web->calls, "calls");
-}
 
-void TestBrowserWindow::saveWritesTheMarkupOrSaysWhyNot()
-{
-    const QString unwritable = m_dir->filePath(QStringLiteral("no such folder/page.htm"));
-    QFile saved(m_dir->filePath(QStringLiteral("saved.htm")));
-    m_dialogs.saveAnswers << unwritable << saved.fileName();
-    m_web->markup = QStringLiteral("<body>\n</body>");
-    trigger("sav");
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    QVERIFY2(m_dialogs.messages.first().text.contains(unwritable), qPrintable(unwritable));
-    trigger("sav");
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), QByteArray("<body>\n</body>\r\n"));
-    QCOMPARE(m_dialogs.messages.size(), 1);
-}
+    // Typing alone never searches; an empty phrase gets a message instead of a search.
+    void searchOnlyOnReturnOrTheButton()
+    {
+        auto *box = m_window->findChild<SearchBox *>();
+        auto *tools = m_window->findChild<ToolsToolbar *>();
+        m_web->navigations.clear(); // the start page
+        QTest::keyClicks(box, QStringLiteral("red fox"));
+        QVERIFY(m_web->navigations.isEmpty());
+        QTest::keyClick(box, Qt::Key_Return);
+        box->setText(QStringLiteral("C#"));
+        QTest::mouseClick(
+            tools->widgetForAction(tools->entry(ToolsToolbar::SearchEngine)), Qt::LeftButton);
+        QCOMPARE(
+            m_web->navigations, (QStringList { searchAddress("red fox"), searchAddress("C#") }));
+        QCOMPARE(box->text(), QStringLiteral("C#"));
+        box->clear();
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(m_web->navigations.size(), 2);
+        QCOMPARE(m_dialogs.messages.size(), 1);
+    }
 
-// The engine holds the printer until the job ends: neither dialog may change it before.
-void TestBrowserWindow::printSetupAndPrintUseOnePrinterOneJobAtATime()
-{
-    for (const char *entry : { "printerset", "printer", "printer", "printerset" })
-        trigger(entry);
-    QCOMPARE(m_web->printedOn, m_dialogs.setupPrinter);
-    QCOMPARE(m_dialogs.printRequests + m_dialogs.pageSetupRequests, 2);
-    emit m_web->printFinished(false);
-    trigger("printer");
-    QCOMPARE(m_web->calls.count(QStringLiteral("print")), 2);
-}
+    void historyPopsUpAtTheMouse()
+    {
+        QCursor::setPos(m_window->mapToGlobal(QPoint(40, 60)));
+        const QPoint mouse = QCursor::pos();
+        m_window->findChild<ToolsToolbar *>()->entry(ToolsToolbar::History)->trigger();
+        QTRY_VERIFY(m_window->menus().h->isVisible());
+        QCOMPARE(m_window->menus().h->pos(), mouse);
+        m_window->menus().h->hide();
+    }
 
-void TestBrowserWindow::internetPropertiesChangeTheEngineOnOk_data()
-{
-    QTest::addColumn<QDialogButtonBox::StandardButton>("button");
-    QTest::newRow("OK") << QDialogButtonBox::Ok;
-    QTest::newRow("Cancel") << QDialogButtonBox::Cancel;
-}
+    void pageQuestionsAreAnsweredThroughTheDialogs()
+    {
+        m_dialogs.signInAnswers.enqueue(Dialogs::Credentials { QStringLiteral("ann"), "secret" });
+        WebControl::SignInRequest signIn { QStringLiteral("example.org"), QStringLiteral("Staff") };
+        emit m_web->signInRequested(signIn);
+        QCOMPARE(m_dialogs.signInRequests, QStringList { QStringLiteral("example.org Staff") });
+        QVERIFY(signIn.accepted && signIn.password == "secret");
+        m_dialogs.answers.enqueue(Dialogs::Answer::Yes);
+        WebControl::Question question { QStringLiteral("Allow example.org to use your camera?") };
+        emit m_web->questionAsked(question);
+        // No is the safe answer, so it is the one Enter gives.
+        QVERIFY(
+            question.yes && m_dialogs.messages.last().buttons == Dialogs::Buttons::YesNoDefaultNo);
+        m_dialogs.pageDialogAnswers.enqueue({ true, QStringLiteral("Ann"), true });
+        WebControl::PageDialogRequest prompt { WebControl::PageDialogKind::Prompt,
+            QStringLiteral("Name?"), QString(), true };
+        emit m_web->pageDialogRequested(prompt);
+        QCOMPARE(m_dialogs.pageDialogs, QStringList { QStringLiteral("Name? [silence offered]") });
+        QVERIFY(prompt.accepted && prompt.silence && prompt.value == "Ann");
+    }
 
-// Home page and switches change on OK only; the clearing buttons act at once.
-void TestBrowserWindow::internetPropertiesChangeTheEngineOnOk()
-{
-    QFETCH(QDialogButtonBox::StandardButton, button);
-    m_web->url = QStringLiteral("http://127.0.0.1/start");
-    trigger("intpro");
-    auto *dialog = m_window->findChild<QDialog *>(QStringLiteral("internetProperties"));
-    QVERIFY(dialog && dialog->isVisible());
-    dialog->findChild<QPushButton *>(QStringLiteral("useCurrent"))->click();
-    dialog->findChild<QCheckBox *>(QStringLiteral("javaScript"))->setChecked(false);
-    dialog->findChild<QPushButton *>(QStringLiteral("clearCookies"))->click();
-    QVERIFY(m_web->settings.cookieClears == 1 && m_web->settings.cacheClears == 0);
-    dialog->findChild<QDialogButtonBox *>()->button(button)->click();
-    const bool ok = button == QDialogButtonBox::Ok;
-    QCOMPARE(m_web->settings.home.toString(), ok ? m_web->url : QStringLiteral("about:blank"));
-    QCOMPARE(m_web->settings.javaScript, !ok);
-}
+    // Each entry twice: the second open or save is cancelled, a switch goes back off.
+    void commandsReachTheControl_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("open") << "opener" << QStringList { "navigate /tmp/a.html" } << "";
+        QTest::newRow("save with images")
+            << "savi" << QStringList { "savePage /tmp/a.html" } << "p";
+        QTest::newRow("save with images of no page") << "savi" << QStringList {} << "";
+        QTest::newRow("edit mode")
+            << "editm" << QStringList { "designMode on", "designMode off" } << "";
+        QTest::newRow("offline") << "wkoff" << QStringList { "offline", "online" } << "";
+    }
 
-void TestBrowserWindow::findBarSearchesStepsBackWithoutWrapAndCloses()
-{
-    focusPage();
-    QTest::keyClick(m_web->widget(), Qt::Key_F, Qt::ControlModifier);
-    auto *bar = m_window->findChild<FindBar *>();
-    QLineEdit *text = bar->findChild<QLineEdit *>();
-    auto *status = bar->findChild<QLabel *>(QStringLiteral("findStatus"));
-    QTest::keyClicks(text, QStringLiteral("ab"));
-    emit m_web->findFinished(3, 1);
-    QCOMPARE(status->text(), QStringLiteral("1 of 3"));
-    QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
-    bar->findChild<QCheckBox *>(QStringLiteral("findMatchCase"))->click();
-    bar->findChild<QCheckBox *>(QStringLiteral("findWrap"))->setChecked(false);
-    emit m_web->findFinished(3, 3);
-    QTest::keyClick(text, Qt::Key_Return);
-    emit m_web->findFinished(3, 1); // the engine went round to the first match
-    QCOMPARE(status->text(), QStringLiteral("Reached the end of the page"));
-    QTest::keyClick(text, Qt::Key_Escape);
-    QCOMPARE(m_web->calls,
-        (QStringList { "find a forward nocase", "find ab forward nocase", "find ab backward nocase",
-            "find ab forward case", "find ab forward case", "find ab backward case",
-            "find  forward nocase" }));
-    QVERIFY(bar->isHidden() && m_web->widget()->hasFocus());
-    emit m_web->findFinished(0, 0); // a late result of the closed search shows nothing
-    QVERIFY(status->text().isEmpty());
-}
+    void commandsReachTheControl()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, url);
+        m_web->url = url;
+        m_dialogs.openAnswers.enqueue(QStringLiteral("/tmp/a.html"));
+        m_dialogs.saveAnswers.enqueue(QStringLiteral("/tmp/a.html"));
+        m_web->calls.clear();
+        for (int i = 0; i < 2; ++i)
+            trigger(qPrintable(entry));
+        QTEST(m_web->calls, "calls");
+    }
+
+    void saveWritesTheMarkupOrSaysWhyNot()
+    {
+        const QString unwritable = m_dir->filePath(QStringLiteral("no such folder/page.htm"));
+        QFile saved(m_dir->filePath(QStringLiteral("saved.htm")));
+        m_dialogs.saveAnswers << unwritable << saved.fileName();
+        m_web->markup = QStringLiteral("<body>\n</body>");
+        trigger("sav");
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        QVERIFY2(m_dialogs.messages.first().text.contains(unwritable), qPrintable(unwritable));
+        trigger("sav");
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("<body>\n</body>\r\n"));
+        QCOMPARE(m_dialogs.messages.size(), 1);
+    }
+
+    // The engine holds the printer until the job ends: neither dialog may change it before.
+    void printSetupAndPrintUseOnePrinterOneJobAtATime()
+    {
+        for (const char *entry : { "printerset", "printer", "printer", "printerset" })
+            trigger(entry);
+        QCOMPARE(m_web->printedOn, m_dialogs.setupPrinter);
+        QCOMPARE(m_dialogs.printRequests + m_dialogs.pageSetupRequests, 2);
+        emit m_web->printFinished(false);
+        trigger("printer");
+        QCOMPARE(m_web->calls.count(QStringLiteral("print")), 2);
+    }
+
+    void internetPropertiesChangeTheEngineOnOk_data()
+    {
+        QTest::addColumn<QDialogButtonBox::StandardButton>("button");
+        QTest::newRow("OK") << QDialogButtonBox::Ok;
+        QTest::newRow("Cancel") << QDialogButtonBox::Cancel;
+    }
+
+    // Home page and switches change on OK only; the clearing buttons act at once.
+    void internetPropertiesChangeTheEngineOnOk()
+    {
+        QFETCH(QDialogButtonBox::StandardButton, button);
+        m_web->url = QStringLiteral("http://127.0.0.1/start");
+        trigger("intpro");
+        auto *dialog = m_window->findChild<QDialog *>(QStringLiteral("internetProperties"));
+        QVERIFY(dialog && dialog->isVisible());
+        dialog->findChild<QPushButton *>(QStringLiteral("useCurrent"))->click();
+        dialog->findChild<QCheckBox *>(QStringLiteral("javaScript"))->setChecked(false);
+        dialog->findChild<QPushButton *>(QStringLiteral("clearCookies"))->click();
+        QVERIFY(m_web->settings.cookieClears == 1 && m_web->settings.cacheClears == 0);
+        dialog->findChild<QDialogButtonBox *>()->button(button)->click();
+        const bool ok = button == QDialogButtonBox::Ok;
+        QCOMPARE(m_web->settings.home.toString(), ok ? m_web->url : QStringLiteral("about:blank"));
+        QCOMPARE(m_web->settings.javaScript, !ok);
+    }
+
+    void findBarSearchesStepsBackWithoutWrapAndCloses()
+    {
+        focusPage();
+        QTest::keyClick(m_web->widget(), Qt::Key_F, Qt::ControlModifier);
+        auto *bar = m_window->findChild<FindBar *>();
+        QLineEdit *text = bar->findChild<QLineEdit *>();
+        auto *status = bar->findChild<QLabel *>(QStringLiteral("findStatus"));
+        QTest::keyClicks(text, QStringLiteral("ab"));
+        emit m_web->findFinished(3, 1);
+        QCOMPARE(status->text(), QStringLiteral("1 of 3"));
+        QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
+        bar->findChild<QCheckBox *>(QStringLiteral("findMatchCase"))->click();
+        bar->findChild<QCheckBox *>(QStringLiteral("findWrap"))->setChecked(false);
+        emit m_web->findFinished(3, 3);
+        QTest::keyClick(text, Qt::Key_Return);
+        emit m_web->findFinished(3, 1); // the engine went round to the first match
+        QCOMPARE(status->text(), QStringLiteral("Reached the end of the page"));
+        QTest::keyClick(text, Qt::Key_Escape);
+        QCOMPARE(m_web->calls,
+            (QStringList { "find a forward nocase", "find ab forward nocase",
+                "find ab backward nocase", "find ab forward case", "find ab forward case",
+                "find ab backward case", "find  forward nocase" }));
+        QVERIFY(bar->isHidden() && m_web->widget()->hasFocus());
+        emit m_web->findFinished(0, 0); // a late result of the closed search shows nothing
+        QVERIFY(status->text().isEmpty());
+    }
+};
 
 QTEST_MAIN(TestBrowserWindow)
 #include "tst_browserwindow.moc"

@@ -47,139 +47,133 @@ class TestDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup();
-    void message_data();
-    void message();
-    void fileDialogsRememberTheFolderAndAddTheFiltersExtension();
-    void pageDialogBlocksOnlyItsWindow_data();
-    void pageDialogBlocksOnlyItsWindow();
-    void signInShowsTheSitesRealmAsText();
-};
+    void cleanup()
+    {
+        // The box lives only as long as the call; nothing may be left on screen.
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
 
-void TestDialogs::cleanup()
-{
-    // The box lives only as long as the call; nothing may be left on screen.
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-}
+    // Esc and the close box answer No where there is no Cancel, else Cancel.
+    void message_data()
+    {
+        QTest::addColumn<Dialogs::Buttons>("buttons");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<Dialogs::Answer>("answer");
+        using B = Dialogs::Buttons;
+        using A = Dialogs::Answer;
+        QTest::newRow("yes/no, Esc") << B::YesNo << Action::Escape << A::No;
+        QTest::newRow("yes/no, close box") << B::YesNo << Action::CloseBox << A::No;
+        QTest::newRow("yes/no/cancel, Yes") << B::YesNoCancel << Action::Click << A::Yes;
+        QTest::newRow("yes/no/cancel, Esc") << B::YesNoCancel << Action::Escape << A::Cancel;
+        QTest::newRow("yes/no/cancel, close box")
+            << B::YesNoCancel << Action::CloseBox << A::Cancel;
+    }
 
-// Esc and the close box answer No where there is no Cancel, else Cancel.
-void TestDialogs::message_data()
-{
-    QTest::addColumn<Dialogs::Buttons>("buttons");
-    QTest::addColumn<Action>("action");
-    QTest::addColumn<Dialogs::Answer>("answer");
-    using B = Dialogs::Buttons;
-    using A = Dialogs::Answer;
-    QTest::newRow("yes/no, Esc") << B::YesNo << Action::Escape << A::No;
-    QTest::newRow("yes/no, close box") << B::YesNo << Action::CloseBox << A::No;
-    QTest::newRow("yes/no/cancel, Yes") << B::YesNoCancel << Action::Click << A::Yes;
-    QTest::newRow("yes/no/cancel, Esc") << B::YesNoCancel << Action::Escape << A::Cancel;
-    QTest::newRow("yes/no/cancel, close box") << B::YesNoCancel << Action::CloseBox << A::Cancel;
-}
-
-void TestDialogs::message()
-{
-    QFETCH(Dialogs::Buttons, buttons);
-    QFETCH(Action, action);
-    const QString text = QStringLiteral("Do you want to save changes made to your file?");
-    QWidget window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    std::optional<QMessageBox::StandardButtons> shown;
-    answerNextModal<QMessageBox>([&](QMessageBox *box) {
-        if (box->text() == text && box->parentWidget() == &window)
-            shown = box->standardButtons();
-        if (action == Action::Click)
-            QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
-        else if (action == Action::Escape)
-            QTest::keyClick(box, Qt::Key_Escape);
-        else
-            box->close();
-    });
-    const Dialogs::Answer given
-        = QtDialogs().message(&window, text, QString(), buttons, Dialogs::Icon::Question);
-    QVERIFY2(shown, "no modal message box with the text was shown");
-    QCOMPARE(shown->testFlag(QMessageBox::Cancel), buttons == Dialogs::Buttons::YesNoCancel);
-    QTEST(given, "answer");
-}
-
-// Open in a folder, then Save As without one: it starts in that folder with the proposed name,
-// and a name typed without an extension gets that of the proposed name's filter.
-void TestDialogs::fileDialogsRememberTheFolderAndAddTheFiltersExtension()
-{
-    QTemporaryDir dir;
-    QFile existing(dir.filePath(QStringLiteral("a.txt")));
-    QVERIFY(existing.open(QIODevice::WriteOnly));
-    const QString filter = QStringLiteral("Text Files (*.txt);;Rich Text Format (*.rtf);;All (*)");
-    QStringList proposals;
-    const auto answerWith = [&proposals](const QString &name) {
-        answerNextModal<QFileDialog>([&proposals, name](QFileDialog *dialog) {
-            proposals << dialog->selectedFiles().value(0);
-            dialog->selectFile(name);
-            QMetaObject::invokeMethod(dialog, "accept");
+    void message()
+    {
+        QFETCH(Dialogs::Buttons, buttons);
+        QFETCH(Action, action);
+        const QString text = QStringLiteral("Do you want to save changes made to your file?");
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        std::optional<QMessageBox::StandardButtons> shown;
+        answerNextModal<QMessageBox>([&](QMessageBox *box) {
+            if (box->text() == text && box->parentWidget() == &window)
+                shown = box->standardButtons();
+            if (action == Action::Click)
+                QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+            else if (action == Action::Escape)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->close();
         });
-    };
-    QtDialogs dialogs;
-    answerWith(QStringLiteral("a.txt"));
-    QCOMPARE(dialogs.openFile(nullptr, filter, dir.path()), std::optional(existing.fileName()));
-    answerWith(QStringLiteral("letter"));
-    QCOMPARE(dialogs.saveFile(nullptr, filter, QStringLiteral("Untitled.rtf")),
-        std::optional(dir.filePath(QStringLiteral("letter.rtf"))));
-    QCOMPARE(proposals.value(1), dir.filePath(QStringLiteral("Untitled.rtf")));
-}
+        const Dialogs::Answer given
+            = QtDialogs().message(&window, text, QString(), buttons, Dialogs::Icon::Question);
+        QVERIFY2(shown, "no modal message box with the text was shown");
+        QCOMPARE(shown->testFlag(QMessageBox::Cancel), buttons == Dialogs::Buttons::YesNoCancel);
+        QTEST(given, "answer");
+    }
 
-void TestDialogs::pageDialogBlocksOnlyItsWindow_data()
-{
-    QTest::addColumn<bool>("closeWindow");
-    QTest::newRow("answered") << false;
-    QTest::newRow("its window goes away") << true;
-}
+    // Open in a folder, then Save As without one: it starts in that folder with the proposed name,
+    // and a name typed without an extension gets that of the proposed name's filter.
+    void fileDialogsRememberTheFolderAndAddTheFiltersExtension()
+    {
+        QTemporaryDir dir;
+        QFile existing(dir.filePath(QStringLiteral("a.txt")));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        const QString filter
+            = QStringLiteral("Text Files (*.txt);;Rich Text Format (*.rtf);;All (*)");
+        QStringList proposals;
+        const auto answerWith = [&proposals](const QString &name) {
+            answerNextModal<QFileDialog>([&proposals, name](QFileDialog *dialog) {
+                proposals << dialog->selectedFiles().value(0);
+                dialog->selectFile(name);
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+        };
+        QtDialogs dialogs;
+        answerWith(QStringLiteral("a.txt"));
+        QCOMPARE(dialogs.openFile(nullptr, filter, dir.path()), std::optional(existing.fileName()));
+        answerWith(QStringLiteral("letter"));
+        QCOMPARE(dialogs.saveFile(nullptr, filter, QStringLiteral("Untitled.rtf")),
+            std::optional(dir.filePath(QStringLiteral("letter.rtf"))));
+        QCOMPARE(proposals.value(1), dir.filePath(QStringLiteral("Untitled.rtf")));
+    }
 
-void TestDialogs::pageDialogBlocksOnlyItsWindow()
-{
-    QFETCH(bool, closeWindow);
-    // A frame holding two browser windows.
-    QWidget frame;
-    QPointer<QWidget> page = new QWidget(&frame);
-    auto *other = new QWidget(&frame);
-    frame.show();
-    bool blockedOnlyItsWindow = false;
-    QTimer::singleShot(0, &frame, [&] {
-        auto *dialog = frame.findChild<QDialog *>();
-        if (!dialog)
-            return;
-        blockedOnlyItsWindow = dialog->isVisible() && !dialog->isModal() && !page->isEnabled()
-            && other->isEnabled() && frame.isEnabled();
-        if (closeWindow) {
-            delete page;
-            return;
-        }
-        dialog->findChild<QLineEdit *>()->setText(QStringLiteral("typed"));
-        dialog->findChild<QCheckBox *>()->setChecked(true);
-        dialog->accept();
-    });
-    const auto answer = QtDialogs().pageDialog(
-        page, Dialogs::PageDialogKind::Prompt, QStringLiteral("Name?"), QString(), true);
-    QVERIFY(blockedOnlyItsWindow);
-    QCOMPARE(answer.accepted && answer.silence, !closeWindow);
-    QCOMPARE(answer.value, closeWindow ? QString() : QStringLiteral("typed"));
-    QVERIFY(!frame.findChild<QDialog *>());
-    QVERIFY(!page || page->isEnabled());
-}
+    void pageDialogBlocksOnlyItsWindow_data()
+    {
+        QTest::addColumn<bool>("closeWindow");
+        QTest::newRow("answered") << false;
+        QTest::newRow("its window goes away") << true;
+    }
 
-void TestDialogs::signInShowsTheSitesRealmAsText()
-{
-    QString shown;
-    answerNextModal<QDialog>([&shown](QDialog *dialog) {
-        // What a screen reader reads: the label's text without any markup it was taken for.
-        shown = QAccessible::queryAccessibleInterface(dialog->findChild<QLabel *>())
-                    ->text(QAccessible::Name);
-        dialog->reject();
-    });
-    const QString realm = QStringLiteral("<h1>Your bank</h1>");
-    QVERIFY(!QtDialogs().signIn(nullptr, QStringLiteral("host"), realm));
-    QVERIFY2(shown.contains(realm), qPrintable(shown));
-}
+    void pageDialogBlocksOnlyItsWindow()
+    {
+        QFETCH(bool, closeWindow);
+        // A frame holding two browser windows.
+        QWidget frame;
+        QPointer<QWidget> page = new QWidget(&frame);
+        auto *other = new QWidget(&frame);
+        frame.show();
+        bool blockedOnlyItsWindow = false;
+        QTimer::singleShot(0, &frame, [&] {
+            auto *dialog = frame.findChild<QDialog *>();
+            if (!dialog)
+                return;
+            blockedOnlyItsWindow = dialog->isVisible() && !dialog->isModal() && !page->isEnabled()
+                && other->isEnabled() && frame.isEnabled();
+            if (closeWindow) {
+                delete page;
+                return;
+            }
+            dialog->findChild<QLineEdit *>()->setText(QStringLiteral("typed"));
+            dialog->findChild<QCheckBox *>()->setChecked(true);
+            dialog->accept();
+        });
+        const auto answer = QtDialogs().pageDialog(
+            page, Dialogs::PageDialogKind::Prompt, QStringLiteral("Name?"), QString(), true);
+        QVERIFY(blockedOnlyItsWindow);
+        QCOMPARE(answer.accepted && answer.silence, !closeWindow);
+        QCOMPARE(answer.value, closeWindow ? QString() : QStringLiteral("typed"));
+        QVERIFY(!frame.findChild<QDialog *>());
+        QVERIFY(!page || page->isEnabled());
+    }
+
+    void signInShowsTheSitesRealmAsText()
+    {
+        QString shown;
+        answerNextModal<QDialog>([&shown](QDialog *dialog) {
+            // What a screen reader reads: the label's text without any markup it was taken for.
+            shown = QAccessible::queryAccessibleInterface(dialog->findChild<QLabel *>())
+                        ->text(QAccessible::Name);
+            dialog->reject();
+        });
+        const QString realm = QStringLiteral("<h1>Your bank</h1>");
+        QVERIFY(!QtDialogs().signIn(nullptr, QStringLiteral("host"), realm));
+        QVERIFY2(shown.contains(realm), qPrintable(shown));
+    }
+};
 
 QTEST_MAIN(TestDialogs)
 #include "tst_dialogs.moc"

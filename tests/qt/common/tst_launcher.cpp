@@ -7,31 +7,28 @@ class TestLauncher : public QObject
 {
     Q_OBJECT
 private slots:
-    void failureIsReported_data();
-    void failureIsReported();
+    void failureIsReported_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("launcher exits with an error") << "false"
+                                                      << "http://example.org/";
+        QTest::newRow("no such launcher") << "/nonexistent/launcher"
+                                          << "http://example.org/";
+        // Would be read as an option, whatever the launcher makes of it.
+        QTest::newRow("text starting with a dash") << "true"
+                                                   << "-x";
+    }
+
+    void failureIsReported()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, address);
+        int failures = 0;
+        DesktopLauncher(program).openInDefaultBrowser(address, [&failures] { ++failures; });
+        QTRY_COMPARE(failures, 1);
+    }
 };
-
-void TestLauncher::failureIsReported_data()
-{
-    QTest::addColumn<QString>("program");
-    QTest::addColumn<QString>("address");
-    QTest::newRow("launcher exits with an error") << "false"
-                                                  << "http://example.org/";
-    QTest::newRow("no such launcher") << "/nonexistent/launcher"
-                                      << "http://example.org/";
-    // Would be read as an option, whatever the launcher makes of it.
-    QTest::newRow("text starting with a dash") << "true"
-                                               << "-x";
-}
-
-void TestLauncher::failureIsReported()
-{
-    QFETCH(QString, program);
-    QFETCH(QString, address);
-    int failures = 0;
-    DesktopLauncher(program).openInDefaultBrowser(address, [&failures] { ++failures; });
-    QTRY_COMPARE(failures, 1);
-}
 
 QTEST_GUILESS_MAIN(TestLauncher)
 #include "tst_launcher.moc"

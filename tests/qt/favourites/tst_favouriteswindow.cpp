@@ -23,21 +23,124 @@ class TestFavouritesWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void renameThenAddMovesTheEntryToTheEnd();
-    void renameThenCloseDropsTheEntry();
-    void deleteKeyTwiceRemovesFirstThenLast();
-    void commandWithNothingSelected_data();
-    void commandWithNothingSelected();
-    void goAndDoubleClickOpenTheSelectedAddress();
-    void unreadableFileIsReportedOnceWhenShown();
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_dialogs = ScriptedDialogs();
+        m_workspace = FakeWorkspace();
+        QFile file(dataPath());
+        QVERIFY(
+            file.open(QIODevice::WriteOnly) && file.write(alphaLine + betaLine + gammaLine) > 0);
+    }
+
+    void cleanup() { delete m_window; }
+
+    // Rename takes an entry out into the boxes, unsaved: Add puts it back at the end, a close drops
+    // it. Closed means gone; the next use loads the file afresh.
+    void renameThenAddOrClose()
+    {
+        openWindow();
+        clickRow(0);
+        click("Command3");
+        QCOMPARE(nameBox()->text(), QStringLiteral("Alpha"));
+        QCOMPARE(names()->count(), 2);
+        QCOMPARE(fileBytes(), alphaLine + betaLine + gammaLine);
+        nameBox()->setText(QStringLiteral("Alpha, renamed"));
+        click("Command1"); // Add saves, and selects what it added
+        const QByteArray renamed = "\"Alpha, renamed\",\"http://alpha.example/\"\r\n";
+        QCOMPARE(fileBytes(), betaLine + gammaLine + renamed);
+        QVERIFY(names()->item(2)->isSelected());
+        clickRow(0);
+        click("Command3");
+        QVERIFY(m_window->close());
+        QCOMPARE(fileBytes(), gammaLine + renamed);
+        QTRY_VERIFY(m_window.isNull());
+    }
+
+    void deleteKeyTwiceRemovesFirstThenLast()
+    {
+        openWindow();
+        clickRow(0);
+        QTest::keyRelease(names(), Qt::Key_Delete);
+        QCOMPARE(names()->currentRow(), 1);
+        QTest::keyRelease(names(), Qt::Key_Delete);
+        QCOMPARE(fileBytes(), betaLine);
+        QVERIFY(m_dialogs.messages.isEmpty());
+    }
+
+    void commandWithNothingSelected_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("Delete") << "Command2" << 0;
+        QTest::newRow("Rename") << "Command3" << 1;
+        QTest::newRow("Go!") << "Command4" << 1;
+    }
+
+    // At most a message: no blank browser window, nothing taken out of the list, boxes or file.
+    void commandWithNothingSelected()
+    {
+        QFETCH(QString, command);
+        openWindow();
+        m_window->fill(QStringLiteral("Typed"), QStringLiteral("http://typed.example/"));
+        click(command);
+        QTEST(int(m_dialogs.messages.size()), "messages");
+        QVERIFY(m_workspace.openedBrowserAddresses.isEmpty());
+        QCOMPARE(names()->count(), 3);
+        QCOMPARE(nameBox()->text(), QStringLiteral("Typed"));
+        QCOMPARE(fileBytes(), alphaLine + betaLine + gammaLine);
+    }
+
+    void goAndDoubleClickOpenTheSelectedAddress()
+    {
+        openWindow();
+        clickRow(1);
+        click("Command4");
+        clickRow(2, true);
+        QCOMPARE(m_workspace.openedBrowserAddresses,
+            QStringList({ "http://beta.example/", "http://gamma.example/" }));
+        QVERIFY(m_window->isVisible() && m_dialogs.messages.isEmpty());
+    }
+
+    // Here a folder stands where the file should be: it is there, but cannot be read.
+    void unreadableFileIsReportedOnceWhenShown()
+    {
+        QVERIFY(QFile::remove(dataPath())
+            && QDir(m_dir->path()).mkdir(QStringLiteral("favourites.dat")));
+        openWindow();
+        QTRY_COMPARE(m_dialogs.messages.size(), 1);
+        QVERIFY(m_dialogs.messages.first().text.contains(QDir::toNativeSeparators(dataPath())));
+        m_window->hide();
+        m_window->show();
+        QCoreApplication::processEvents();
+        QCOMPARE(m_dialogs.messages.size(), 1);
+    }
 
 private:
     QString dataPath() const { return m_dir->filePath(QStringLiteral("favourites.dat")); }
-    QByteArray fileBytes() const;
-    void openWindow();
-    void clickRow(int row, bool twice = false);
+
+    QByteArray fileBytes() const
+    {
+        QFile file(dataPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    void openWindow()
+    {
+        m_window = new FavouritesWindow(m_dialogs, m_workspace, dataPath());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+
+    // A double click reaches a widget as a click followed by the double-click event.
+    void clickRow(int row, bool twice = false)
+    {
+        const QPoint centre = names()->visualItemRect(names()->item(row)).center();
+        QTest::mouseClick(names()->viewport(), Qt::LeftButton, {}, centre);
+        if (twice)
+            QTest::mouseDClick(names()->viewport(), Qt::LeftButton, {}, centre);
+    }
+
     QListWidget *names() const { return m_window->findChild<QListWidget *>("namelist"); }
     QLineEdit *nameBox() const { return m_window->findChild<QLineEdit *>("txtname"); }
     void click(const QString &button) { m_window->findChild<QPushButton *>(button)->click(); }
@@ -47,127 +150,6 @@ private:
     FakeWorkspace m_workspace;
     QPointer<FavouritesWindow> m_window;
 };
-
-void TestFavouritesWindow::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_dialogs = ScriptedDialogs();
-    m_workspace = FakeWorkspace();
-    QFile file(dataPath());
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(alphaLine + betaLine + gammaLine) > 0);
-}
-
-void TestFavouritesWindow::cleanup()
-{
-    delete m_window;
-}
-
-QByteArray TestFavouritesWindow::fileBytes() const
-{
-    QFile file(dataPath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void TestFavouritesWindow::openWindow()
-{
-    m_window = new FavouritesWindow(m_dialogs, m_workspace, dataPath());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-}
-
-// A double click reaches a widget as a click followed by the double-click event.
-void TestFavouritesWindow::clickRow(int row, bool twice)
-{
-    const QPoint centre = names()->visualItemRect(names()->item(row)).center();
-    QTest::mouseClick(names()->viewport(), Qt::LeftButton, {}, centre);
-    if (twice)
-        QTest::mouseDClick(names()->viewport(), Qt::LeftButton, {}, centre);
-}
-
-void TestFavouritesWindow::renameThenAddMovesTheEntryToTheEnd()
-{
-    openWindow();
-    clickRow(0);
-    click("Command3");
-    QCOMPARE(nameBox()->text(), QStringLiteral("Alpha"));
-    QCOMPARE(names()->count(), 2);
-    QCOMPARE(fileBytes(), alphaLine + betaLine + gammaLine); // not saved until committed
-    nameBox()->setText(QStringLiteral("Alpha, renamed"));
-    click("Command1"); // Add saves, and selects what it added
-    QCOMPARE(
-        fileBytes(), betaLine + gammaLine + "\"Alpha, renamed\",\"http://alpha.example/\"\r\n");
-    QVERIFY(names()->item(2)->isSelected());
-}
-
-void TestFavouritesWindow::renameThenCloseDropsTheEntry()
-{
-    openWindow();
-    clickRow(1);
-    click("Command3");
-    QVERIFY(m_window->close());
-    QCOMPARE(fileBytes(), alphaLine + gammaLine);
-    // Closed means gone; the next use loads the file afresh.
-    QTRY_VERIFY(m_window.isNull());
-}
-
-void TestFavouritesWindow::deleteKeyTwiceRemovesFirstThenLast()
-{
-    openWindow();
-    clickRow(0);
-    QTest::keyRelease(names(), Qt::Key_Delete);
-    QCOMPARE(names()->currentRow(), 1);
-    QTest::keyRelease(names(), Qt::Key_Delete);
-    QCOMPARE(fileBytes(), betaLine);
-    QVERIFY(m_dialogs.messages.isEmpty());
-}
-
-void TestFavouritesWindow::commandWithNothingSelected_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<int>("messages");
-    QTest::newRow("Delete") << "Command2" << 0;
-    QTest::newRow("Rename") << "Command3" << 1;
-    QTest::newRow("Go!") << "Command4" << 1;
-}
-
-// At most a message: no blank browser window, nothing taken out of the list, boxes or file.
-void TestFavouritesWindow::commandWithNothingSelected()
-{
-    QFETCH(QString, command);
-    openWindow();
-    m_window->fill(QStringLiteral("Typed"), QStringLiteral("http://typed.example/"));
-    click(command);
-    QTEST(int(m_dialogs.messages.size()), "messages");
-    QVERIFY(m_workspace.openedBrowserAddresses.isEmpty());
-    QCOMPARE(names()->count(), 3);
-    QCOMPARE(nameBox()->text(), QStringLiteral("Typed"));
-    QCOMPARE(fileBytes(), alphaLine + betaLine + gammaLine);
-}
-
-void TestFavouritesWindow::goAndDoubleClickOpenTheSelectedAddress()
-{
-    openWindow();
-    clickRow(1);
-    click("Command4");
-    clickRow(2, true);
-    QCOMPARE(m_workspace.openedBrowserAddresses,
-        QStringList({ "http://beta.example/", "http://gamma.example/" }));
-    QVERIFY(m_window->isVisible() && m_dialogs.messages.isEmpty());
-}
-
-// Here a folder stands where the file should be: it is there, but cannot be read.
-void TestFavouritesWindow::unreadableFileIsReportedOnceWhenShown()
-{
-    QVERIFY(
-        QFile::remove(dataPath()) && QDir(m_dir->path()).mkdir(QStringLiteral("favourites.dat")));
-    openWindow();
-    QTRY_COMPARE(m_dialogs.messages.size(), 1);
-    QVERIFY(m_dialogs.messages.first().text.contains(QDir::toNativeSeparators(dataPath())));
-    m_window->hide();
-    m_window->show();
-    QCoreApplication::processEvents();
-    QCOMPARE(m_dialogs.messages.size(), 1);
-}
 
 QTEST_MAIN(TestFavouritesWindow)
 #include "tst_favouriteswindow.moc"
