@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Everyday browsing on the real engine, against pages served on 127.0.0.1: downloads, sign-in,
-// certificates, what pages ask of the user, and crashes.
+// certificates, page full screen, pop-up floods, what pages ask of the user, and crashes.
 #include "browser/webcontrol/download.h"
 #include "browser/webcontrol/qtwebengine/downloadmanager.h"
 #include "e2e/enginetestutils.h"
@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QSslKey>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QWebEngineView>
 #include <csignal>
 
 using enginetest::loadTimeoutMs;
@@ -26,6 +28,8 @@ private slots:
     void basicSignIn_data();
     void basicSignIn();
     void untrustedCertificateNeedsTheUsersYes();
+    void pageFullScreenIsEnteredAndLeftWithEsc();
+    void popupsWithoutAGestureAreBoundedPerLoad();
     void pageQuestionsAndCrash();
 
 private:
@@ -79,8 +83,11 @@ void TestBrowsingEndToEnd::attachmentDownload()
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();
     const QString path = QDir(dir.filePath(folder)).filePath(QStringLiteral("data.bin"));
-    DownloadManager manager(
-        &m_engine->profile, [&](QWidget *, const QString &) { return std::optional(path); });
+    QString proposed;
+    DownloadManager manager(&m_engine->profile, [&](QWidget *, const QString &proposedPath) {
+        proposed = proposedPath;
+        return std::optional(path);
+    });
     Download *download = nullptr;
     connect(&manager, &DownloadManager::started, this, [&](Download *started) {
         download = started;
@@ -91,6 +98,8 @@ void TestBrowsingEndToEnd::attachmentDownload()
     QTRY_VERIFY_WITH_TIMEOUT(
         download && download->state() != Download::State::InProgress, loadTimeoutMs);
     QTEST(download->state(), "state");
+    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    QCOMPARE(proposed, QDir(downloads).filePath(QStringLiteral("data.bin")));
     const bool done = download->state() == Download::State::Done;
     QFile saved(path);
     QCOMPARE(saved.open(QIODevice::ReadOnly) && saved.readAll() == body, done);
@@ -151,6 +160,44 @@ void TestBrowsingEndToEnd::untrustedCertificateNeedsTheUsersYes()
     const QString question = QStringLiteral("The site's security certificate is not trusted...");
     QCOMPARE(asked, QStringList(2, question + QStringLiteral("\n\n127.0.0.1")));
     QCOMPARE(evaluate(QStringLiteral("document.body.innerText")), "Secure");
+}
+
+// Only a click of the user may take a page to full screen: a window of its own, left with Esc.
+void TestBrowsingEndToEnd::pageFullScreenIsEnteredAndLeftWithEsc()
+{
+    QVERIFY(load("/video",
+        QStringLiteral("<body style='height:400px' onclick='document.body.requestFullscreen()'>")));
+    auto *view = qobject_cast<QWebEngineView *>(m_web->widget());
+    const QString inFullScreen = QStringLiteral("!!document.fullscreenElement");
+    // A page takes clicks only some time after it is shown.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, { 100, 100 }),
+            evaluate(inFullScreen).toBool()),
+        loadTimeoutMs);
+    QWidget *screen = QWebEngineView::forPage(m_web->page())->window();
+    QVERIFY(screen->objectName() == u"pageFullScreen" && screen->isFullScreen());
+    QTest::keyClick(screen, Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(!evaluate(inFullScreen).toBool(), loadTimeoutMs);
+    QCOMPARE(QWebEngineView::forPage(m_web->page()), view);
+}
+
+// Without a click or key of the user a page opens at most five windows per load.
+void TestBrowsingEndToEnd::popupsWithoutAGestureAreBoundedPerLoad()
+{
+    int opened = 0;
+    connect(m_web, &WebControl::newWindowRequested, this, [&](WebControl::NewWindowRequest &r) {
+        r.target = m_engine->newControl();
+        ++opened;
+    });
+    QSignalSpy status(m_web, &WebControl::statusTextChanged);
+    for (int load = 1; load <= 2; ++load) {
+        QVERIFY(this->load("/flood",
+            QStringLiteral(
+                "<script>for (let i = 0; i < 8; ++i) window.open('about:blank')</script>")));
+        QCOMPARE(opened, 5 * load);
+        QCOMPARE(
+            status.last().first().toString(), QStringLiteral("Done (3 pop-up windows refused)"));
+    }
 }
 
 // Page dialogs can be silenced until the page navigates; a permission answered No is denied; a

@@ -5,13 +5,15 @@
 
 #include <QStringList>
 
-// Records what it is asked to open; it never fails.
+// Records what it is asked to open; `fails` makes it report each browser address as not opened.
 class FakeLauncher : public Launcher
 {
 public:
-    void openInDefaultBrowser(const QString &address, std::function<void()>) override
+    void openInDefaultBrowser(const QString &address, std::function<void()> onFailure) override
     {
         addresses.append(address);
+        if (fails)
+            onFailure();
     }
     void openFile(const QString &path, std::function<void()>) override { addresses.append(path); }
     void showInFolder(const QString &path, std::function<void()>) override
@@ -20,4 +22,5 @@ public:
     }
 
     QStringList addresses;
+    bool fails = false;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/textpad/padfixture.h"
 #include "textpad/changemonitor.h"
+#include "textpad/wordlistwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -14,8 +15,21 @@
 #include <QToolButton>
 #include <memory>
 
-// The pad's own keys, its find bar, change monitor and font dialog, as the user reaches them; the
-// rules behind them are tested on their own.
+namespace {
+// A word list that offers "chosen" and counts what the pad asks of it.
+struct FakeWordList : WordListWindow
+{
+    bool hasWordList() const override { return true; }
+    void clearEntry() override { ++cleared; }
+    void showWithFocusOnEntry() override { ++shown; }
+    QString chosenWord() const override { return QStringLiteral("chosen"); }
+    int cleared = 0;
+    int shown = 0;
+};
+} // namespace
+
+// The pad's own keys, Browse, word completion, its find bar, change monitor and font dialog, as the
+// user reaches them; the rules behind them are tested on their own.
 class TestTextPadWindow : public QObject
 {
     Q_OBJECT
@@ -23,6 +37,9 @@ private slots:
     void init();
     void cleanup();
     void padKeysRunThePadsCommandsWhateverTheMenuShowed();
+    void browseFocusesTheFirstBrowserWindow_data();
+    void browseFocusesTheFirstBrowserWindow();
+    void wordCompletionFollowsTheKeysOnlyWithAWordList();
     void findBarFindsStepsAndWraps();
     void replaceOneAndReplaceAll();
     void monitorReportsChangeAndPlainSize();
@@ -70,6 +87,58 @@ void TestTextPadWindow::padKeysRunThePadsCommandsWhateverTheMenuShowed()
     tb()->setSelStart(0);
     QTest::keyClick(tb(), Qt::Key_P, Qt::ControlModifier);
     QCOMPARE(tb()->text(), QStringLiteral("cliptext"));
+}
+
+void TestTextPadWindow::browseFocusesTheFirstBrowserWindow_data()
+{
+    QTest::addColumn<bool>("launcherFails");
+    QTest::addColumn<QStringList>("firstWindowAddresses"); // what the first window is asked to show
+    QTest::newRow("default browser") << false << QStringList { QString() };
+    QTest::newRow("fallback") << true << QStringList { "http://example.org/a?b=c", QString() };
+}
+
+// Either way the pad goes down and the first browser window gets the focus; only the fallback
+// navigates it.
+void TestTextPadWindow::browseFocusesTheFirstBrowserWindow()
+{
+    QFETCH(bool, launcherFails);
+    m_pad->launcher.fails = launcherFails;
+    QWidget browser;
+    m_pad->workspace.makeBrowser = [&browser](const QString &) {
+        browser.show();
+        return &browser;
+    };
+    QVERIFY(m_pad->showActive());
+    m_pad->setText(QStringLiteral("go http://example.org/a?b=c now"), 3, 24);
+    m_pad->trigger(QStringLiteral("brows"));
+    QCOMPARE(m_pad->launcher.addresses, QStringList { "http://example.org/a?b=c" });
+    QTEST(m_pad->workspace.firstWindowAddresses, "firstWindowAddresses");
+    QTRY_VERIFY(m_pad->window.isMinimized());
+    QTRY_VERIFY(browser.isActiveWindow());
+}
+
+// Without a word list the toggle says so and stays off. With one and the toggle on, every typed
+// key clears the list's entry and a space or Enter shows the list again; its choice goes in at the
+// caret.
+void TestTextPadWindow::wordCompletionFollowsTheKeysOnlyWithAWordList()
+{
+    QVERIFY(m_pad->showActive());
+    m_pad->trigger(QStringLiteral("autoword"));
+    QCOMPARE(m_pad->dialogs.messages.value(0).text, QStringLiteral("No Wordlist Found!"));
+    QVERIFY(!child<QAction>("autoword")->isChecked());
+    FakeWordList words;
+    m_pad->window.setWordListWindow(&words);
+    QTest::keyClicks(tb(), QStringLiteral("ab "));
+    m_pad->trigger(QStringLiteral("autoword"));
+    QTest::keyClicks(tb(), QStringLiteral("cd "));
+    QTest::keyClick(tb(), Qt::Key_Return);
+    QCOMPARE(words.cleared, 4);
+    QCOMPARE(words.shown, 3); // the toggle, the space and Enter
+    m_pad->window.insertWord();
+    QCOMPARE(tb()->text(), QStringLiteral("ab cd \r\nchosen"));
+    m_pad->trigger(QStringLiteral("autoword"));
+    QTest::keyClick(tb(), Qt::Key_Space);
+    QCOMPARE(words.cleared, 4);
 }
 
 void TestTextPadWindow::search(const QString &text)
@@ -175,6 +244,14 @@ void TestTextPadWindow::fontPropertiesStartFromTheSelectionAndApplyOnlyWhenAccep
     QCOMPARE(tb()->selBold(), std::optional<bool>(false));
     QCOMPARE(tb()->selStrikeThru(), std::optional<bool>(true));
     QCOMPARE(tb()->selFontSize(), std::optional<double>(11));
+
+    // "some" in Serif, " text" in the pad's font: the dialog starts from the font it showed last,
+    // and even cancelled makes it the font of the whole selection.
+    tb()->setSelLength(9);
+    QCOMPARE(tb()->selFontName(), std::optional<QString>());
+    m_pad->trigger(QStringLiteral("fp"));
+    QCOMPARE(m_pad->dialogs.fontRequests.last().family(), QStringLiteral("Serif"));
+    QCOMPARE(tb()->selFontName(), std::optional<QString>(QStringLiteral("Serif")));
 }
 
 QTEST_MAIN(TestTextPadWindow)
