@@ -2,10 +2,8 @@
 #include "about/aboutwindow.h"
 #include "support/fakeworkspace.h"
 
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 class TestAboutWindow : public QObject
 {

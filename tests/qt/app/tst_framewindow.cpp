@@ -7,13 +7,8 @@
 #include "support/fakeworkspace.h"
 #include "support/scripteddialogs.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenuBar>
-#include <QScreen>
-#include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 class TestFrameWindow : public QObject
 {
@@ -229,32 +224,24 @@ private slots:
     }
 
     // The normal geometry is kept for a maximized frame; a frame larger than the screen shrinks.
-    void placementComesBackAsItWasClosed_data()
-    {
-        QTest::addColumn<QRect>("closed");
-        QTest::addColumn<bool>("maximized");
-        QTest::addColumn<QRect>("restored");
-        const QRect normal(40, 30, 500, 400);
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        QTest::newRow("maximized") << normal << true << normal;
-        QTest::newRow("larger than the screen")
-            << QRect(screen.topLeft() + QPoint(100, 100), screen.size() * 2) << false << screen;
-    }
-
     void placementComesBackAsItWasClosed()
     {
-        QFETCH(QRect, closed);
-        QFETCH(bool, maximized);
+        const QRect normal(40, 30, 500, 400);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect larger(screen.topLeft() + QPoint(100, 100), screen.size() * 2);
         const FramePlacement placement(m_dir->filePath(QStringLiteral("webviewer.ini")));
-        QWidget last;
-        last.setGeometry(closed);
-        if (maximized)
-            last.showMaximized();
-        placement.save(&last);
-        QWidget next;
-        placement.restore(&next, QSize(100, 100));
-        QTEST(next.geometry(), "restored");
-        QCOMPARE(next.isMaximized(), maximized);
+        for (const auto &[closed, maximized, restored] :
+            { std::tuple(normal, true, normal), std::tuple(larger, false, screen) }) {
+            QWidget last;
+            last.setGeometry(closed);
+            if (maximized)
+                last.showMaximized();
+            placement.save(&last);
+            QWidget next;
+            placement.restore(&next, QSize(100, 100));
+            QCOMPARE(next.geometry(), restored);
+            QCOMPARE(next.isMaximized(), maximized);
+        }
     }
 };
 

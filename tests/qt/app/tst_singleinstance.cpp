@@ -3,10 +3,7 @@
 #include "app/core/handoffmessage.h"
 #include "app/singleinstance.h"
 
-#include <QProcess>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>

@@ -3,9 +3,8 @@
 #include "browser/webcontrol/download.h"
 #include "support/fakelauncher.h"
 
-#include <QAbstractItemView>
-#include <QTest>
-#include <QToolButton>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 struct FakeDownload : Download

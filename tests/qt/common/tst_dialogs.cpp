@@ -1,19 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/dialogs.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QApplication>
-#include <QCheckBox>
-#include <QDialog>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 
@@ -88,8 +77,7 @@ private slots:
             else
                 box->close();
         });
-        const Dialogs::Answer given
-            = QtDialogs().message(&window, text, QString(), buttons, Dialogs::Icon::Question);
+        const auto given = QtDialogs().message(&window, text, {}, buttons, Dialogs::Icon::Question);
         QVERIFY2(shown, "no modal message box with the text was shown");
         QCOMPARE(shown->testFlag(QMessageBox::Cancel), buttons == Dialogs::Buttons::YesNoCancel);
         QTEST(given, "answer");
@@ -121,43 +109,38 @@ private slots:
         QCOMPARE(proposals.value(1), dir.filePath(QStringLiteral("Untitled.rtf")));
     }
 
-    void pageDialogBlocksOnlyItsWindow_data()
-    {
-        QTest::addColumn<bool>("closeWindow");
-        QTest::newRow("answered") << false;
-        QTest::newRow("its window goes away") << true;
-    }
-
+    // Answered, or its window goes away while it is up.
     void pageDialogBlocksOnlyItsWindow()
     {
-        QFETCH(bool, closeWindow);
-        // A frame holding two browser windows.
-        QWidget frame;
-        QPointer<QWidget> page = new QWidget(&frame);
-        auto *other = new QWidget(&frame);
-        frame.show();
-        bool blockedOnlyItsWindow = false;
-        QTimer::singleShot(0, &frame, [&] {
-            auto *dialog = frame.findChild<QDialog *>();
-            if (!dialog)
-                return;
-            blockedOnlyItsWindow = dialog->isVisible() && !dialog->isModal() && !page->isEnabled()
-                && other->isEnabled() && frame.isEnabled();
-            if (closeWindow) {
-                delete page;
-                return;
-            }
-            dialog->findChild<QLineEdit *>()->setText(QStringLiteral("typed"));
-            dialog->findChild<QCheckBox *>()->setChecked(true);
-            dialog->accept();
-        });
-        const auto answer = QtDialogs().pageDialog(
-            page, Dialogs::PageDialogKind::Prompt, QStringLiteral("Name?"), QString(), true);
-        QVERIFY(blockedOnlyItsWindow);
-        QCOMPARE(answer.accepted && answer.silence, !closeWindow);
-        QCOMPARE(answer.value, closeWindow ? QString() : QStringLiteral("typed"));
-        QVERIFY(!frame.findChild<QDialog *>());
-        QVERIFY(!page || page->isEnabled());
+        for (bool closeWindow : { false, true }) {
+            // A frame holding two browser windows.
+            QWidget frame;
+            QPointer<QWidget> page = new QWidget(&frame);
+            auto *other = new QWidget(&frame);
+            frame.show();
+            bool blockedOnlyItsWindow = false;
+            QTimer::singleShot(0, &frame, [&] {
+                auto *dialog = frame.findChild<QDialog *>();
+                if (!dialog)
+                    return;
+                blockedOnlyItsWindow = dialog->isVisible() && !dialog->isModal()
+                    && !page->isEnabled() && other->isEnabled() && frame.isEnabled();
+                if (closeWindow) {
+                    delete page;
+                    return;
+                }
+                dialog->findChild<QLineEdit *>()->setText(QStringLiteral("typed"));
+                dialog->findChild<QCheckBox *>()->setChecked(true);
+                dialog->accept();
+            });
+            const auto answer = QtDialogs().pageDialog(
+                page, Dialogs::PageDialogKind::Prompt, QStringLiteral("Name?"), QString(), true);
+            QVERIFY(blockedOnlyItsWindow);
+            QCOMPARE(answer.accepted && answer.silence, !closeWindow);
+            QCOMPARE(answer.value, closeWindow ? QString() : QStringLiteral("typed"));
+            QVERIFY(!frame.findChild<QDialog *>());
+            QVERIFY(!page || page->isEnabled());
+        }
     }
 
     void signInShowsTheSitesRealmAsText()

@@ -11,13 +11,12 @@ private slots:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("address");
-        QTest::newRow("launcher exits with an error") << "false"
-                                                      << "http://example.org/";
-        QTest::newRow("no such launcher") << "/nonexistent/launcher"
-                                          << "http://example.org/";
+        QTest::newRow("launcher exits with an error")
+            << QStringLiteral("false") << "http://example.org/";
+        QTest::newRow("no such launcher")
+            << QStringLiteral("/nonexistent/launcher") << "http://example.org/";
         // Would be read as an option, whatever the launcher makes of it.
-        QTest::newRow("text starting with a dash") << "true"
-                                                   << "-x";
+        QTest::newRow("text starting with a dash") << QStringLiteral("true") << "-x";
     }
 
     void failureIsReported()
