@@ -26,6 +26,7 @@ private slots:
     void offlineBlocksOnlyNetworkLoads();
     void profileSettingsLastOnlyOnDisk();
     void resultsAfterTheControlIsGoneAreDropped();
+    void engineStartsOnlyAfterTheFirstPaint();
 
 private:
     QString url(const char *path) const { return m_engine->url(QLatin1String(path)); }
@@ -212,6 +213,22 @@ void TestWebEngineControl::resultsAfterTheControlIsGoneAreDropped()
     other->requestMarkup([&markup](const QString &text) { markup = text; });
     QTRY_VERIFY(markup.has_value());
     QCOMPARE(late, 0);
+}
+
+// The window is drawn before the engine starts: neither showing it nor navigating starts it.
+void TestWebEngineControl::engineStartsOnlyAfterTheFirstPaint()
+{
+    DeferredProfile deferred([](QObject *parent) { return new QWebEngineProfile(parent); });
+    WebEngineControl web(deferred);
+    QWidget window;
+    web.widget()->setParent(&window);
+    window.show();
+    QSignalSpy complete(&web, &WebControl::documentComplete);
+    web.navigate(QStringLiteral("about:blank"));
+    QVERIFY(!deferred.isMade());
+    deferred.makeAfterFirstPaint(window.windowHandle());
+    QVERIFY(complete.wait(loadTimeoutMs));
+    QVERIFY(deferred.isMade() && web.widget()->isVisible());
 }
 
 QTEST_MAIN(TestWebEngineControl)
