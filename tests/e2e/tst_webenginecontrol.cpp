@@ -27,6 +27,8 @@ private slots:
     void profileSettingsLastOnlyOnDisk();
     void resultsAfterTheControlIsGoneAreDropped();
     void engineStartsOnlyAfterTheFirstPaint();
+    void sizeRequestsArriveInWidgetPixels_data();
+    void sizeRequestsArriveInWidgetPixels();
 
 private:
     QString url(const char *path) const { return m_engine->url(QLatin1String(path)); }
@@ -229,6 +231,35 @@ void TestWebEngineControl::engineStartsOnlyAfterTheFirstPaint()
     deferred.makeAfterFirstPaint(window.windowHandle());
     QVERIFY(complete.wait(loadTimeoutMs));
     QVERIFY(deferred.isMade() && web.widget()->isVisible());
+}
+
+void TestWebEngineControl::sizeRequestsArriveInWidgetPixels_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<qreal>("zoom");
+    QTest::newRow("window.open size features")
+        << "window.open('/popup', '', 'width=300,height=250')" << 1.0;
+    // Zoom scales CSS pixels but not the screen coordinates that sizes are asked in.
+    QTest::newRow("resizeTo from a zoomed page") << "window.open('/resize')" << 2.0;
+}
+
+void TestWebEngineControl::sizeRequestsArriveInWidgetPixels()
+{
+    QFETCH(QString, script);
+    QFETCH(qreal, zoom);
+    m_engine->server.serveHtml(QStringLiteral("/popup"), QStringLiteral("<title>Popup</title>"));
+    m_engine->server.serveHtml(
+        QStringLiteral("/resize"), QStringLiteral("<script>window.resizeTo(300, 250)</script>"));
+    QSize requested;
+    connect(m_control, &WebControl::newWindowRequested, this, [&](WebControl::NewWindowRequest &r) {
+        r.target = m_engine->newControl();
+        r.target->setZoomFactor(zoom);
+        connect(r.target, &WebControl::widthRequested, this, [&](int w) { requested.setWidth(w); });
+        connect(
+            r.target, &WebControl::heightRequested, this, [&](int h) { requested.setHeight(h); });
+    });
+    QVERIFY(load("/opener", QStringLiteral("<script>%1</script>").arg(script)));
+    QTRY_COMPARE_WITH_TIMEOUT(requested, QSize(300, 250), loadTimeoutMs);
 }
 
 QTEST_MAIN(TestWebEngineControl)
