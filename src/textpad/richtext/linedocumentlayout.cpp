@@ -65,8 +65,17 @@ bool LineDocumentLayout::suits(const QTextDocument &document)
         && std::all_of(formats.cbegin(), formats.cend(), plainFormat);
 }
 
+// Qt asks about lines in the middle of an edit (a cursor moved before the edit block ends), when
+// the document already has its new lines and this layout has not heard of them yet.
+void LineDocumentLayout::keepInStep() const
+{
+    if (m_heights.count() != document()->blockCount())
+        const_cast<LineDocumentLayout *>(this)->layOutAgain();
+}
+
 QSizeF LineDocumentLayout::documentSize() const
 {
+    keepInStep();
     const qreal margin = document()->documentMargin();
     return QSizeF(qMax(m_width, 2 * margin), m_heights.total() + 2 * margin);
 }
@@ -85,6 +94,7 @@ QRectF LineDocumentLayout::blockBoundingRect(const QTextBlock &block) const
 {
     if (!block.isValid())
         return QRectF();
+    keepInStep();
     const QPointF origin(0, blockTop(block));
     laidOut(block)->setPosition(origin);
     return QRectF(origin, QSizeF(m_width, m_heights.height(block.blockNumber())));
@@ -187,6 +197,7 @@ void LineDocumentLayout::draw(QPainter *painter, const PaintContext &context)
 {
     const QRectF clip
         = context.clip.isValid() ? context.clip : QRectF(QPointF(0, 0), documentSize());
+    keepInStep();
     const qreal margin = document()->documentMargin();
     const QPen pen = painter->pen();
     painter->setPen(context.palette.color(QPalette::Text));
@@ -235,6 +246,7 @@ void LineDocumentLayout::drawCursor(
 
 int LineDocumentLayout::hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const
 {
+    keepInStep();
     const qreal margin = document()->documentMargin();
     const QTextBlock block = document()->findBlockByNumber(m_heights.blockAt(point.y() - margin));
     const QTextLayout *layout = laidOut(block);

@@ -35,6 +35,7 @@ private:
     // The block's layout, laid out now if it was not; keeps the heights and the width up to date.
     QTextLayout *laidOut(const QTextBlock &block) const;
     void layOutAgain();
+    void keepInStep() const;
     qreal blockTop(const QTextBlock &block) const;
     QList<QTextLayout::FormatRange> selectionsIn(
         const QTextBlock &block, const PaintContext &context) const;
