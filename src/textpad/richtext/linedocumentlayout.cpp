@@ -96,6 +96,7 @@ QRectF LineDocumentLayout::blockBoundingRect(const QTextBlock &block) const
         return QRectF();
     keepInStep();
     const QPointF origin(0, blockTop(block));
+    // Kept where the block is, which is where screen readers take a character's place from.
     laidOut(block)->setPosition(origin);
     return QRectF(origin, QSizeF(m_width, m_heights.height(block.blockNumber())));
 }
@@ -195,21 +196,16 @@ void LineDocumentLayout::documentChanged(int from, int /*charsRemoved*/, int cha
 
 void LineDocumentLayout::draw(QPainter *painter, const PaintContext &context)
 {
+    keepInStep();
     const QRectF clip
         = context.clip.isValid() ? context.clip : QRectF(QPointF(0, 0), documentSize());
-    keepInStep();
     const qreal margin = document()->documentMargin();
     const QPen pen = painter->pen();
     painter->setPen(context.palette.color(QPalette::Text));
     for (QTextBlock block = document()->findBlockByNumber(m_heights.blockAt(clip.top() - margin));
-         block.isValid(); block = block.next()) {
-        QTextLayout *layout = laidOut(block);
-        const QPointF origin(0, blockTop(block));
-        if (origin.y() > clip.bottom())
-            break;
-        // Kept where the block is shown: screen readers take a character's place from it.
-        layout->setPosition(origin);
-        layout->draw(painter, QPointF(), selectionsIn(block, context), clip);
+         block.isValid() && blockTop(block) <= clip.bottom(); block = block.next()) {
+        blockBoundingRect(block); // lays the block out where it is shown
+        block.layout()->draw(painter, QPointF(), selectionsIn(block, context), clip);
         drawCursor(painter, block, context);
     }
     painter->setPen(pen);
