@@ -59,4 +59,31 @@ struct Engine
     }
 };
 
+// A test class's engine and the control its tests use, made afresh for each test function: call
+// start() from init() and stop() from cleanup().
+class EngineFixture
+{
+protected:
+    void start()
+    {
+        m_engine = std::make_unique<Engine>();
+        QVERIFY(m_engine->server.listen());
+        m_web = m_engine->newControl();
+    }
+    void stop() { m_engine.reset(); }
+    QString url(const char *path) const { return m_engine->url(QLatin1String(path)); }
+    // Serves `html` at `path` and loads it in the control.
+    bool load(const char *path, const QString &html)
+    {
+        return m_engine->load(*m_web, QLatin1String(path), html);
+    }
+    QVariant evaluate(const QString &script) const
+    {
+        return enginetest::evaluate(m_web->page(), script);
+    }
+
+    std::unique_ptr<Engine> m_engine;
+    WebEngineControl *m_web = nullptr;
+};
+
 } // namespace enginetest

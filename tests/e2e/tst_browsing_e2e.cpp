@@ -15,7 +15,7 @@
 
 using enginetest::loadTimeoutMs;
 
-class TestBrowsingEndToEnd : public QObject
+class TestBrowsingEndToEnd : public QObject, enginetest::EngineFixture
 {
     Q_OBJECT
 
@@ -31,31 +31,16 @@ private slots:
     void pageFullScreenIsEnteredAndLeftWithEsc();
     void popupsWithoutAGestureAreBoundedPerLoad();
     void pageQuestionsAndCrash();
-
-private:
-    bool load(const char *path, const QString &html)
-    {
-        return m_engine->load(*m_web, QLatin1String(path), html);
-    }
-    QVariant evaluate(const QString &script) const
-    {
-        return enginetest::evaluate(m_web->page(), script);
-    }
-
-    std::unique_ptr<enginetest::Engine> m_engine;
-    WebEngineControl *m_web = nullptr;
 };
 
 void TestBrowsingEndToEnd::init()
 {
-    m_engine = std::make_unique<enginetest::Engine>();
-    QVERIFY(m_engine->server.listen());
-    m_web = m_engine->newControl();
+    start();
 }
 
 void TestBrowsingEndToEnd::cleanup()
 {
-    m_engine.reset();
+    stop();
 }
 
 void TestBrowsingEndToEnd::attachmentDownload_data()

@@ -12,7 +12,7 @@
 using enginetest::loadTimeoutMs;
 using enginetest::navigateAndWait;
 
-class TestWebEngineControl : public QObject
+class TestWebEngineControl : public QObject, enginetest::EngineFixture
 {
     Q_OBJECT
 
@@ -29,41 +29,25 @@ private slots:
     void engineStartsOnlyAfterTheFirstPaint();
     void sizeRequestsArriveInWidgetPixels_data();
     void sizeRequestsArriveInWidgetPixels();
-
-private:
-    QString url(const char *path) const { return m_engine->url(QLatin1String(path)); }
-    bool load(const char *path, const QString &html)
-    {
-        return m_engine->load(*m_control, QLatin1String(path), html);
-    }
-    QVariant evaluate(const QString &script) const
-    {
-        return enginetest::evaluate(m_control->page(), script);
-    }
-
-    std::unique_ptr<enginetest::Engine> m_engine;
-    WebEngineControl *m_control = nullptr;
 };
 
 void TestWebEngineControl::init()
 {
-    m_engine = std::make_unique<enginetest::Engine>();
-    QVERIFY(m_engine->server.listen());
-    m_control = m_engine->newControl();
+    start();
 }
 
 void TestWebEngineControl::cleanup()
 {
-    m_engine.reset();
+    stop();
 }
 
 // A discarded page loads again when shown; Home is blank until set, then shared by the profile.
 void TestWebEngineControl::loadDiscardAndHome()
 {
-    QSignalSpy titles(m_control, &WebControl::titleChanged);
-    QSignalSpy progress(m_control, &WebControl::progressChanged);
-    QSignalSpy status(m_control, &WebControl::statusTextChanged);
-    QSignalSpy navigations(m_control, &WebControl::navigationStarting);
+    QSignalSpy titles(m_web, &WebControl::titleChanged);
+    QSignalSpy progress(m_web, &WebControl::progressChanged);
+    QSignalSpy status(m_web, &WebControl::statusTextChanged);
+    QSignalSpy navigations(m_web, &WebControl::navigationStarting);
     QVERIFY(load("/page", QStringLiteral("<title>Served page</title>")));
     QCOMPARE(navigations.first().first().toUrl().toString(), url("/page"));
     QTRY_COMPARE(titles.last().first().toString(), QStringLiteral("Served page"));
@@ -71,19 +55,19 @@ void TestWebEngineControl::loadDiscardAndHome()
     QVERIFY(status.first().first().toString().contains(url("/page")));
     QCOMPARE(status.last().first().toString(), QStringLiteral("Done"));
 
-    m_control->widget()->hide();
-    m_control->discard();
-    QCOMPARE(m_control->page()->lifecycleState(), QWebEnginePage::LifecycleState::Discarded);
-    QSignalSpy complete(m_control, &WebControl::documentComplete);
-    m_control->widget()->show();
+    m_web->widget()->hide();
+    m_web->discard();
+    QCOMPARE(m_web->page()->lifecycleState(), QWebEnginePage::LifecycleState::Discarded);
+    QSignalSpy complete(m_web, &WebControl::documentComplete);
+    m_web->widget()->show();
     QVERIFY(complete.wait(loadTimeoutMs));
-    QCOMPARE(m_control->page()->lifecycleState(), QWebEnginePage::LifecycleState::Active);
-    QCOMPARE(m_control->locationUrl(), url("/page"));
+    QCOMPARE(m_web->page()->lifecycleState(), QWebEnginePage::LifecycleState::Active);
+    QCOMPARE(m_web->locationUrl(), url("/page"));
 
-    m_control->goHome();
+    m_web->goHome();
     QVERIFY(complete.wait(loadTimeoutMs));
-    QCOMPARE(m_control->locationUrl(), QStringLiteral("about:blank"));
-    m_control->engineSettings().setHomePage(QUrl(url("/page")));
+    QCOMPARE(m_web->locationUrl(), QStringLiteral("about:blank"));
+    m_web->engineSettings().setHomePage(QUrl(url("/page")));
     WebEngineControl *other = m_engine->newControl();
     other->goHome();
     QTRY_COMPARE_WITH_TIMEOUT(other->locationName(), QStringLiteral("Served page"), loadTimeoutMs);
@@ -97,9 +81,9 @@ void TestWebEngineControl::pageContentWithPageScriptsOff()
     m_engine->deferred.settings().setJavaScriptEnabled(false);
     QVERIFY(load("/markup", page));
     std::optional<QString> markup;
-    m_control->requestMarkup([&markup](const QString &text) { markup = text; });
+    m_web->requestMarkup([&markup](const QString &text) { markup = text; });
     std::optional<WebControl::PageProperties> properties;
-    m_control->requestProperties(
+    m_web->requestProperties(
         [&properties](const WebControl::PageProperties &value) { properties = value; });
     QTRY_VERIFY(markup.has_value() && properties.has_value());
     QCOMPARE(*markup, page.mid(6, page.size() - 13)); // inside <html>
@@ -116,8 +100,8 @@ void TestWebEngineControl::pageContentWithPageScriptsOff()
         int matches;
     } searches[] = { { "hello", false, 3 }, { "Hello", true, 1 }, { "goodbye", false, 0 } };
     for (const auto &search : searches) {
-        QSignalSpy found(m_control, &WebControl::findFinished);
-        m_control->findText(QLatin1String(search.text), false, search.caseSensitive);
+        QSignalSpy found(m_web, &WebControl::findFinished);
+        m_web->findText(QLatin1String(search.text), false, search.caseSensitive);
         QVERIFY(found.wait(loadTimeoutMs));
         QCOMPARE(found.last(), (QVariantList { search.matches, search.matches > 0 ? 1 : 0 }));
     }
@@ -126,8 +110,8 @@ void TestWebEngineControl::pageContentWithPageScriptsOff()
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
-    QSignalSpy printed(m_control, &WebControl::printFinished);
-    m_control->print(&printer);
+    QSignalSpy printed(m_web, &WebControl::printFinished);
+    m_web->print(&printer);
     QVERIFY(printed.wait(loadTimeoutMs));
     QCOMPARE(printed.first().first().toBool(), true);
     QFile pdf(printer.outputFileName());
@@ -138,21 +122,21 @@ void TestWebEngineControl::pageContentWithPageScriptsOff()
 void TestWebEngineControl::designModeSwitchesOnAndOffAndEditsRun()
 {
     QVERIFY(load("/edit", QStringLiteral("<body><p>remove me</p></body>")));
-    m_control->setDesignMode(true);
+    m_web->setDesignMode(true);
     QTRY_COMPARE(evaluate(QStringLiteral("document.designMode")), QStringLiteral("on"));
-    m_control->widget()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_control->widget()));
-    m_control->execute(WebControl::Command::SelectAll);
+    m_web->widget()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_web->widget()));
+    m_web->execute(WebControl::Command::SelectAll);
     QTRY_COMPARE(
         evaluate(QStringLiteral("getSelection().toString()")), QStringLiteral("remove me"));
-    m_control->execute(WebControl::Command::Delete);
+    m_web->execute(WebControl::Command::Delete);
     QTRY_COMPARE(evaluate(QStringLiteral("document.body.innerText.trim()")), QString());
-    m_control->setDesignMode(false);
+    m_web->setDesignMode(false);
     QTRY_COMPARE(evaluate(QStringLiteral("document.designMode")), QStringLiteral("off"));
     // With nothing selected, Delete takes the character after the caret.
     evaluate(QStringLiteral("document.body.innerHTML = '<input id=f value=xyz>';"
                             "f.focus(); f.setSelectionRange(2, 2);"));
-    m_control->execute(WebControl::Command::Delete);
+    m_web->execute(WebControl::Command::Delete);
     QTRY_COMPARE(evaluate(QStringLiteral("f.value")), QStringLiteral("xy"));
 }
 
@@ -160,8 +144,8 @@ void TestWebEngineControl::designModeSwitchesOnAndOffAndEditsRun()
 void TestWebEngineControl::offlineBlocksOnlyNetworkLoads()
 {
     m_engine->server.serveHtml(QStringLiteral("/net"), QStringLiteral("<title>Reached</title>"));
-    m_control->setOffline(true);
-    QVERIFY(navigateAndWait(*m_control, url("/net")));
+    m_web->setOffline(true);
+    QVERIFY(navigateAndWait(*m_web, url("/net")));
     QVERIFY(!m_engine->server.requestedPaths().contains(QStringLiteral("/net")));
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("local.html")));
@@ -169,13 +153,13 @@ void TestWebEngineControl::offlineBlocksOnlyNetworkLoads()
     file.close();
     const QStringList local { file.fileName(), "data:text/html,<title>Inline</title>" };
     for (const QString &address : local) {
-        QVERIFY(navigateAndWait(*m_control, address));
+        QVERIFY(navigateAndWait(*m_web, address));
         QTRY_COMPARE(
-            m_control->locationName(), QLatin1String(address == local[0] ? "Local" : "Inline"));
+            m_web->locationName(), QLatin1String(address == local[0] ? "Local" : "Inline"));
     }
-    m_control->setOffline(false);
-    QVERIFY(navigateAndWait(*m_control, url("/net")));
-    QTRY_COMPARE(m_control->locationName(), QStringLiteral("Reached"));
+    m_web->setOffline(false);
+    QVERIFY(navigateAndWait(*m_web, url("/net")));
+    QTRY_COMPARE(m_web->locationName(), QStringLiteral("Reached"));
 }
 
 // Settings of a profile on disk outlive it; an off-the-record profile writes nothing.
@@ -204,10 +188,10 @@ void TestWebEngineControl::profileSettingsLastOnlyOnDisk()
 // A window closed while its page works on an answer: the answer must not reach the dead window.
 void TestWebEngineControl::resultsAfterTheControlIsGoneAreDropped()
 {
-    QVERIFY(navigateAndWait(*m_control, QStringLiteral("data:text/html,<p>text</p>")));
+    QVERIFY(navigateAndWait(*m_web, QStringLiteral("data:text/html,<p>text</p>")));
     int late = 0;
-    m_control->requestMarkup([&late](const QString &) { ++late; });
-    m_control->requestProperties([&late](const WebControl::PageProperties &) { ++late; });
+    m_web->requestMarkup([&late](const QString &) { ++late; });
+    m_web->requestProperties([&late](const WebControl::PageProperties &) { ++late; });
     m_engine->controls.clear();
     WebEngineControl *other = m_engine->newControl();
     QVERIFY(navigateAndWait(*other, QStringLiteral("data:text/html,<p>other</p>")));
@@ -251,7 +235,7 @@ void TestWebEngineControl::sizeRequestsArriveInWidgetPixels()
     m_engine->server.serveHtml(
         QStringLiteral("/resize"), QStringLiteral("<script>window.resizeTo(300, 250)</script>"));
     QSize requested;
-    connect(m_control, &WebControl::newWindowRequested, this, [&](WebControl::NewWindowRequest &r) {
+    connect(m_web, &WebControl::newWindowRequested, this, [&](WebControl::NewWindowRequest &r) {
         r.target = m_engine->newControl();
         r.target->setZoomFactor(zoom);
         connect(r.target, &WebControl::widthRequested, this, [&](int w) { requested.setWidth(w); });
