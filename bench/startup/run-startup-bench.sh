@@ -41,7 +41,7 @@ trap cleanup EXIT
 # A copy of the browser keeps its data files, its remembered frame and its hand-off socket apart
 # from any browser the user is running from build/.
 mkdir "$tmp/bin" "$tmp/site"
-cp "$build_dir/webviewer" "$tmp/bin/"
+cp "$build_dir/webviewer" "$build_dir/libwebviewer_engine.so" "$tmp/bin/"
 programs=("$build_dir/bare_webengine" "$tmp/bin/webviewer")
 
 # The page: a picture and a script, served by a throw-away server on 127.0.0.1.

@@ -3,13 +3,12 @@
 
 #include "about/aboutwindow.h"
 #include "app/framewindow.h"
+#include "app/pageengineloader.h"
+#include "app/sharedopenglcontext.h"
 #include "browser/browserwindow.h"
 #include "browser/downloadswindow.h"
-#include "browser/webcontrol/download.h"
-#include "browser/webcontrol/qtwebengine/applicationprofile.h"
-#include "browser/webcontrol/qtwebengine/deferredprofile.h"
-#include "browser/webcontrol/qtwebengine/downloadmanager.h"
-#include "browser/webcontrol/qtwebengine/webenginecontrol.h"
+#include "browser/webcontrol/deferredwebcontrol.h"
+#include "browser/webcontrol/pageengine.h"
 #include "favourites/favouriteswindow.h"
 #include "textpad/richtext/richtextcontrol.h"
 #include "textpad/textpadwindow.h"
@@ -29,32 +28,39 @@ void bringToFront(QWidget *window)
 }
 } // namespace
 
-Application::Application(const QString &applicationDirectory, QWebEngineProfile *profile)
-    : m_applicationDirectory(applicationDirectory)
+Application::Application(const QString &applicationDirectory, PageEngine *engine)
+    : m_openGL(engine ? nullptr : std::make_unique<SharedOpenGLContext>())
+    , m_applicationDirectory(applicationDirectory)
     , m_placement(applicationDirectory + QStringLiteral("webviewer.ini"))
-    , m_profile(profile ? new DeferredProfile(profile, this)
-                        : new DeferredProfile(createApplicationProfile, this))
     , m_frame(std::make_unique<FrameWindow>(m_dialogs, *this))
     , m_downloads(std::make_unique<DownloadsWindow>(m_launcher))
 {
-    if (m_profile->isMade())
-        watchDownloads(m_profile->profile());
-    else
-        connect(m_profile, &DeferredProfile::made, this, &Application::watchDownloads);
+    if (engine) {
+        useEngine(engine);
+        return;
+    }
+    const auto choosePath = [this](QWidget *parent, const QString &proposedPath) {
+        return m_dialogs.saveFile(parent, QStringLiteral("All Files (*)"), proposedPath);
+    };
+    m_loader = new PageEngineLoader(PageEngineLoader::programModulePaths(), choosePath, this);
+    connect(m_loader, &PageEngineLoader::loaded, this, &Application::useEngine);
+    connect(m_loader, &PageEngineLoader::failed, this, [this](const QString &reason) {
+        m_dialogs.error(m_frame.get(),
+            tr("The web engine could not be started, so no page can be shown.\n%1").arg(reason));
+    });
 }
 
-void Application::watchDownloads(QWebEngineProfile *profile)
+void Application::useEngine(PageEngine *engine)
 {
-    auto *manager = new DownloadManager(
-        profile,
-        [this](QWidget *parent, const QString &proposedPath) {
-            return m_dialogs.saveFile(parent, QStringLiteral("All Files (*)"), proposedPath);
-        },
-        this);
-    connect(manager, &DownloadManager::started, this, [this](Download *download) {
+    m_engine = engine;
+    connect(engine, &PageEngine::downloadStarted, this, [this](Download *download) {
         m_downloads->add(download);
         showDownloads();
     });
+    for (const QPointer<DeferredWebControl> &control : std::exchange(m_waitingControls, {})) {
+        if (control)
+            control->attach(engine->createControl());
+    }
 }
 
 Application::~Application()
@@ -125,8 +131,8 @@ void Application::navigateAfterBlankPage(BrowserWindow *window, const QString &a
 }
 
 // Shows `window`, and the frame with it. The frame is placed around the first browser window it
-// holds before it first shows, so it appears in its place at once; the engine starts once the
-// frame has been drawn.
+// holds before it first shows, so it appears in its place at once; the engine's module loads once
+// the frame has been drawn.
 void Application::showInFrame(BrowserWindow *window)
 {
     if (!m_frame->isVisible()) {
@@ -135,10 +141,13 @@ void Application::showInFrame(BrowserWindow *window)
         // one that must change kind later is made afresh, which the user sees as a flash; so
         // this hidden widget gives the frame its OpenGL surface before the first page is there.
         (new QOpenGLWidget(m_frame.get()))->hide();
+        if (m_openGL)
+            m_openGL->install();
         m_frame->show();
     }
     window->frameWidget()->show();
-    m_profile->makeAfterFirstPaint(m_frame->windowHandle());
+    if (m_loader)
+        m_loader->loadAfterFirstPaint(m_frame->windowHandle());
 }
 
 void Application::placeFrame(BrowserWindow *holding)
@@ -158,10 +167,18 @@ void Application::saveFramePlacement() const
 
 BrowserWindow *Application::createBrowserWindow()
 {
-    auto *web = new WebEngineControl(*m_profile);
-    auto *window = new BrowserWindow(web, m_dialogs, *this, m_applicationDirectory);
+    auto *window = new BrowserWindow(createWebControl(), m_dialogs, *this, m_applicationDirectory);
     m_frame->addBrowserWindow(window);
     return window;
+}
+
+WebControl *Application::createWebControl()
+{
+    if (m_engine)
+        return m_engine->createControl();
+    auto *control = new DeferredWebControl([this] { m_loader->load(); });
+    m_waitingControls.append(control);
+    return control;
 }
 
 QWidget *Application::openBrowserWindow(const QString &address)

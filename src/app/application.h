@@ -14,12 +14,13 @@
 
 class AboutWindow;
 class BrowserWindow;
-class DeferredProfile;
-class DownloadManager;
+class DeferredWebControl;
 class DownloadsWindow;
 class FavouritesWindow;
 class FrameWindow;
-class QWebEngineProfile;
+class PageEngine;
+class PageEngineLoader;
+class SharedOpenGLContext;
 class TextPadWindow;
 
 // The program's windows and the services they share. Windows reach one another only through the
@@ -29,9 +30,10 @@ class Application : public QObject, public Workspace
     Q_OBJECT
 
 public:
-    // Data files live in `applicationDirectory`; pages use `profile`, or the program's own stored
-    // profile when none is given, made once the frame has first been drawn.
-    explicit Application(const QString &applicationDirectory, QWebEngineProfile *profile = nullptr);
+    // Data files live in `applicationDirectory`. Pages are made by `engine`, which must outlive
+    // this object; without one, by the program's engine module, loaded once the frame has first
+    // been drawn.
+    explicit Application(const QString &applicationDirectory, PageEngine *engine = nullptr);
     ~Application() override;
 
     // Shows the frame and loads the first browser window into it; each address of `request` then
@@ -67,8 +69,10 @@ signals:
 
 private:
     BrowserWindow *createBrowserWindow();
-    // Every download of the profile's pages goes to the Downloads window.
-    void watchDownloads(QWebEngineProfile *profile);
+    // A page control from the engine, or one that waits for it.
+    WebControl *createWebControl();
+    // Gives the engine the controls that waited for it; its downloads go to the Downloads window.
+    void useEngine(PageEngine *engine);
     void showInFrame(BrowserWindow *window);
     void placeFrame(BrowserWindow *holding);
     TextPadWindow *createTextPad();
@@ -76,11 +80,14 @@ private:
     void openInNewWindows(const QStringList &addresses);
     void navigateAfterBlankPage(BrowserWindow *window, const QString &address, bool last);
 
+    std::unique_ptr<SharedOpenGLContext> m_openGL; // first: it is made while the rest is built
     QtDialogs m_dialogs;
     DesktopLauncher m_launcher;
     QString m_applicationDirectory;
     FramePlacement m_placement;
-    DeferredProfile *m_profile;
+    PageEngineLoader *m_loader = nullptr;
+    QPointer<PageEngine> m_engine;
+    QList<QPointer<DeferredWebControl>> m_waitingControls;
     std::unique_ptr<FrameWindow> m_frame;
     QPointer<BrowserWindow> m_firstBrowserWindow;
     QPointer<FavouritesWindow> m_favourites;

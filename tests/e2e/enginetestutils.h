@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "browser/webcontrol/qtwebengine/deferredprofile.h"
+#include "browser/webcontrol/qtwebengine/profilesettings.h"
 #include "browser/webcontrol/qtwebengine/webenginecontrol.h"
 #include "support/localhttpserver.h"
 
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -40,12 +41,12 @@ struct Engine
 {
     LocalHttpServer server;
     QWebEngineProfile profile;
-    DeferredProfile deferred { &profile };
+    ProfileSettings settings { &profile };
     std::vector<std::unique_ptr<WebEngineControl>> controls;
 
     WebEngineControl *newControl()
     {
-        controls.push_back(std::make_unique<WebEngineControl>(deferred));
+        controls.push_back(std::make_unique<WebEngineControl>(&profile, settings));
         controls.back()->widget()->resize(640, 480);
         controls.back()->widget()->show();
         return controls.back().get();

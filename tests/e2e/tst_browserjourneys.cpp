@@ -5,6 +5,7 @@
 #include "app/framewindow.h"
 #include "browser/browserwindow.h"
 #include "browser/toolstoolbar.h"
+#include "browser/webcontrol/qtwebengine/qtpageengine.h"
 #include "e2e/enginetestutils.h"
 #include "favourites/favouriteswindow.h"
 #include "textpad/richtext/richtextcontrol.h"
@@ -47,6 +48,7 @@ private:
     LocalHttpServer m_server;
     std::unique_ptr<QTemporaryDir> m_dir;
     QWebEngineProfile m_profile; // off the record, for every run of the program
+    QtPageEngine m_engine { &m_profile, {} };
     std::unique_ptr<Application> m_application;
     BrowserWindow *m_first = nullptr;
 };
@@ -83,7 +85,7 @@ void TestBrowserJourneys::initTestCase()
 void TestBrowserJourneys::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    m_application = std::make_unique<Application>(m_dir->path() + u'/', &m_profile);
+    m_application = std::make_unique<Application>(m_dir->path() + u'/', &m_engine);
     QSignalSpy loaded(m_application.get(), &Application::pagesLoaded);
     m_application->start();
     QVERIFY(loaded.wait(loadTimeoutMs));

@@ -26,7 +26,6 @@ private slots:
     void offlineBlocksOnlyNetworkLoads();
     void profileSettingsLastOnlyOnDisk();
     void resultsAfterTheControlIsGoneAreDropped();
-    void engineStartsOnlyAfterTheFirstPaint();
     void sizeRequestsArriveInWidgetPixels_data();
     void sizeRequestsArriveInWidgetPixels();
 };
@@ -78,7 +77,7 @@ void TestWebEngineControl::pageContentWithPageScriptsOff()
 {
     const QString page = QStringLiteral("<html><head><title>M</title></head><body><p>Hello hello"
                                         "</p><p>HELLO \u00e9</p></body></html>");
-    m_engine->deferred.settings().setJavaScriptEnabled(false);
+    m_engine->settings.setJavaScriptEnabled(false);
     QVERIFY(load("/markup", page));
     std::optional<QString> markup;
     m_web->requestMarkup([&markup](const QString &text) { markup = text; });
@@ -199,22 +198,6 @@ void TestWebEngineControl::resultsAfterTheControlIsGoneAreDropped()
     other->requestMarkup([&markup](const QString &text) { markup = text; });
     QTRY_VERIFY(markup.has_value());
     QCOMPARE(late, 0);
-}
-
-// The window is drawn before the engine starts: neither showing it nor navigating starts it.
-void TestWebEngineControl::engineStartsOnlyAfterTheFirstPaint()
-{
-    DeferredProfile deferred([](QObject *parent) { return new QWebEngineProfile(parent); });
-    WebEngineControl web(deferred);
-    QWidget window;
-    web.widget()->setParent(&window);
-    window.show();
-    QSignalSpy complete(&web, &WebControl::documentComplete);
-    web.navigate(QStringLiteral("about:blank"));
-    QVERIFY(!deferred.isMade());
-    deferred.makeAfterFirstPaint(window.windowHandle());
-    QVERIFY(complete.wait(loadTimeoutMs));
-    QVERIFY(deferred.isMade() && web.widget()->isVisible());
 }
 
 void TestWebEngineControl::sizeRequestsArriveInWidgetPixels_data()

@@ -6,5 +6,5 @@ class QWebEngineProfile;
 
 // The one profile every browser window shares, kept on disk (cookies, cache, the engine
 // settings) under the user's data and cache folders, in "webviewer". It must outlive every page
-// that uses it, so give it a parent that is destroyed last (the application object).
+// that uses it.
 QWebEngineProfile *createApplicationProfile(QObject *parent);

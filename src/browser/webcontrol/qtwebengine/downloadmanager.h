@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "browser/webcontrol/pageengine.h"
+
 #include <QObject>
 #include <QString>
-#include <functional>
 #include <optional>
 
 class Download;
@@ -18,9 +19,7 @@ class DownloadManager : public QObject
     Q_OBJECT
 
 public:
-    // Asks the user where to save, starting from `proposedPath`; nothing when the user cancels.
-    using PathChooser
-        = std::function<std::optional<QString>(QWidget *parent, const QString &proposedPath)>;
+    using PathChooser = PageEngine::PathChooser;
 
     DownloadManager(QWebEngineProfile *profile, PathChooser choosePath, QObject *parent = nullptr);
 

@@ -2,11 +2,10 @@
 #include "browser/webcontrol/qtwebengine/webenginecontrol.h"
 
 #include "browser/core/addressurl.h"
-#include "browser/webcontrol/qtwebengine/deferredprofile.h"
+#include "browser/webcontrol/enginesettings.h"
 #include "browser/webcontrol/qtwebengine/offlineinterceptor.h"
 #include "browser/webcontrol/qtwebengine/pagefullscreen.h"
 #include "browser/webcontrol/qtwebengine/pagerequests.h"
-#include "browser/webcontrol/qtwebengine/profilesettings.h"
 #include "browser/webcontrol/qtwebengine/stoppedpage.h"
 #include "browser/webcontrol/qtwebengine/webenginepage.h"
 
@@ -50,40 +49,22 @@ const QString propertiesScript
 
 } // namespace
 
-WebEngineControl::WebEngineControl(DeferredProfile &profile, QObject *parent)
+WebEngineControl::WebEngineControl(
+    QWebEngineProfile *profile, EngineSettings &settings, QObject *parent)
     : WebControl(parent)
     , m_alive(std::make_shared<bool>(true))
     , m_interceptor(new OfflineInterceptor(this))
+    , m_page(new WebEnginePage(profile, this))
     , m_view(new QWebEngineView)
-    , m_deferred(&profile)
+    , m_settings(settings)
 {
-    connectView();
-    if (profile.isMade()) {
-        makePage(profile.profile());
-        return;
-    }
-    // Hidden until it has its page: shown without one, the view would start the engine at once,
-    // on a default profile of its own.
-    m_view->hide();
-    connect(&profile, &DeferredProfile::made, this, &WebEngineControl::makePage);
-}
-
-void WebEngineControl::makePage(QWebEngineProfile *profile)
-{
-    if (m_page)
-        return;
-    m_page = new WebEnginePage(profile, this);
     m_fullScreen = new PageFullScreen(m_page, m_view, this);
     new PageRequests(m_page, this, m_questions); // owned by this control
     m_page->setUrlRequestInterceptor(m_interceptor);
     m_page->setWindowFactory([this] { return openWindow(); });
     m_view->setPage(m_page);
+    connectView();
     connectPage();
-    // A view already placed in its window shows now; one still without a window stays as it is.
-    if (m_view->parentWidget() && m_view->isHidden())
-        m_view->show();
-    if (!m_pendingUrl.isEmpty())
-        m_page->load(std::exchange(m_pendingUrl, QUrl()));
 }
 
 WebEngineControl::~WebEngineControl()
@@ -97,9 +78,6 @@ WebEngineControl::~WebEngineControl()
 
 QWebEnginePage *WebEngineControl::page() const
 {
-    // Whatever needs the page starts the engine now, when the first paint has not done so yet.
-    if (!m_page)
-        m_deferred->profile();
     return m_page;
 }
 
@@ -110,7 +88,7 @@ WebEngineControl *WebEngineControl::forPage(QWebEnginePage *page)
 
 EngineSettings &WebEngineControl::engineSettings()
 {
-    return m_deferred->settings();
+    return m_settings;
 }
 
 QWidget *WebEngineControl::widget()
@@ -135,7 +113,7 @@ void WebEngineControl::goForward()
 
 void WebEngineControl::goHome()
 {
-    load(engineSettings().homePage());
+    load(m_settings.homePage());
 }
 
 void WebEngineControl::stop()
@@ -197,17 +175,14 @@ void WebEngineControl::setAudioMuted(bool muted)
 
 void WebEngineControl::discard()
 {
-    // The engine reloads a discarded page by itself when its view becomes visible again. A page
-    // not made yet holds nothing to free.
-    if (m_page)
-        m_page->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
+    // The engine reloads a discarded page by itself when its view becomes visible again.
+    m_page->setLifecycleState(QWebEnginePage::LifecycleState::Discarded);
 }
 
 void WebEngineControl::setZoomFactor(double factor)
 {
     m_zoomFactor = factor;
-    if (m_page)
-        m_page->setZoomFactor(factor);
+    m_page->setZoomFactor(factor);
 }
 
 void WebEngineControl::savePage(const QString &path)
@@ -332,12 +307,8 @@ void WebEngineControl::connectView()
 
 void WebEngineControl::load(const QUrl &url)
 {
-    if (url.isEmpty())
-        return;
-    if (!m_page)
-        m_pendingUrl = url; // loads as soon as the page is made
-    else
-        page()->load(url);
+    if (!url.isEmpty())
+        m_page->load(url);
 }
 
 QWebEnginePage *WebEngineControl::openWindow()

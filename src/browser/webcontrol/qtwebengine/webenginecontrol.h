@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <memory>
 
-class DeferredProfile;
 class OfflineInterceptor;
 class PageFullScreen;
 class QRect;
@@ -25,9 +24,9 @@ class WebEngineControl : public WebControl
     Q_OBJECT
 
 public:
-    // The page is made once `profile` is (navigations wait for it), or as soon as anything
-    // needs it. `profile` must outlive the control.
-    explicit WebEngineControl(DeferredProfile &profile, QObject *parent = nullptr);
+    // A page on `profile`, whose engine settings are `settings`; both must outlive the control.
+    WebEngineControl(
+        QWebEngineProfile *profile, EngineSettings &settings, QObject *parent = nullptr);
     ~WebEngineControl() override;
 
     QWebEnginePage *page() const;
@@ -60,7 +59,6 @@ public:
     EngineSettings &engineSettings() override;
 
 private:
-    void makePage(QWebEngineProfile *profile);
     void connectPage();
     void connectView();
     void onLoadingChanged(const QWebEngineLoadingInfo &info);
@@ -80,8 +78,7 @@ private:
     QPointer<QWebEngineView> m_view;
     PageFullScreen *m_fullScreen = nullptr;
     QUrl m_loadingUrl;
-    DeferredProfile *m_deferred;
-    QUrl m_pendingUrl; // the navigation asked for before the page was made
+    EngineSettings &m_settings;
     QuestionQueue m_questions;
     double m_zoomFactor = 1.0;
     // Said instead of "Done" when the page showing why the last page stopped has loaded.
