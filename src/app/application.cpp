@@ -4,7 +4,6 @@
 #include "about/aboutwindow.h"
 #include "app/framewindow.h"
 #include "app/pageengineloader.h"
-#include "app/sharedopenglcontext.h"
 #include "browser/browserwindow.h"
 #include "browser/downloadswindow.h"
 #include "browser/webcontrol/deferredwebcontrol.h"
@@ -29,9 +28,16 @@ void bringToFront(QWidget *window)
 } // namespace
 
 Application::Application(const QString &applicationDirectory, PageEngine *engine)
-    : m_openGL(engine ? nullptr : std::make_unique<SharedOpenGLContext>())
-    , m_applicationDirectory(applicationDirectory)
+    : m_applicationDirectory(applicationDirectory)
     , m_placement(applicationDirectory + QStringLiteral("webviewer.ini"))
+    , m_loader(engine ? nullptr
+                      : new PageEngineLoader(
+                          PageEngineLoader::programModulePaths(),
+                          [this](QWidget *parent, const QString &proposedPath) {
+                              return m_dialogs.saveFile(
+                                  parent, QStringLiteral("All Files (*)"), proposedPath);
+                          },
+                          this))
     , m_frame(std::make_unique<FrameWindow>(m_dialogs, *this))
     , m_downloads(std::make_unique<DownloadsWindow>(m_launcher))
 {
@@ -39,10 +45,6 @@ Application::Application(const QString &applicationDirectory, PageEngine *engine
         useEngine(engine);
         return;
     }
-    const auto choosePath = [this](QWidget *parent, const QString &proposedPath) {
-        return m_dialogs.saveFile(parent, QStringLiteral("All Files (*)"), proposedPath);
-    };
-    m_loader = new PageEngineLoader(PageEngineLoader::programModulePaths(), choosePath, this);
     connect(m_loader, &PageEngineLoader::loaded, this, &Application::useEngine);
     connect(m_loader, &PageEngineLoader::failed, this, [this](const QString &reason) {
         m_dialogs.error(m_frame.get(),
@@ -107,8 +109,10 @@ void Application::openInNewWindows(const QStringList &addresses)
         navigateAfterBlankPage(createBrowserWindow(), addresses.at(i), i == addresses.size() - 1);
 }
 
-// The window's load sequence has asked for the blank page; the address follows once that is
-// there, so every window starts the same way. An empty address leaves the blank page.
+// The window's load sequence has asked for the blank page; the address follows. A window whose
+// engine is not there yet has loaded nothing, so the address simply takes the blank page's place;
+// otherwise it waits for the blank page, so every window starts the same way. An empty address
+// leaves the blank page.
 void Application::navigateAfterBlankPage(BrowserWindow *window, const QString &address, bool last)
 {
     showInFrame(window);
@@ -117,7 +121,9 @@ void Application::navigateAfterBlankPage(BrowserWindow *window, const QString &a
         if (last)
             emit pagesLoaded();
     };
-    if (address.isEmpty()) {
+    if (address.isEmpty() || !m_engine) {
+        if (!address.isEmpty())
+            web->navigate(address);
         connect(web, &WebControl::documentComplete, this, loaded, Qt::SingleShotConnection);
         return;
     }
@@ -141,8 +147,8 @@ void Application::showInFrame(BrowserWindow *window)
         // one that must change kind later is made afresh, which the user sees as a flash; so
         // this hidden widget gives the frame its OpenGL surface before the first page is there.
         (new QOpenGLWidget(m_frame.get()))->hide();
-        if (m_openGL)
-            m_openGL->install();
+        if (m_loader)
+            m_loader->waitForOpenGL();
         m_frame->show();
     }
     window->frameWidget()->show();

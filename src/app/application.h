@@ -20,7 +20,6 @@ class FavouritesWindow;
 class FrameWindow;
 class PageEngine;
 class PageEngineLoader;
-class SharedOpenGLContext;
 class TextPadWindow;
 
 // The program's windows and the services they share. Windows reach one another only through the
@@ -80,12 +79,11 @@ private:
     void openInNewWindows(const QStringList &addresses);
     void navigateAfterBlankPage(BrowserWindow *window, const QString &address, bool last);
 
-    std::unique_ptr<SharedOpenGLContext> m_openGL; // first: it is made while the rest is built
     QtDialogs m_dialogs;
     DesktopLauncher m_launcher;
     QString m_applicationDirectory;
     FramePlacement m_placement;
-    PageEngineLoader *m_loader = nullptr;
+    PageEngineLoader *m_loader; // before the windows: it prepares the engine while they are built
     QPointer<PageEngine> m_engine;
     QList<QPointer<DeferredWebControl>> m_waitingControls;
     std::unique_ptr<FrameWindow> m_frame;

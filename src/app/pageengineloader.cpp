@@ -6,12 +6,31 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLibrary>
+#include <QOpenGLContext>
 #include <QTimer>
 #include <QWindow>
 
+// Qt's own setter of the shared context, the one the web engine uses when it makes the context
+// itself; Qt has no public one.
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
+QT_END_NAMESPACE
+
 namespace {
 const QString moduleName = QStringLiteral("/libwebviewer_engine.so");
+
+// Qt and the engine use the context until the program ends.
+void makeSharedOpenGLContext(QThread *userInterfaceThread)
+{
+    auto *context = new QOpenGLContext;
+    if (!context->create()) {
+        delete context;
+        return;
+    }
+    context->moveToThread(userInterfaceThread);
+    qt_gl_set_global_share_context(context);
 }
+} // namespace
 
 PageEngineLoader::PageEngineLoader(
     const QStringList &modulePaths, PageEngine::PathChooser choosePath, QObject *engineParent)
@@ -19,7 +38,13 @@ PageEngineLoader::PageEngineLoader(
     , m_modulePaths(modulePaths)
     , m_choosePath(std::move(choosePath))
     , m_engineParent(engineParent)
+    , m_openGL(makeSharedOpenGLContext, QCoreApplication::instance()->thread())
 {
+}
+
+PageEngineLoader::~PageEngineLoader()
+{
+    waitForOpenGL();
 }
 
 QStringList PageEngineLoader::programModulePaths()
@@ -27,6 +52,12 @@ QStringList PageEngineLoader::programModulePaths()
     const QString programDirectory = QCoreApplication::applicationDirPath();
     return { programDirectory + moduleName,
         programDirectory + QStringLiteral("/" WEBVIEWER_ENGINE_DIR) + moduleName };
+}
+
+void PageEngineLoader::waitForOpenGL()
+{
+    if (m_openGL.joinable())
+        m_openGL.join();
 }
 
 void PageEngineLoader::loadAfterFirstPaint(QWindow *window)
@@ -53,6 +84,8 @@ void PageEngineLoader::load()
 {
     if (std::exchange(m_tried, true))
         return;
+    // The engine's libraries look for the shared context as they load.
+    waitForOpenGL();
     QString reason;
     if (PageEngine *engine = makeEngine(&reason))
         emit loaded(engine);

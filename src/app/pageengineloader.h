@@ -4,26 +4,32 @@
 #include "browser/webcontrol/pageengine.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
+#include <thread>
 
 class QWindow;
 
-// Loads the web engine's module, whose libraries are the largest part of the program, once the
-// first window has been drawn, so that the user sees the program at once and the page follows.
+// Starts the web engine without making the user wait for it. The OpenGL context that pages share
+// with the windows is made on a thread of its own while the first window is built, as making it
+// loads the graphics driver; the engine's module, whose libraries are most of the program, is
+// loaded once the first window has been drawn, or at once when something needs a page before that.
 class PageEngineLoader : public QObject
 {
     Q_OBJECT
 
 public:
     // The module is the first of `modulePaths` that loads; the engine it makes asks `choosePath`
-    // where downloads go and belongs to `engineParent`.
+    // where downloads go and belongs to `engineParent`. The application object must exist.
     PageEngineLoader(
         const QStringList &modulePaths, PageEngine::PathChooser choosePath, QObject *engineParent);
+    ~PageEngineLoader() override;
 
     // Where the program's own module is: beside the program, else where it is installed.
     static QStringList programModulePaths();
 
+    // Waits for the shared OpenGL context, which Qt needs before the first window with a page is
+    // made. Without OpenGL there is none, and the engine draws pages without sharing.
+    void waitForOpenGL();
     // Loads the engine once `window` has been drawn for the first time (soon when it has been).
     void loadAfterFirstPaint(QWindow *window);
     // Loads the engine now, when it is not loaded and has not failed to load.
@@ -44,4 +50,5 @@ private:
     PageEngine::PathChooser m_choosePath;
     QObject *m_engineParent;
     bool m_tried = false;
+    std::thread m_openGL;
 };
