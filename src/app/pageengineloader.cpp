@@ -96,12 +96,16 @@ void PageEngineLoader::load()
 PageEngine *PageEngineLoader::makeEngine(QString *reason)
 {
     for (const QString &path : std::as_const(m_modulePaths)) {
-        QLibrary module(path);
         // The module stays loaded for as long as the program runs: its engine does.
+        QLibrary module(path);
+        if (!module.load()) {
+            *reason = module.errorString();
+            continue;
+        }
         if (auto create
             = reinterpret_cast<CreatePageEngine>(module.resolve(createPageEngineSymbol)))
             return create(m_choosePath, m_engineParent);
-        *reason = module.errorString();
+        *reason = tr("%1 is not the web engine's module.").arg(path);
     }
     return nullptr;
 }

@@ -4,6 +4,7 @@
 #include "browser/webcontrol/webcontrol.h"
 #include "support/fakeenginesettings.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -15,7 +16,7 @@ public:
     // The browser window may have taken the widget into its layout; it then deletes it itself.
     ~FakeWebControl() override
     {
-        if (!m_widget->parent())
+        if (m_widget && !m_widget->parent())
             delete m_widget;
     }
 
@@ -50,7 +51,7 @@ public:
     void setOffline(bool value) override { calls.append(value ? "offline" : "online"); }
     void setAudioMuted(bool muted) override { audioMuted = muted; }
     void discard() override { calls.append(QStringLiteral("discard")); }
-    void setZoomFactor(double) override { }
+    void setZoomFactor(double factor) override { zoom = factor; }
     void savePage(const QString &path) override { calls.append("savePage " + path); }
     void print(QPrinter *printer) override
     {
@@ -73,10 +74,11 @@ public:
     QString markup;
     PageProperties properties;
     bool audioMuted = false;
+    double zoom = 1.0;
     bool designMode = false;
     FakeEngineSettings settings;
     QPrinter *printedOn = nullptr; // the printer of the last print
 
 private:
-    QWidget *m_widget = new QWidget;
+    QPointer<QWidget> m_widget = new QWidget;
 };

@@ -1,33 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browser/webcontrol/deferredwebcontrol.h"
 
-#include "browser/webcontrol/enginesettings.h"
-
 #include <QVBoxLayout>
 #include <QWidget>
 #include <utility>
-
-namespace {
-// What the Internet Properties dialog edits when the engine could not be started: there are no
-// pages to apply it to, so it is kept only while the dialog needs it.
-class UnusedEngineSettings : public EngineSettings
-{
-public:
-    QUrl homePage() const override { return m_homePage; }
-    void setHomePage(const QUrl &url) override { m_homePage = url; }
-    bool javaScriptEnabled() const override { return m_javaScript; }
-    void setJavaScriptEnabled(bool enabled) override { m_javaScript = enabled; }
-    bool imagesEnabled() const override { return m_images; }
-    void setImagesEnabled(bool enabled) override { m_images = enabled; }
-    void clearCache() override { }
-    void clearCookies() override { }
-
-private:
-    QUrl m_homePage { QStringLiteral("about:blank") };
-    bool m_javaScript = true;
-    bool m_images = true;
-};
-} // namespace
 
 DeferredWebControl::DeferredWebControl(std::function<void()> needEngine, QObject *parent)
     : WebControl(parent)
@@ -226,7 +202,5 @@ EngineSettings &DeferredWebControl::engineSettings()
 {
     if (WebControl *web = control())
         return web->engineSettings();
-    if (!m_noEngineSettings)
-        m_noEngineSettings = std::make_unique<UnusedEngineSettings>();
-    return *m_noEngineSettings;
+    return m_noEngineSettings;
 }

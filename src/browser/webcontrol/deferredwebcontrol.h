@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "browser/webcontrol/memoryenginesettings.h"
 #include "browser/webcontrol/webcontrol.h"
 
 #include <QPointer>
 #include <functional>
-#include <memory>
 
 // The control of a page whose engine is not there yet: the browser window gets it at once, so it
 // can be built and drawn before the engine starts. It shows an empty page area and keeps what it
@@ -56,7 +56,7 @@ private:
     // The browser window takes the page area into its layout and deletes it with itself.
     QPointer<QWidget> m_pageArea;
     WebControl *m_control = nullptr; // a child of this object
-    std::unique_ptr<EngineSettings> m_noEngineSettings;
+    MemoryEngineSettings m_noEngineSettings;
     QString m_address;
     bool m_offline = false;
     bool m_muted = false;

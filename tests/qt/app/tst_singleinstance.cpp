@@ -2,6 +2,7 @@
 // A second start of the real program hands its arguments to the running one (this test) and ends.
 #include "app/core/handoffmessage.h"
 #include "app/singleinstance.h"
+#include "support/localhttpserver.h"
 
 #include <QtTest>
 #include <sys/socket.h>
@@ -72,6 +73,31 @@ private slots:
             requests.append(
                 decodeStartRequest(message.at(0).toByteArray()).value_or(StartRequest {}));
         QTEST(requests, "received");
+    }
+
+    // Given an address, the program draws its frame first, then loads its engine module (found
+    // beside it) and the page.
+    void startLoadsTheGivenPage()
+    {
+        LocalHttpServer server;
+        QVERIFY(server.listen());
+        server.serveHtml(QStringLiteral("/start.html"), QStringLiteral("<title>Start</title>"));
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("webviewer"));
+        QVERIFY(QFile::copy(QStringLiteral(WEBVIEWER_PROGRAM), program));
+        QVERIFY(QFile::copy(QStringLiteral(WEBVIEWER_ENGINE_MODULE),
+            dir.filePath(QFileInfo(QStringLiteral(WEBVIEWER_ENGINE_MODULE)).fileName())));
+        QProcess run;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("WEBVIEWER_PROBE"), QStringLiteral("quit"));
+        environment.insert(QStringLiteral("HOME"), dir.path());
+        run.setProcessEnvironment(environment);
+        QSignalSpy finished(&run, &QProcess::finished);
+        run.start(program, { server.url(QStringLiteral("/start.html")).toString() });
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(run.exitCode(), 0);
+        QCOMPARE(run.readAllStandardOutput(), QByteArray("painted\nready\n"));
+        QCOMPARE(server.requestedPaths().value(0), QStringLiteral("/start.html"));
     }
 };
 

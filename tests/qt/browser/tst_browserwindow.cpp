@@ -287,8 +287,9 @@ private slots:
             dialog->findChild<QPushButton *>(QStringLiteral("clearCookies"))->click();
             QVERIFY(settings.cookieClears == 1 + int(ok) && settings.cacheClears == 0);
             dialog->findChild<QDialogButtonBox *>()->button(button)->click();
-            QCOMPARE(settings.home.toString(), ok ? m_web->url : QStringLiteral("about:blank"));
-            QCOMPARE(settings.javaScript, !ok);
+            QCOMPARE(
+                settings.homePage().toString(), ok ? m_web->url : QStringLiteral("about:blank"));
+            QCOMPARE(settings.javaScriptEnabled(), !ok);
             QTRY_VERIFY(!m_window->findChild<QDialog *>());
         }
     }
