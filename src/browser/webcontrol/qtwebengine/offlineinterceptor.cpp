@@ -16,6 +16,6 @@ bool isNetworkScheme(const QString &scheme)
 
 void OfflineInterceptor::interceptRequest(QWebEngineUrlRequestInfo &info)
 {
-    if (m_offline && isNetworkScheme(info.requestUrl().scheme()))
+    if (isNetworkScheme(info.requestUrl().scheme()))
         info.block(true);
 }

@@ -3,8 +3,8 @@
 
 #include <QWebEngineUrlRequestInterceptor>
 
-// Blocks a page's network requests while the page works offline; local files, data and the
-// engine's own pages still load.
+// Blocks the network requests of the page it is set on, which is how a page works offline; local
+// files, data and the engine's own pages still load.
 class OfflineInterceptor : public QWebEngineUrlRequestInterceptor
 {
     Q_OBJECT
@@ -12,10 +12,5 @@ class OfflineInterceptor : public QWebEngineUrlRequestInterceptor
 public:
     using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
 
-    void setOffline(bool offline) { m_offline = offline; }
-
     void interceptRequest(QWebEngineUrlRequestInfo &info) override;
-
-private:
-    bool m_offline = false;
 };

@@ -60,7 +60,6 @@ WebEngineControl::WebEngineControl(
 {
     m_fullScreen = new PageFullScreen(m_page, m_view, this);
     new PageRequests(m_page, this, m_questions); // owned by this control
-    m_page->setUrlRequestInterceptor(m_interceptor);
     m_page->setWindowFactory([this] { return openWindow(); });
     m_view->setPage(m_page);
     connectView();
@@ -165,7 +164,9 @@ void WebEngineControl::requestProperties(std::function<void(const PageProperties
 
 void WebEngineControl::setOffline(bool offline)
 {
-    m_interceptor->setOffline(offline);
+    // The engine asks an interceptor about every request on the user-interface thread, so a page
+    // has one only while offline.
+    m_page->setUrlRequestInterceptor(offline ? m_interceptor : nullptr);
 }
 
 void WebEngineControl::setAudioMuted(bool muted)
