@@ -28,7 +28,7 @@ void DeferredWebControl::attach(WebControl *control)
     QWidget *page = control->widget();
     if (m_pageArea) {
         m_pageArea->layout()->addWidget(page);
-        m_pageArea->setFocusProxy(page);
+        m_pageArea->setFocusProxy(page); // takes the focus over when the page area has it
         page->show();
     }
     control->setOffline(m_offline);

@@ -40,6 +40,10 @@ private slots:
     {
         QWidget window;
         m_web->widget()->setParent(&window);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        m_web->widget()->setFocus(); // as the find bar does when it closes
         for (const char *address : { "about:blank", "example.org" })
             m_web->navigate(QLatin1String(address));
         m_web->setOffline(true);
@@ -52,7 +56,7 @@ private slots:
         QCOMPARE(m_engineControl->calls, QStringList({ "offline", "navigate example.org" }));
         QVERIFY(m_engineControl->audioMuted && m_engineControl->zoom == 2.0);
         QCOMPARE(m_engineControl->widget()->parentWidget(), m_web->widget());
-        QCOMPARE(m_web->widget()->focusProxy(), m_engineControl->widget());
+        QVERIFY(m_engineControl->widget()->hasFocus());
 
         // Its events come through; requests are answered by whoever handles this control's.
         QSignalSpy titles(m_web.get(), &WebControl::titleChanged);
