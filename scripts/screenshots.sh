@@ -31,6 +31,7 @@ export QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 
 # A copy of the program keeps its data files away from the build.
 cp "$program" "$workdir/webviewer"
+cp "$(dirname "$program")/libwebviewer_engine.so" "$workdir/"
 "$workdir/webviewer" >/dev/null 2>&1 &
 program_pid=$!
 
