@@ -143,12 +143,13 @@ void Application::showInFrame(BrowserWindow *window)
 {
     if (!m_frame->isVisible()) {
         placeFrame(window);
+        // The shared OpenGL context is made before anything here asks Qt about OpenGL.
+        if (m_loader)
+            m_loader->waitForOpenGL();
         // Pages are drawn through OpenGL. A window gets its kind of surface when it is made, and
         // one that must change kind later is made afresh, which the user sees as a flash; so
         // this hidden widget gives the frame its OpenGL surface before the first page is there.
         (new QOpenGLWidget(m_frame.get()))->hide();
-        if (m_loader)
-            m_loader->waitForOpenGL();
         m_frame->show();
     }
     window->frameWidget()->show();
