@@ -28,7 +28,9 @@ public:
     static QStringList programModulePaths();
 
     // Waits for the shared OpenGL context, which Qt needs before the first window with a page is
-    // made. Without OpenGL there is none, and the engine draws pages without sharing.
+    // made. Until then nothing on the user-interface thread may ask Qt about OpenGL: Qt sets it
+    // up on the thread that first asks. Without OpenGL there is no context, and the engine draws
+    // pages without sharing.
     void waitForOpenGL();
     // Loads the engine once `window` has been drawn for the first time (soon when it has been).
     void loadAfterFirstPaint(QWindow *window);
