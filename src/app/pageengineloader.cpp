@@ -4,7 +4,9 @@
 #include "browser/webcontrol/pageenginemodule.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QOpenGLContext>
 #include <QTimer>
@@ -95,17 +97,23 @@ void PageEngineLoader::load()
 
 PageEngine *PageEngineLoader::makeEngine(QString *reason)
 {
+    QStringList missing;
     for (const QString &path : std::as_const(m_modulePaths)) {
-        // The module stays loaded for as long as the program runs: its engine does.
-        QLibrary module(path);
-        if (!module.load()) {
-            *reason = module.errorString();
+        const QString file = QDir::cleanPath(path);
+        if (!QFileInfo::exists(file)) {
+            missing.append(QDir::toNativeSeparators(file));
             continue;
         }
+        // The module stays loaded for as long as the program runs: its engine does.
+        QLibrary module(file);
         if (auto create
             = reinterpret_cast<CreatePageEngine>(module.resolve(createPageEngineSymbol)))
             return create(m_choosePath, m_engineParent);
-        *reason = tr("%1 is not the web engine's module.").arg(path);
+        *reason = module.isLoaded() ? tr("%1 is not the web engine's module.").arg(file)
+                                    : module.errorString();
+        return nullptr;
     }
+    *reason
+        = tr("Its module is in none of these places: %1.").arg(missing.join(QStringLiteral(", ")));
     return nullptr;
 }

@@ -18,7 +18,7 @@ class PageEngineLoader : public QObject
     Q_OBJECT
 
 public:
-    // The module is the first of `modulePaths` that loads; the engine it makes asks `choosePath`
+    // The module is the first of `modulePaths` that exists; the engine it makes asks `choosePath`
     // where downloads go and belongs to `engineParent`. The application object must exist.
     PageEngineLoader(
         const QStringList &modulePaths, PageEngine::PathChooser choosePath, QObject *engineParent);
