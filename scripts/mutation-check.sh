@@ -55,6 +55,7 @@ faults=(
     "waiting page control forgets the offline switch" '    control->setOffline(m_offline);' '    ;'
     "waiting page control loads the first address asked for" '        m_address = address; // the last address asked for is the one to load' '        m_address = m_address.isEmpty() ? address : m_address;'
     "engine module loads before the first paint" '    if (window->isExposed())' '    if (true)'
+    "hand-off waits for any length a peer claims" '        if (size > maxMessageSize)' '        if (false)'
     "favourites window made anew each time" 'if (!m_favourites) {' 'if (true) {'
     "block index finds the block above a top" 'if (blocks + step <= n && m_sums[std::size_t(blocks + step)] <= y) {' 'if (blocks + step <= n && m_sums[std::size_t(blocks + step)] < y) {'
     "a line taller than the rest keeps the usual height" '        m_heights.setHeight(number, height);' '        ;'

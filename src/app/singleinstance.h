@@ -4,12 +4,12 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 // One running program per user and data directory: a later start hands its message to the
 // running one over a local socket and ends. The message is framed by its length, and the running
 // program answers once it has the whole message, so a hand-off that returns true was received.
+// Plain sockets on both sides: the program need not load Qt's network library to start.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -17,10 +17,10 @@ class SingleInstance : public QObject
 public:
     // `serverName` is the path of the socket.
     explicit SingleInstance(const QString &serverName, QObject *parent = nullptr);
-
     // The socket of this user's program on `dataDirectory`: in the user's private runtime
     // directory, so no other user can take the name or listen in.
     static QString serverNameFor(const QString &dataDirectory);
+    // Stops listening and removes the socket.
     ~SingleInstance() override;
 
     // Gives `message` to the program running under `serverName`; false when none takes it within
@@ -37,8 +37,8 @@ signals:
 
 private:
     void accept();
-    void read(QLocalSocket *socket);
 
     QString m_serverName;
-    QLocalServer *m_server;
+    int m_listener = -1;
+    QSocketNotifier *m_notifier = nullptr;
 };

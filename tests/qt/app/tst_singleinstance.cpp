@@ -5,6 +5,7 @@
 #include "support/localhttpserver.h"
 
 #include <QtTest>
+#include <future>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -12,16 +13,31 @@
 Q_DECLARE_METATYPE(StartRequest)
 
 namespace {
+sockaddr_un addressOf(const QString &serverName)
+{
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, QFile::encodeName(serverName).constData(), sizeof address.sun_path);
+    return address;
+}
+
 // What a program that crashed leaves behind: a socket file nobody listens on.
 void leaveStaleSocket(const QString &serverName)
 {
-    const QByteArray path = QFile::encodeName(serverName);
-    sockaddr_un address {};
-    address.sun_family = AF_UNIX;
-    qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+    const sockaddr_un address = addressOf(serverName);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    QCOMPARE(::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
     ::close(fd);
+}
+
+// A connection to `serverName` that has sent `bytes`.
+int connectAndSend(const QString &serverName, const QByteArray &bytes)
+{
+    const sockaddr_un address = addressOf(serverName);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address);
+    ::send(fd, bytes.constData(), bytes.size(), 0);
+    return fd;
 }
 } // namespace
 
@@ -73,6 +89,30 @@ private slots:
             requests.append(
                 decodeStartRequest(message.at(0).toByteArray()).value_or(StartRequest {}));
         QTEST(requests, "received");
+    }
+
+    // Peers that claim an impossible length or hang up half-way are dropped; the next is heard,
+    // and the socket goes with the program.
+    void brokenPeersAreDropped()
+    {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("socket"));
+        auto running = std::make_unique<SingleInstance>(name);
+        QVERIFY(running->listen());
+        QSignalSpy messages(running.get(), &SingleInstance::messageReceived);
+        ::close(connectAndSend(name, QByteArray::fromHex("0000000a616263"))); // 3 bytes of 10
+        const int greedy = connectAndSend(name, QByteArray::fromHex("ffffffff"));
+        char byte = 0;
+        QTRY_COMPARE(::recv(greedy, &byte, 1, MSG_DONTWAIT), 0); // hung up on
+        ::close(greedy);
+        std::future<bool> handedOff = std::async(std::launch::async,
+            [name] { return SingleInstance::handOff(name, QByteArrayLiteral("hello")); });
+        QVERIFY(messages.wait());
+        QVERIFY(handedOff.get());
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.value(0).value(0).toByteArray(), QByteArrayLiteral("hello"));
+        running.reset();
+        QVERIFY(!QFile::exists(name));
     }
 
     // Given an address, the program draws its frame first, then loads its engine module (found
