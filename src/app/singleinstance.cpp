@@ -52,10 +52,10 @@ public:
     Peer(int fd, std::function<void(const QByteArray &)> deliver, QObject *parent)
         : QObject(parent)
         , m_fd(fd)
+        , m_notifier(new QSocketNotifier(fd, QSocketNotifier::Read, this))
         , m_deliver(std::move(deliver))
     {
-        auto *notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-        connect(notifier, &QSocketNotifier::activated, this, &Peer::read);
+        connect(m_notifier, &QSocketNotifier::activated, this, &Peer::read);
     }
     ~Peer() override { ::close(m_fd); }
 
@@ -67,22 +67,32 @@ private:
         if (count < 0 && (errno == EAGAIN || errno == EINTR))
             return;
         if (count <= 0)
-            return deleteLater();
+            return finish();
         m_data.append(chunk, count);
         if (m_data.size() < headerSize)
             return;
         quint32 size = 0;
         QDataStream(m_data.first(headerSize)) >> size;
         if (size > maxMessageSize)
-            return deleteLater();
+            return finish();
         if (m_data.size() < headerSize + qsizetype(size))
             return;
         ::send(m_fd, &acknowledgement, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
-        m_deliver(m_data.sliced(headerSize, size));
+        const QByteArray message = m_data.sliced(headerSize, size);
+        finish();
+        m_deliver(message);
+    }
+
+    // Heard no more: whoever takes the message may open dialogs, and their event loops must not
+    // read this peer again.
+    void finish()
+    {
+        m_notifier->setEnabled(false);
         deleteLater();
     }
 
     int m_fd;
+    QSocketNotifier *m_notifier;
     std::function<void(const QByteArray &)> m_deliver;
     QByteArray m_data;
 };
