@@ -39,7 +39,6 @@ PageEngineLoader::PageEngineLoader(
     : QObject(engineParent)
     , m_modulePaths(modulePaths)
     , m_choosePath(std::move(choosePath))
-    , m_engineParent(engineParent)
     , m_openGL(makeSharedOpenGLContext, QCoreApplication::instance()->thread())
 {
 }
@@ -108,7 +107,7 @@ PageEngine *PageEngineLoader::makeEngine(QString *reason)
         QLibrary module(file);
         if (auto create
             = reinterpret_cast<CreatePageEngine>(module.resolve(createPageEngineSymbol)))
-            return create(m_choosePath, m_engineParent);
+            return create(m_choosePath, parent());
         *reason = module.isLoaded() ? tr("%1 is not the web engine's module.").arg(file)
                                     : module.errorString();
         return nullptr;

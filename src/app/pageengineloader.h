@@ -19,7 +19,8 @@ class PageEngineLoader : public QObject
 
 public:
     // The module is the first of `modulePaths` that exists; the engine it makes asks `choosePath`
-    // where downloads go and belongs to `engineParent`. The application object must exist.
+    // where downloads go and, like this loader, belongs to `engineParent`. The application object
+    // must exist.
     PageEngineLoader(
         const QStringList &modulePaths, PageEngine::PathChooser choosePath, QObject *engineParent);
     ~PageEngineLoader() override;
@@ -50,7 +51,6 @@ private:
 
     QStringList m_modulePaths;
     PageEngine::PathChooser m_choosePath;
-    QObject *m_engineParent;
     bool m_tried = false;
     std::thread m_openGL;
 };

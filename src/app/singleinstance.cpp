@@ -33,9 +33,9 @@ std::optional<sockaddr_un> socketAddress(const QString &serverName)
 }
 
 // A connected socket to `address`, or -1.
-int connectTo(const sockaddr_un &address, int flags = 0)
+int connectTo(const sockaddr_un &address)
 {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | flags, 0);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd >= 0
         && ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
         ::close(fd);

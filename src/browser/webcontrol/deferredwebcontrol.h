@@ -23,7 +23,6 @@ public:
 
     // Takes `control` over (with its widget) and passes on what was asked so far.
     void attach(WebControl *control);
-    bool isAttached() const { return m_control != nullptr; }
 
     QWidget *widget() override;
     void navigate(const QString &address) override;
