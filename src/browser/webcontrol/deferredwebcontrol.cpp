@@ -25,17 +25,19 @@ void DeferredWebControl::attach(WebControl *control)
     m_control = control;
     control->setParent(this);
     forwardSignals();
+    control->setOffline(m_offline);
+    control->setAudioMuted(m_muted);
+    control->setZoomFactor(m_zoomFactor);
+    // The page starts loading before its view is shown: showing the view sets up its drawing,
+    // which the page's first request need not wait for.
+    if (!m_address.isEmpty())
+        control->navigate(std::exchange(m_address, QString()));
     QWidget *page = control->widget();
     if (m_pageArea) {
         m_pageArea->layout()->addWidget(page);
         m_pageArea->setFocusProxy(page); // takes the focus over when the page area has it
         page->show();
     }
-    control->setOffline(m_offline);
-    control->setAudioMuted(m_muted);
-    control->setZoomFactor(m_zoomFactor);
-    if (!m_address.isEmpty())
-        control->navigate(std::exchange(m_address, QString()));
 }
 
 void DeferredWebControl::forwardSignals()
