@@ -151,10 +151,10 @@ void Application::showInFrame(BrowserWindow *window)
         // this hidden widget gives the frame its OpenGL surface before the first page is there.
         (new QOpenGLWidget(m_frame.get()))->hide();
         m_frame->show();
+        if (m_loader)
+            m_loader->loadAfterFirstPaint(m_frame->windowHandle());
     }
     window->frameWidget()->show();
-    if (m_loader)
-        m_loader->loadAfterFirstPaint(m_frame->windowHandle());
 }
 
 void Application::placeFrame(BrowserWindow *holding)

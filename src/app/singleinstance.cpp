@@ -159,8 +159,8 @@ bool SingleInstance::listen()
         m_listener = -1;
         return false;
     }
-    m_notifier = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &SingleInstance::accept);
+    auto *notifier = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &SingleInstance::accept);
     return true;
 }
 

@@ -4,8 +4,6 @@
 #include <QObject>
 #include <QString>
 
-class QSocketNotifier;
-
 // One running program per user and data directory: a later start hands its message to the
 // running one over a local socket and ends. The message is framed by its length, and the running
 // program answers once it has the whole message, so a hand-off that returns true was received.
@@ -40,5 +38,4 @@ private:
 
     QString m_serverName;
     int m_listener = -1;
-    QSocketNotifier *m_notifier = nullptr;
 };
