@@ -12,10 +12,12 @@
 #include "textpad/richtext/richtextcontrol.h"
 #include "textpad/textpadwindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QOpenGLWidget>
+#include <algorithm>
 
 namespace {
 // Shows a single-instance window, or brings it forward when it is already open.
@@ -24,6 +26,16 @@ void bringToFront(QWidget *window)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// Menus and tool tips are windows too, but not ones the user keeps.
+bool anyWindowShown()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.cbegin(), windows.cend(), [](const QWidget *window) {
+        return window->isVisible()
+            && (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog);
+    });
 }
 } // namespace
 
@@ -259,10 +271,20 @@ int Application::runningDownloads() const
     return m_downloads->runningCount();
 }
 
+// A pad closes by hiding, which Qt does not count as a window closing, so the program would
+// otherwise go on running with nothing on screen.
+bool Application::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Hide && !anyWindowShown())
+        emit lastWindowHidden();
+    return QObject::eventFilter(watched, event);
+}
+
 TextPadWindow *Application::createTextPad()
 {
     auto *pad = new TextPadWindow(m_dialogs, *this, m_launcher);
     m_textPads.append(pad);
+    pad->installEventFilter(this);
     pad->show();
     return pad;
 }

@@ -65,6 +65,11 @@ signals:
     // The pages a start or a hand-off asked for have loaded (the last one of them, or the blank
     // page of a window opened without an address).
     void pagesLoaded();
+    // A text pad hid and no window is left on screen: a start for text pads alone is over.
+    void lastWindowHidden();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     BrowserWindow *createBrowserWindow();

@@ -45,6 +45,8 @@ int runApplication(
             if (const std::optional<StartRequest> handedOff = decodeStartRequest(message))
                 application.open(*handedOff);
         });
+    QObject::connect(&application, &Application::lastWindowHidden, &application,
+        [] { QCoreApplication::exit(0); });
     application.start(request);
     StartupProbe::install(application);
     const int status = QCoreApplication::exec();

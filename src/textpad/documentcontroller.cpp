@@ -23,6 +23,13 @@ std::unique_ptr<QPrinter> defaultPrinter()
         return nullptr;
     return std::make_unique<QPrinter>(info);
 }
+
+textpad::PathKind pathKind(const QFileInfo &file)
+{
+    if (file.isDir())
+        return textpad::PathKind::Folder;
+    return file.exists() && !file.isFile() ? textpad::PathKind::Other : textpad::PathKind::File;
+}
 } // namespace
 
 DocumentController::DocumentController(
@@ -95,7 +102,7 @@ void DocumentController::openDropped(const QString &path)
 {
     const QFileInfo file(path);
     const std::optional<QString> refusal
-        = textpad::openRefusal(file.fileName(), file.isDir(), file.isReadable(), file.size());
+        = textpad::openRefusal(file.fileName(), pathKind(file), file.isReadable(), file.size());
     if (refusal) {
         m_dialogs.error(m_window, *refusal);
         return;

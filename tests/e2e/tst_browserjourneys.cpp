@@ -34,6 +34,7 @@ private slots:
     void pageOpensWindow_data();
     void pageOpensWindow();
     void windowsAreMadeAgainOnlyAfterTheyClosed();
+    void aStartForPadsEndsWithItsLastPad();
     void outsideRequestsSourceCodeAndTheFramesYes();
 
 private:
@@ -159,6 +160,28 @@ void TestBrowserJourneys::windowsAreMadeAgainOnlyAfterTheyClosed()
     m_application->showFavourites(QStringLiteral("c"), QStringLiteral("http://c/"));
     QCOMPARE(topLevels<FavouritesWindow>().size(), 1);
     QVERIFY(topLevels<FavouritesWindow>().first()->isVisible());
+}
+
+// Pads close by hiding. Beside the frame that leaves the program running; a start for pads alone
+// is over once the last of them has gone.
+void TestBrowserJourneys::aStartForPadsEndsWithItsLastPad()
+{
+    QSignalSpy besideFrame(m_application.get(), &Application::lastWindowHidden);
+    m_application->open({ StartRequest::Kind::Pad, {} });
+    topLevels<TextPadWindow>().first()->close();
+    QCOMPARE(besideFrame.count(), 0);
+
+    m_application.reset();
+    m_application = std::make_unique<Application>(m_dir->path() + u'/', &m_engine);
+    QSignalSpy alone(m_application.get(), &Application::lastWindowHidden);
+    m_application->start({ StartRequest::Kind::Pad, {} });
+    m_application->open({ StartRequest::Kind::Pad, {} });
+    const QList<TextPadWindow *> pads = topLevels<TextPadWindow>();
+    QCOMPARE(pads.size(), 2);
+    pads.at(0)->close();
+    QCOMPARE(alone.count(), 0);
+    pads.at(1)->close();
+    QCOMPARE(alone.count(), 1);
 }
 
 // An address handed over from outside opens in a new window, a file in a pad; Source Code gives

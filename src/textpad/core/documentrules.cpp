@@ -72,10 +72,12 @@ QString untitledName(bool hasFormatting)
 }
 
 std::optional<QString> openRefusal(
-    const QString &fileName, bool isFolder, bool readable, qint64 size)
+    const QString &fileName, PathKind kind, bool readable, qint64 size)
 {
-    if (isFolder)
+    if (kind == PathKind::Folder)
         return QStringLiteral("\"%1\" is a folder. Only files can be opened.").arg(fileName);
+    if (kind == PathKind::Other)
+        return QStringLiteral("\"%1\" is not a file. Only files can be opened.").arg(fileName);
     if (!readable)
         return QStringLiteral("\"%1\" cannot be read.").arg(fileName);
     if (size >= largestOpenableFile) {

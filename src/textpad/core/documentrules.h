@@ -39,8 +39,11 @@ QString untitledName(bool hasFormatting);
 // Files larger than this are refused: the editor could not hold their text.
 constexpr qint64 largestOpenableFile = qint64(1) << 30;
 
+// What a dropped path names: a file on disk, a folder, or something else (a device, a pipe).
+enum class PathKind { File, Folder, Other };
+
 // Why a dropped file cannot be opened, or nothing when it can.
 std::optional<QString> openRefusal(
-    const QString &fileName, bool isFolder, bool readable, qint64 size);
+    const QString &fileName, PathKind kind, bool readable, qint64 size);
 
 } // namespace textpad

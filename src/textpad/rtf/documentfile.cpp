@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -18,6 +19,11 @@ namespace {
 
 QByteArray readBytes(const QString &path)
 {
+    // A device never ends and a pipe may never open; only a file on disk holds a document.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        throw FileError(
+            path, QCoreApplication::translate("DocumentFile", "It is not a file on disk."));
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(path, file.errorString());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textpad/rtf/documentfile.h"
 #include "textpad/rtf/documentsizetracker.h"
+#include "textpad/rtf/fileerror.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <sys/stat.h>
 
 using namespace textpad;
 
@@ -21,6 +23,7 @@ private slots:
     void plainFileComesBackByteForByte();
     void randomBytesComeBackByteForByte();
     void editsKeepTheOtherLinesBreaks();
+    void pipeIsRefusedWithoutWaiting();
 
 private:
     LoadedDocument load(const QByteArray &bytes);
@@ -49,8 +52,6 @@ QByteArray TestDocumentFile::saved(const LoadedDocument &loaded)
     return bytes;
 }
 
-// The plain files in the data folder: break styles mixed, separators, controls, bytes no encoding
-// defines, UTF-16 cut short.
 // The plain files in the data folder: break styles mixed, separators, controls, bytes no encoding
 // defines, UTF-16 cut short.
 void TestDocumentFile::plainFileComesBackByteForByte_data()
@@ -94,6 +95,14 @@ void TestDocumentFile::editsKeepTheOtherLinesBreaks()
     // A line break typed into a line (Shift+Enter) saves in the file's style.
     QTextCursor(loaded.document->findBlockByNumber(1)).insertText(QString(QChar::LineSeparator));
     QCOMPARE(saved(loaded), QByteArray("a\r\n\r\nb\nXc\r\n"));
+}
+
+// Opening a pipe nobody writes to would wait for ever.
+void TestDocumentFile::pipeIsRefusedWithoutWaiting()
+{
+    const QString path = m_dir.filePath(QStringLiteral("pipe"));
+    QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    QVERIFY_THROWS_EXCEPTION(FileError, readDocumentFile(path, QTextDocument()));
 }
 
 QTEST_MAIN(TestDocumentFile)

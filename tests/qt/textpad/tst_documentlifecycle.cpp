@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 using Answer = Dialogs::Answer;
@@ -216,6 +217,8 @@ void TestDocumentLifecycle::droppedFileOpensOrIsRefused_data()
     QTest::newRow("file") << "notes.txt" << savePrompt << "on disk";
     QTest::newRow("folder") << "folder"
                             << "\"folder\" is a folder. Only files can be opened." << typed;
+    QTest::newRow("pipe") << "pipe"
+                          << "\"pipe\" is not a file. Only files can be opened." << typed;
     QTest::newRow("unreadable") << "gone.txt"
                                 << "\"gone.txt\" cannot be read." << typed;
     QTest::newRow("2 GB") << "huge.txt"
@@ -231,6 +234,8 @@ void TestDocumentLifecycle::droppedFileOpensOrIsRefused()
 {
     QFETCH(QString, name);
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
+    QCOMPARE(
+        mkfifo(QFile::encodeName(m_dir->filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
     QFile huge(m_dir->filePath(QStringLiteral("huge.txt")));
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(2) << 30)); // sparse
     bringTo(State::UntitledChanged);
