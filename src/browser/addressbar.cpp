@@ -24,9 +24,9 @@ bool producesCharacter(const QKeyEvent *event)
     return !text.isEmpty() && text != QStringLiteral("\x7f");
 }
 
-AddressBoxModel::ReleasedKey releasedKey(const QKeyEvent *event)
+AddressBoxModel::ReleasedKey releasedKey(const QKeyEvent *event, Qt::KeyboardModifiers pressedWith)
 {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    if ((event->modifiers() | pressedWith) & (Qt::ControlModifier | Qt::AltModifier))
         return AddressBoxModel::ReleasedKey::Untyped;
     switch (event->key()) {
     case Qt::Key_Backspace:
@@ -176,7 +176,7 @@ void AddressBar::closeListOnBoxInput()
 
 void AddressBar::keyPressed(const QKeyEvent *event)
 {
-    m_keysDown.insert(event->key());
+    m_keysDown.insert(event->key(), event->modifiers());
     // Restarted by every key press: the guard lasts until 5000 ms after the last one.
     if (producesCharacter(event))
         m_typingGuard->start();
@@ -185,10 +185,11 @@ void AddressBar::keyPressed(const QKeyEvent *event)
 void AddressBar::keyReleased(const QKeyEvent *event)
 {
     // One release per key held down, as auto-repeat sends a release with every repeat.
-    if (event->isAutoRepeat() || !m_keysDown.remove(event->key()))
+    if (event->isAutoRepeat() || !m_keysDown.contains(event->key()))
         return;
+    const Qt::KeyboardModifiers pressedWith = m_keysDown.take(event->key());
     readBox();
-    const bool submitNow = m_model.keyReleased(releasedKey(event));
+    const bool submitNow = m_model.keyReleased(releasedKey(event, pressedWith));
     showBox();
     if (submitNow)
         submit();

@@ -4,8 +4,8 @@
 #include "browser/core/addressboxmodel.h"
 #include "browser/core/historyfile.h"
 
+#include <QHash>
 #include <QObject>
-#include <QSet>
 
 class HistoryListModel;
 class QAbstractButton;
@@ -61,7 +61,8 @@ private:
     QToolButton *m_goButton; // Command1
     QTimer *m_typingGuard; // Timer2
     HistoryListModel *m_list;
-    // Keys pressed in the box and not yet released there: the release of an Enter that chose an
-    // entry in the drop-down list lands in the box and must not submit again.
-    QSet<int> m_keysDown;
+    // Keys pressed in the box and not yet released there, with the modifiers held when they went
+    // down: the release of an Enter that chose an entry in the drop-down list lands in the box and
+    // must not submit again, and an A released after its Ctrl is still part of Ctrl+A.
+    QHash<int, Qt::KeyboardModifiers> m_keysDown;
 };

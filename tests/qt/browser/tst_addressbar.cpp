@@ -87,8 +87,8 @@ private slots:
     }
 
     // Typing keeps a page's address from overwriting the box until 5 s after the last key. Then
-    // neither the release of A with Ctrl held nor that of Ctrl may complete over a page address
-    // the history holds.
+    // neither the release of A with Ctrl held, nor that of Ctrl, nor an A let go after its Ctrl
+    // may complete over a page address the history holds.
     void typingGuardExpiresAndCtrlASelectsThePageAddress()
     {
         openBar("http://page.org/\r\n");
@@ -104,6 +104,11 @@ private slots:
         m_bar->showPageAddress(QStringLiteral("http://page.org/"));
         QCOMPARE(edit()->text(), QStringLiteral("http://page.org/"));
         QTest::keyClick(m_bar->box(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(edit()->selectedText(), QStringLiteral("http://page.org/"));
+        edit()->deselect();
+        QTest::keyPress(m_bar->box(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyRelease(m_bar->box(), Qt::Key_Control);
+        QTest::keyRelease(m_bar->box(), Qt::Key_A);
         QCOMPARE(edit()->selectedText(), QStringLiteral("http://page.org/"));
     }
 
