@@ -249,8 +249,9 @@ void FrameWindow::arrange(Workspace::Arrangement arrangement)
 void FrameWindow::cascade()
 {
     std::optional<QPoint> previous;
-    for (QMdiSubWindow *window : shownWindows()) {
-        if (window->isMinimized())
+    // From the back of the pile to its front, so the window in front, the active one, stays there.
+    for (QMdiSubWindow *window : m_area->subWindowList(QMdiArea::StackingOrder)) {
+        if (window->isHidden() || window->isMinimized())
             continue;
         if (window->isMaximized())
             window->showNormal();

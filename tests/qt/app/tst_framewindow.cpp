@@ -151,8 +151,8 @@ private slots:
         QCOMPARE(menuBarEntries() > 1, expected >= 0);
     }
 
-    // New windows cascade, and so does Cascade Windows after they were moved and made too large;
-    // Tile Vertical makes columns.
+    // New windows cascade, and so does Cascade Windows after they were moved and made too large,
+    // the active window last, in front; Tile Vertical makes columns.
     void windowsCascadeAndTileWithinTheArea()
     {
         QList<QWidget *> windows;
@@ -160,18 +160,21 @@ private slots:
             windows.append(addWindow()->frameWidget());
         const QRect area = m_frame->mdiArea()->viewport()->rect();
         for (bool arranged : { false, true }) {
+            QList<QWidget *> pile = windows;
             if (arranged) {
                 for (QWidget *window : windows)
                     window->setGeometry(40, 40, 2000, 2000);
+                m_frame->mdiArea()->setActiveSubWindow(static_cast<QMdiSubWindow *>(pile[0]));
+                pile.move(0, pile.size() - 1);
                 m_frame->arrange(Workspace::Arrangement::Cascade);
             }
-            const QPoint step = windows[1]->pos() - windows[0]->pos();
-            QVERIFY(windows[0]->pos().isNull() && step.x() > 0 && step.x() == step.y());
+            const QPoint step = pile[1]->pos() - pile[0]->pos();
+            QVERIFY(pile[0]->pos().isNull() && step.x() > 0 && step.x() == step.y());
             int wraps = 0;
-            for (int i = 1; i < windows.size(); ++i) {
-                QVERIFY(area.contains(windows[i]->geometry()));
-                if (windows[i]->pos() != windows[i - 1]->pos() + step) {
-                    QCOMPARE(windows[i]->pos(), QPoint(0, 0));
+            for (int i = 1; i < pile.size(); ++i) {
+                QVERIFY(area.contains(pile[i]->geometry()));
+                if (pile[i]->pos() != pile[i - 1]->pos() + step) {
+                    QCOMPARE(pile[i]->pos(), QPoint(0, 0));
                     ++wraps;
                 }
             }
