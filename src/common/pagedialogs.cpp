@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFormLayout>
 #include <QLabel>
@@ -32,12 +33,44 @@ QDialogButtonBox *addButtons(QDialog *dialog, QFormLayout *form, bool withCancel
     return buttons;
 }
 
+// A window asked to close while its page dialog is up ends the dialog instead, and closes once the
+// answer has gone back to the page: closing at once would delete the page in the middle of its
+// own call.
+class CloseRequests : public QObject
+{
+public:
+    explicit CloseRequests(QDialog *dialog)
+        : m_dialog(dialog)
+    {
+    }
+    bool made() const { return m_made; }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::Close)
+            return false;
+        event->ignore();
+        m_made = true;
+        if (m_dialog)
+            m_dialog->reject();
+        return true;
+    }
+
+private:
+    QPointer<QDialog> m_dialog;
+    bool m_made = false;
+};
+
 // Runs `dialog` modal to `window` alone; true when accepted. Window modality would block the
 // frame and every other browser window in it, so the window is disabled instead while a local
-// loop waits. The loop also ends when the window or the dialog goes away.
-bool runForWindow(const QPointer<QDialog> &dialog, QWidget *window)
+// loop waits. The loop also ends when the window or the dialog goes away, or when the window is
+// asked to close (`closeRequested`), which it then does once the caller has returned.
+bool runForWindow(const QPointer<QDialog> &dialog, QWidget *window, bool *closeRequested)
 {
     const QPointer<QWidget> guard(window);
+    CloseRequests closeRequests(dialog);
+    window->installEventFilter(&closeRequests);
     QEventLoop loop;
     QObject::connect(dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     QObject::connect(dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
@@ -45,8 +78,15 @@ bool runForWindow(const QPointer<QDialog> &dialog, QWidget *window)
     window->setEnabled(false);
     dialog->show();
     loop.exec();
-    if (guard)
+    *closeRequested = closeRequests.made();
+    if (guard) {
+        guard->removeEventFilter(&closeRequests);
         guard->setEnabled(true);
+        // A window held in a frame of its own (a sub-window) closes through that frame.
+        QWidget *closing = guard->isWindow() ? guard.data() : guard->parentWidget();
+        if (*closeRequested)
+            QMetaObject::invokeMethod(closing, &QWidget::close, Qt::QueuedConnection);
+    }
     return dialog && guard && dialog->result() == QDialog::Accepted;
 }
 
@@ -97,11 +137,14 @@ Dialogs::PageDialogAnswer QtDialogs::pageDialog(QWidget *window, PageDialogKind 
     }
     addButtons(dialog, form, kind != PageDialogKind::Alert);
     PageDialogAnswer answer;
-    answer.accepted = runForWindow(dialog, window);
+    bool closing = false;
+    answer.accepted = runForWindow(dialog, window, &closing);
+    // A closing window's page shows no more dialogs before it goes.
+    answer.silence = closing;
     if (!dialog)
         return answer;
     answer.value = field ? field->text() : QString();
-    answer.silence = silence && silence->isChecked();
+    answer.silence = closing || (silence && silence->isChecked());
     delete dialog;
     return answer;
 }
