@@ -61,8 +61,10 @@ void LocalHttpServer::read(QTcpSocket *socket)
         headers = "Content-Type: text/plain";
         body = "not found";
     }
+    // A length given with the headers may promise more than the body: the connection then breaks.
+    if (!headers.contains("Content-Length:"))
+        headers += "\r\nContent-Length: " + QByteArray::number(body.size());
     socket->write("HTTP/1.1 " + status + "\r\n" + headers
-        + "\r\nContent-Length: " + QByteArray::number(body.size())
         + "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" + body);
     socket->disconnectFromHost();
 }

@@ -21,7 +21,8 @@ public:
     // Listens on a free port of 127.0.0.1, speaking HTTPS with `tls`; false when that fails.
     bool listen(const std::optional<QSslConfiguration> &tls = std::nullopt);
 
-    // `headers`: the response's header lines but its length, without the last line break.
+    // `headers`: the response's header lines, without the last line break; the body's length is
+    // added unless they give one.
     void serve(const QString &path, const QByteArray &headers, const QByteArray &body)
     {
         m_resources.insert(path, { headers, body });

@@ -23,6 +23,13 @@ void DownloadManager::onRequested(QWebEngineDownloadRequest *request)
 {
     if (request->isSavePageDownload())
         return;
+    // The engine tries a download whose connection broke again, under the same number: it goes
+    // on where it was, without asking the user again.
+    if (const QPointer<WebEngineDownload> running = m_running.value(request->id());
+        running && running->state() == Download::State::InProgress) {
+        running->attach(request);
+        return;
+    }
     // The engine drops a request that is not accepted before this handler returns, so a
     // download asked for while another question of its page is open is refused.
     std::optional<QString> path;
@@ -36,7 +43,9 @@ void DownloadManager::onRequested(QWebEngineDownloadRequest *request)
         request->cancel();
         return;
     }
-    emit started(new WebEngineDownload(request, *path, this));
+    auto *download = new WebEngineDownload(request, *path, this);
+    m_running.insert(request->id(), download);
+    emit started(download);
 }
 
 std::optional<QString> DownloadManager::ask(QWebEngineDownloadRequest *request)

@@ -3,11 +3,14 @@
 
 #include "browser/webcontrol/pageengine.h"
 
+#include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <optional>
 
 class Download;
+class WebEngineDownload;
 class QWebEngineDownloadRequest;
 class QWebEngineProfile;
 class QWidget;
@@ -32,4 +35,6 @@ private:
     std::optional<QString> ask(QWebEngineDownloadRequest *request);
 
     PathChooser m_choosePath;
+    // Running downloads by the engine's number for them.
+    QHash<quint32, QPointer<WebEngineDownload>> m_running;
 };

@@ -9,18 +9,12 @@
 WebEngineDownload::WebEngineDownload(
     QWebEngineDownloadRequest *request, const QString &path, QObject *parent)
     : Download(parent)
-    , m_request(request)
+    , m_id(request->id())
     , m_path(path)
     , m_temporaryPath(temporaryPath(path))
 {
-    const QFileInfo target(m_temporaryPath);
-    request->setDownloadDirectory(target.absolutePath());
-    request->setDownloadFileName(target.fileName());
-    connect(request, &QWebEngineDownloadRequest::receivedBytesChanged, this,
-        [this] { emit progressed(m_request->receivedBytes(), m_request->totalBytes()); });
-    connect(request, &QWebEngineDownloadRequest::stateChanged, this,
-        &WebEngineDownload::onStateChanged);
     // The engine cancels a download whose folder it cannot make; the user must see why.
+    const QFileInfo target(m_temporaryPath);
     if (!target.dir().exists() && !QDir().mkpath(target.absolutePath())) {
         request->cancel();
         end(State::Failed,
@@ -28,6 +22,21 @@ WebEngineDownload::WebEngineDownload(
                 .arg(QDir::toNativeSeparators(target.absolutePath())));
         return;
     }
+    attach(request);
+}
+
+void WebEngineDownload::attach(QWebEngineDownloadRequest *request)
+{
+    if (m_request)
+        disconnect(m_request, nullptr, this, nullptr);
+    m_request = request;
+    const QFileInfo target(m_temporaryPath);
+    request->setDownloadDirectory(target.absolutePath());
+    request->setDownloadFileName(target.fileName());
+    connect(request, &QWebEngineDownloadRequest::receivedBytesChanged, this,
+        [this] { emit progressed(m_request->receivedBytes(), m_request->totalBytes()); });
+    connect(request, &QWebEngineDownloadRequest::stateChanged, this,
+        &WebEngineDownload::onStateChanged);
     request->accept();
 }
 
