@@ -23,6 +23,7 @@ BrowserKeys::BrowserKeys(WebControl *web, QComboBox *addressBox, QWidget *window
     bind(window, QKeySequence(Qt::ALT | Qt::Key_Left), [this] { m_web->goBack(); });
     bind(window, QKeySequence(Qt::ALT | Qt::Key_Right), [this] { m_web->goForward(); });
     bind(window, QKeySequence(Qt::Key_F5), [this] { m_web->refresh(); });
+    bind(window, QKeySequence(Qt::CTRL | Qt::Key_R), [this] { m_web->refresh(); });
     bind(window, QKeySequence(Qt::CTRL | Qt::Key_L), [this] { goToAddressBox(); });
     // Only in the page: Esc in the address box or the find bar keeps its own meaning there.
     bind(m_web->widget(), QKeySequence(Qt::Key_Escape), [this] { m_web->stop(); });

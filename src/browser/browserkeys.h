@@ -9,7 +9,7 @@ class QWidget;
 class WebControl;
 
 // The keys a desktop browser user expects beyond the menus: zoom in, out and back to actual size
-// (per window), Back and Forward, Refresh, Stop and going to the address box.
+// (per window), Back and Forward, Refresh (F5 and Ctrl+R), Stop and going to the address box.
 class BrowserKeys : public QObject
 {
     Q_OBJECT

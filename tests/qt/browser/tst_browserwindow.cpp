@@ -157,12 +157,13 @@ private slots:
     {
         addressBox()->setEditText(QStringLiteral("http://example.org/"));
         focusPage();
-        QTest::keySequence(m_web->widget(), QKeySequence(QStringLiteral("F5, Esc, Ctrl+L")));
-        QCOMPARE(m_web->calls, (QStringList { "refresh", "stop" }));
+        QTest::keySequence(
+            m_web->widget(), QKeySequence(QStringLiteral("F5, Ctrl+R, Esc, Ctrl+L")));
+        QCOMPARE(m_web->calls, (QStringList { "refresh", "refresh", "stop" }));
         QVERIFY(addressBox()->hasFocus());
         QCOMPARE(addressBox()->lineEdit()->selectedText(), QStringLiteral("http://example.org/"));
         QTest::keyClick(addressBox(), Qt::Key_Escape);
-        QCOMPARE(m_web->calls.size(), 2);
+        QCOMPARE(m_web->calls.size(), 3);
     }
 
     // Typing alone never searches; an empty phrase gets a message instead of a search.
