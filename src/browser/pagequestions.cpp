@@ -19,7 +19,8 @@ PageQuestions::PageQuestions(WebControl *web, Dialogs &dialogs, QWidget *window)
 
 void PageQuestions::signIn(WebControl::SignInRequest &request)
 {
-    const auto credentials = m_dialogs.signIn(m_window, request.host, request.realm);
+    const auto credentials
+        = m_dialogs.signIn(m_window, request.host, request.realm, request.user, request.retry);
     request.accepted = credentials.has_value();
     if (credentials) {
         request.user = credentials->user;

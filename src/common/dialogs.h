@@ -62,10 +62,11 @@ public:
     virtual bool pageSetup(QWidget *parent, QPrinter *printer) = 0;
     virtual bool print(QWidget *parent, QPrinter *printer) = 0;
 
-    // Asks for a user name and password (masked) to sign in to `host`'s `realm`; nothing when the
-    // user cancels. What is typed is never stored.
+    // Asks for a user name (`user` proposed) and password (masked) to sign in to `host`'s `realm`,
+    // saying so when the last try was not accepted (`retry`); nothing when the user cancels.
+    // What is typed is never stored.
     virtual std::optional<Credentials> signIn(
-        QWidget *parent, const QString &host, const QString &realm)
+        QWidget *parent, const QString &host, const QString &realm, const QString &user, bool retry)
         = 0;
 
     // A page's dialog, modal to `window` only: the rest of the program stays usable while it is
@@ -95,8 +96,8 @@ public:
     FontChoice chooseFont(QWidget *parent, const QFont &initial) override;
     bool pageSetup(QWidget *parent, QPrinter *printer) override;
     bool print(QWidget *parent, QPrinter *printer) override;
-    std::optional<Credentials> signIn(
-        QWidget *parent, const QString &host, const QString &realm) override;
+    std::optional<Credentials> signIn(QWidget *parent, const QString &host, const QString &realm,
+        const QString &user, bool retry) override;
     PageDialogAnswer pageDialog(QWidget *window, PageDialogKind kind, const QString &text,
         const QString &value, bool offerSilence) override;
 

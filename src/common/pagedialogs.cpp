@@ -92,22 +92,27 @@ bool runForWindow(const QPointer<QDialog> &dialog, QWidget *window, bool *closeR
 
 } // namespace
 
-std::optional<Dialogs::Credentials> QtDialogs::signIn(
-    QWidget *parent, const QString &host, const QString &realm)
+std::optional<Dialogs::Credentials> QtDialogs::signIn(QWidget *parent, const QString &host,
+    const QString &realm, const QString &proposedUser, bool retry)
 {
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Sign in"));
     auto *form = new QFormLayout(&dialog);
     // The realm is the site's own text: shown as it stands, never as markup it could dress up in.
-    auto *question = new QLabel(realm.isEmpty()
-            ? QStringLiteral("%1 asks you to sign in.").arg(host)
-            : QStringLiteral("%1 asks you to sign in to \"%2\".").arg(host, realm),
+    const QString asks = realm.isEmpty()
+        ? QStringLiteral("%1 asks you to sign in.").arg(host)
+        : QStringLiteral("%1 asks you to sign in to \"%2\".").arg(host, realm);
+    auto *question = new QLabel(
+        retry ? QStringLiteral("The user name or password was not accepted.\n") + asks : asks,
         &dialog);
     question->setTextFormat(Qt::PlainText);
     form->addRow(question);
     QLineEdit *user = addField(form, "user", QStringLiteral("&User name:"));
     QLineEdit *password = addField(form, "password", QStringLiteral("&Password:"));
     password->setEchoMode(QLineEdit::Password);
+    user->setText(proposedUser);
+    if (!proposedUser.isEmpty())
+        password->setFocus();
     addButtons(&dialog, form, true);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

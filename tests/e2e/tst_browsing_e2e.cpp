@@ -103,25 +103,31 @@ void TestBrowsingEndToEnd::attachmentDownload()
 void TestBrowsingEndToEnd::basicSignIn_data()
 {
     QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("wrongFirst"); // a wrong password first: asked again, the name kept
     QTest::addColumn<QString>("shown");
-    QTest::newRow("signed in") << true << QStringLiteral("Inside");
+    QTest::newRow("signed in") << true << false << QStringLiteral("Inside");
+    QTest::newRow("wrong, then right") << true << true << QStringLiteral("Inside");
     // Cancel shows what the site sends to those who are not signed in.
-    QTest::newRow("cancelled") << false << QStringLiteral("Sign-in required");
+    QTest::newRow("cancelled") << false << false << QStringLiteral("Sign-in required");
 }
 
 void TestBrowsingEndToEnd::basicSignIn()
 {
     QFETCH(bool, answer);
+    QFETCH(bool, wrongFirst);
     m_engine->server.protect(QStringLiteral("/staff"), "ann:secret");
     QStringList asked;
     connect(m_web, &WebControl::signInRequested, this, [&](WebControl::SignInRequest &request) {
-        asked << request.host + u' ' + request.realm;
+        asked << request.host + u' ' + request.realm + (request.retry ? u' ' + request.user : "");
         request.accepted = answer;
         request.user = QStringLiteral("ann");
-        request.password = QStringLiteral("secret");
+        request.password = wrongFirst && asked.size() == 1 ? "wrong" : "secret";
     });
     QVERIFY(load("/staff", QStringLiteral("<html><body>Inside</body></html>")));
-    QCOMPARE(asked, QStringList { QStringLiteral("127.0.0.1 Staff") });
+    QStringList expected { QStringLiteral("127.0.0.1 Staff") };
+    if (wrongFirst)
+        expected << QStringLiteral("127.0.0.1 Staff ann");
+    QCOMPARE(asked, expected);
     QTEST(evaluate(QStringLiteral("document.body.innerText")).toString().trimmed(), "shown");
 }
 

@@ -44,9 +44,10 @@ public:
     }
     bool pageSetup(QWidget *, QPrinter *) override { return ++pageSetupRequests; }
     bool print(QWidget *, QPrinter *) override { return ++printRequests; }
-    std::optional<Credentials> signIn(QWidget *, const QString &host, const QString &realm) override
+    std::optional<Credentials> signIn(QWidget *, const QString &host, const QString &realm,
+        const QString &user, bool retry) override
     {
-        signInRequests.append(host + u' ' + realm);
+        signInRequests.append(host + u' ' + realm + (retry ? u' ' + user : QString()));
         return next(signInAnswers, {});
     }
     PageDialogAnswer pageDialog(

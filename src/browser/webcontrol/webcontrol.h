@@ -33,8 +33,10 @@ public:
     {
         QString host;
         QString realm;
+        // Asked again right after a sign-in there: the name or password was not accepted.
+        bool retry = false;
         bool accepted = false;
-        QString user;
+        QString user; // proposed on a retry; the answer
         QString password;
     };
     // A Yes/No question about the page, No the default.

@@ -158,8 +158,17 @@ private slots:
             dialog->reject();
         });
         const QString realm = QStringLiteral("<h1>Your bank</h1>");
-        QVERIFY(!QtDialogs().signIn(nullptr, QStringLiteral("host"), realm));
+        QVERIFY(!QtDialogs().signIn(nullptr, QStringLiteral("host"), realm, QString(), false));
         QVERIFY2(shown.contains(realm), qPrintable(shown));
+        // Asked again: the name stays and the user learns why.
+        answerNextModal<QDialog>([&shown](QDialog *dialog) {
+            shown = dialog->findChild<QLabel *>()->text() + u'|'
+                + dialog->findChild<QLineEdit *>(QStringLiteral("user"))->text();
+        });
+        QtDialogs().signIn(nullptr, QStringLiteral("host"), realm, QStringLiteral("ann"), true);
+        QVERIFY2(shown.startsWith(QStringLiteral("The user name or password was not accepted."))
+                && shown.endsWith(QStringLiteral("|ann")),
+            qPrintable(shown));
     }
 };
 

@@ -57,10 +57,17 @@ void PageRequests::signIn(const QUrl &, QAuthenticator *authenticator, const QSt
     // The engine needs the answer before this returns; a request made while another question of
     // the page is open is refused.
     WebControl::SignInRequest request { host, authenticator->realm() };
+    const QString place = host + u'\n' + request.realm;
+    if (place == m_signedInPlace) {
+        request.retry = true;
+        request.user = m_signedInUser;
+    }
     m_questions.askNow([&] {
         emit m_control->signInRequested(request);
         return request.accepted;
     });
+    m_signedInPlace = request.accepted ? place : QString();
+    m_signedInUser = request.user;
     if (request.accepted) {
         authenticator->setUser(request.user);
         authenticator->setPassword(request.password);

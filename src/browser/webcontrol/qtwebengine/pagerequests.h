@@ -30,4 +30,7 @@ private:
     QWebEnginePage *m_page;
     WebControl *m_control;
     QuestionQueue &m_questions;
+    // Where the last sign-in went (host and realm), and as whom.
+    QString m_signedInPlace;
+    QString m_signedInUser;
 };
