@@ -82,7 +82,8 @@ DownloadsWindow::DownloadsWindow(Launcher &launcher, QWidget *parent)
     m_list->setColumnWidth(DownloadListModel::ProgressColumn, 180);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
-    resize(640, 280);
+    // Wide enough for the fixed columns, a row's three buttons and a file name beside them.
+    resize(820, 280);
     m_clock.start();
 }
 
