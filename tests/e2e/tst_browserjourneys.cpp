@@ -171,16 +171,14 @@ void TestBrowserJourneys::aStartForPadsEndsWithItsLastPad()
     topLevels<TextPadWindow>().first()->close();
     QCOMPARE(besideFrame.count(), 0);
 
-    m_application.reset();
     m_application = std::make_unique<Application>(m_dir->path() + u'/', &m_engine);
     QSignalSpy alone(m_application.get(), &Application::lastWindowHidden);
     m_application->start({ StartRequest::Kind::Pad, {} });
     m_application->open({ StartRequest::Kind::Pad, {} });
-    const QList<TextPadWindow *> pads = topLevels<TextPadWindow>();
-    QCOMPARE(pads.size(), 2);
-    pads.at(0)->close();
-    QCOMPARE(alone.count(), 0);
-    pads.at(1)->close();
+    for (TextPadWindow *pad : topLevels<TextPadWindow>()) {
+        QCOMPARE(alone.count(), 0); // not before the last pad has gone
+        pad->close();
+    }
     QCOMPARE(alone.count(), 1);
 }
 

@@ -9,6 +9,9 @@ WebEnginePage::WebEnginePage(QWebEngineProfile *profile, QObject *parent)
     // Every kind of new window (window, tab, dialog, background tab) becomes a browser window;
     // the default createWindow returns none, so each request arrives here with its user gesture.
     connect(this, &QWebEnginePage::newWindowRequested, this, &WebEnginePage::openWindow);
+    // Silence lasts until the next page has loaded: a page that keeps asking must not be heard
+    // again while the user leaves it.
+    connect(this, &QWebEnginePage::loadFinished, this, [this] { m_dialogsSilenced = false; });
     connect(this, &QWebEnginePage::loadStarted, this, [this] {
         m_unrequestedWindows = 0;
         m_refusedWindows = 0;
@@ -17,10 +20,8 @@ WebEnginePage::WebEnginePage(QWebEngineProfile *profile, QObject *parent)
 
 bool WebEnginePage::acceptNavigationRequest(const QUrl &url, NavigationType, bool isMainFrame)
 {
-    if (isMainFrame) {
+    if (isMainFrame)
         m_dialogsShown = 0;
-        m_dialogsSilenced = false;
-    }
     emit navigationStarting(url, isMainFrame);
     return true;
 }

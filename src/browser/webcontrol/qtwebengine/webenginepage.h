@@ -11,7 +11,7 @@ class QWebEngineNewWindowRequest;
 // A page that reports every navigation (frames included, none refused), asks its owner for the
 // page that a new window opened by the page should load in, and hands the page's own dialogs to
 // its owner. Per load it opens at most a few windows the user did not ask for, and once the user
-// silences its dialogs they answer at once until the page navigates.
+// silences its dialogs they answer at once until the next page has loaded.
 class WebEnginePage : public QWebEnginePage
 {
     Q_OBJECT
