@@ -9,7 +9,6 @@
 WebEngineDownload::WebEngineDownload(
     QWebEngineDownloadRequest *request, const QString &path, QObject *parent)
     : Download(parent)
-    , m_id(request->id())
     , m_path(path)
     , m_temporaryPath(temporaryPath(path))
 {

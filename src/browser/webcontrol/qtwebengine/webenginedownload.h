@@ -27,8 +27,6 @@ public:
     QString failureReason() const override { return m_reason; }
     void cancel() override;
 
-    // The engine's own number for the download, kept when it tries a broken download again.
-    quint32 id() const { return m_id; }
     // Goes on with `request`, the engine's new try at this download, in the same file.
     void attach(QWebEngineDownloadRequest *request);
 
@@ -38,7 +36,6 @@ private:
     void end(State state, const QString &reason = {});
 
     QPointer<QWebEngineDownloadRequest> m_request;
-    quint32 m_id;
     QString m_path;
     QString m_temporaryPath;
     State m_state = State::InProgress;
