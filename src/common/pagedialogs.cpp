@@ -82,10 +82,11 @@ bool runForWindow(const QPointer<QDialog> &dialog, QWidget *window, bool *closeR
     if (guard) {
         guard->removeEventFilter(&closeRequests);
         guard->setEnabled(true);
-        // A window held in a frame of its own (a sub-window) closes through that frame.
-        QWidget *closing = guard->isWindow() ? guard.data() : guard->parentWidget();
-        if (*closeRequested)
-            QMetaObject::invokeMethod(closing, &QWidget::close, Qt::QueuedConnection);
+        if (*closeRequested) {
+            // A window held in a frame of its own (a sub-window) closes through that frame.
+            QWidget *frame = guard->isWindow() ? guard.data() : guard->parentWidget();
+            QMetaObject::invokeMethod(frame, &QWidget::close, Qt::QueuedConnection);
+        }
     }
     return dialog && guard && dialog->result() == QDialog::Accepted;
 }
@@ -145,11 +146,10 @@ Dialogs::PageDialogAnswer QtDialogs::pageDialog(QWidget *window, PageDialogKind 
     bool closing = false;
     answer.accepted = runForWindow(dialog, window, &closing);
     // A closing window's page shows no more dialogs before it goes.
-    answer.silence = closing;
+    answer.silence = closing || (dialog && silence && silence->isChecked());
     if (!dialog)
         return answer;
     answer.value = field ? field->text() : QString();
-    answer.silence = closing || (silence && silence->isChecked());
     delete dialog;
     return answer;
 }
