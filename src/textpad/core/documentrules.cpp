@@ -33,7 +33,7 @@ QString fileTitle(const QString &path)
 
 bool savesAsRichText(const QString &path)
 {
-    return path.contains(QLatin1String(".rtf"), Qt::CaseSensitive);
+    return path.endsWith(QLatin1String(".rtf"), Qt::CaseInsensitive);
 }
 
 QString monitorLine(bool saved, qint64 plainSize)

@@ -18,8 +18,9 @@ QString padTitle(PadTitle title, const QString &fileTitle = {});
 // The name of the file without its directory, as the file dialog reports it.
 QString fileTitle(const QString &path);
 
-// A path holding ".rtf" anywhere, in exactly that case, is saved as rich text; any other as plain
-// text.
+// A file whose name ends in ".rtf", in any case, is saved as rich text; any other as plain text.
+// (Upper-case names come from other systems; ".rtf" inside a name or a folder's name says
+// nothing about the file.)
 bool savesAsRichText(const QString &path);
 
 // The first status panel: whether the document has unsaved changes and what a plain save would

@@ -11,7 +11,7 @@ using namespace textpad;
 
 namespace {
 
-// Rich text only when the path holds a lower-case ".rtf", wherever it is.
+// Rich text when the file's name ends in ".rtf", in any case; nowhere else.
 TEST(DocumentRules, SavesAsRichText)
 {
     for (const QJsonValue row : tableRows("paths", "rich text"))
