@@ -135,7 +135,8 @@ bool DocumentController::write(const QString &path)
     const QString previousTitle = m_window->windowTitle();
     setTitle(PadTitle::Saving);
     try {
-        if (textpad::savesAsRichText(path))
+        // A file read as rich text stays rich text, whatever its name says.
+        if (textpad::savesAsRichText(path) || (path == m_fname && m_tb->loadedRichText()))
             m_tb->saveFile(path);
         else
             m_tb->savePlainFile(path);

@@ -265,6 +265,7 @@ void RichTextControl::loadFile(const QString &path)
     useLineLayoutIfSuited(loaded.document.get());
     useDocument(loaded.document.release());
     m_plainFormat = loaded.plainFormat;
+    m_loadedRichText = loaded.richText;
 }
 
 void RichTextControl::useDocument(QTextDocument *document)

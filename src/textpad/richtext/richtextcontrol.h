@@ -61,6 +61,8 @@ public:
     void savePlainFile(const QString &path);
 
     textpad::PlainTextFormat plainTextFormat() const { return m_plainFormat; }
+    // Whether the last file loaded was rich text, whatever its name.
+    bool loadedRichText() const { return m_loadedRichText; }
     // The bytes savePlainFile() would write, without building the text.
     qint64 plainTextSize() const;
 
@@ -89,5 +91,6 @@ private:
     template <typename Setter, typename Value> void setSelFormat(Setter setter, const Value &value);
 
     textpad::PlainTextFormat m_plainFormat;
+    bool m_loadedRichText = false;
     DocumentSizeTracker *m_sizeTracker = nullptr;
 };

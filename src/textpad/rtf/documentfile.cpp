@@ -69,6 +69,7 @@ LoadedDocument readDocumentFile(const QString &path, const QTextDocument &like)
             throw FileError(path,
                 QCoreApplication::translate("DocumentFile", "The file is not readable rich text."));
         }
+        loaded.richText = true;
         return loaded;
     }
     const PlainTextFile plain = decodePlainText(bytes);

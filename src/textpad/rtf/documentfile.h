@@ -16,6 +16,7 @@ struct LoadedDocument
 {
     std::unique_ptr<QTextDocument> document;
     PlainTextFormat plainFormat; // as read for plain text; a new document's for rich text
+    bool richText = false;
 };
 
 // Reads into a new document, so a file that cannot be read leaves the one on screen alone. The

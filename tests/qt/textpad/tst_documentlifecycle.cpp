@@ -193,7 +193,8 @@ void TestDocumentLifecycle::commandsFromEachState()
 // One pad opens and saves each file in turn: no file's format may stay behind for the next.
 void TestDocumentLifecycle::openedFilesSaveBackByteForByte()
 {
-    for (const char *name : { "crlf.txt", "windows1252.txt", "nofinalbreak.txt", "utf8bom.txt" }) {
+    for (const char *name :
+        { "crlf.txt", "windows1252.txt", "nofinalbreak.txt", "utf8bom.txt", "rtfmarkup.doc" }) {
         const QString path = m_dir->filePath(QLatin1String(name));
         QVERIFY(QFile::copy(QStringLiteral(TEST_DATA_DIR "/textpad/") + name, path));
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
