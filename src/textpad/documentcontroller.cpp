@@ -23,13 +23,6 @@ std::unique_ptr<QPrinter> defaultPrinter()
         return nullptr;
     return std::make_unique<QPrinter>(info);
 }
-
-textpad::PathKind pathKind(const QFileInfo &file)
-{
-    if (file.isDir())
-        return textpad::PathKind::Folder;
-    return file.exists() && !file.isFile() ? textpad::PathKind::Other : textpad::PathKind::File;
-}
 } // namespace
 
 DocumentController::DocumentController(
@@ -101,8 +94,8 @@ void DocumentController::open()
 void DocumentController::openDropped(const QString &path)
 {
     const QFileInfo file(path);
-    const std::optional<QString> refusal
-        = textpad::openRefusal(file.fileName(), pathKind(file), file.isReadable(), file.size());
+    const std::optional<QString> refusal = textpad::openRefusal(
+        file.fileName(), textpad::pathKind(file), file.isReadable(), file.size());
     if (refusal) {
         m_dialogs.error(m_window, *refusal);
         return;

@@ -71,6 +71,13 @@ QString untitledName(bool hasFormatting)
     return hasFormatting ? QStringLiteral("Untitled.rtf") : QStringLiteral("Untitled.txt");
 }
 
+PathKind pathKind(const QFileInfo &path)
+{
+    if (path.isDir())
+        return PathKind::Folder;
+    return path.exists() && !path.isFile() ? PathKind::Other : PathKind::File;
+}
+
 std::optional<QString> openRefusal(
     const QString &fileName, PathKind kind, bool readable, qint64 size)
 {

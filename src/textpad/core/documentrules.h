@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QString>
+
+class QFileInfo;
 #include <optional>
 
 class QDateTime;
@@ -40,8 +42,10 @@ QString untitledName(bool hasFormatting);
 // Files larger than this are refused: the editor could not hold their text.
 constexpr qint64 largestOpenableFile = qint64(1) << 30;
 
-// What a dropped path names: a file on disk, a folder, or something else (a device, a pipe).
+// What a path names: a file on disk (or nothing yet), a folder, or something else (a device, a
+// pipe), which is never read: it may not end, or not open.
 enum class PathKind { File, Folder, Other };
+PathKind pathKind(const QFileInfo &path);
 
 // Why a dropped file cannot be opened, or nothing when it can.
 std::optional<QString> openRefusal(

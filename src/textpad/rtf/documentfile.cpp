@@ -2,6 +2,7 @@
 #include "textpad/rtf/documentfile.h"
 
 #include "common/core/datafile.h"
+#include "textpad/core/documentrules.h"
 #include "textpad/rtf/documentsizetracker.h"
 #include "textpad/rtf/fileerror.h"
 #include "textpad/rtf/rtfreader.h"
@@ -19,8 +20,7 @@ namespace {
 
 QByteArray readBytes(const QString &path)
 {
-    // A device never ends and a pipe may never open; only a file on disk holds a document.
-    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+    if (pathKind(QFileInfo(path)) != PathKind::File) {
         throw FileError(
             path, QCoreApplication::translate("DocumentFile", "It is not a file on disk."));
     }
